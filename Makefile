@@ -1,0 +1,33 @@
+# Thin wrapper over CMake. `make run` and `make test` install any missing Debian packages first.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ]; then \
+		echo "make run: no X11 display (DISPLAY is not set); start it from an X11 session" >&2; \
+		exit 1; \
+	fi
+	@$(BUILD_DIR)/velkaro
+
+bench: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velkaro_bench
+	@$(BUILD_DIR)/bench/velkaro_bench
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,2 @@
+// placeholder until the collection is generated
+

@@ -1,0 +1,2 @@
+#include "ExtractExtensionA.h"
+std::string ExtractExtensionA(std::string) { return {}; }

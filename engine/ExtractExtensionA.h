@@ -1,0 +1,5 @@
+#pragma once
+
+#include <string>
+
+std::string ExtractExtensionA(std::string path);

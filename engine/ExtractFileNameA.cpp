@@ -1,0 +1,2 @@
+#include "ExtractFileNameA.h"
+std::string ExtractFileNameA(std::string path) { return path; }

@@ -1,0 +1,5 @@
+#pragma once
+
+#include <string>
+
+std::string ExtractFileNameA(std::string path);

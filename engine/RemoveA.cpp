@@ -1,0 +1,2 @@
+#include "RemoveA.h"
+bool RemoveA(const char*, unsigned short) { return false; }

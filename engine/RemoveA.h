@@ -1,0 +1,3 @@
+#pragma once
+
+bool RemoveA(const char* path, unsigned short passes);

@@ -1,0 +1,2 @@
+#include "TrimA.h"
+void TrimA(std::string&) {}

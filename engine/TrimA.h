@@ -1,0 +1,5 @@
+#pragma once
+
+#include <string>
+
+void TrimA(std::string& text);

@@ -1,0 +1,2 @@
+#include "VerifyFileA.h"
+bool VerifyFileA(const char*) { return false; }

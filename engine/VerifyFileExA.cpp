@@ -1,0 +1,2 @@
+#include "VerifyFileExA.h"
+int VerifyFileExA(const char*) { return 2; }

@@ -1,0 +1,4 @@
+#include "formmain.h"
+
+void FormMain::split() {}
+void FormMain::build() {}

@@ -1,0 +1,4 @@
+#include "formmain.h"
+
+void FormMain::manual() {}
+void FormMain::about() {}
