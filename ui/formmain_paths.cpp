@@ -1,11 +1,74 @@
 #include "formmain.h"
 
+#include "Velkaro.h"
+
+#include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 
-void FormMain::SetFields(QString) {}
-void FormMain::source() {}
-void FormMain::destination() {}
-void FormMain::clear() {}
-void FormMain::dragEnterEvent(QDragEnterEvent*) {}
-void FormMain::dropEvent(QDropEvent*) {}
+void FormMain::SetFields(QString path)
+{
+    txtSource->setText(path);
+    // A package proposes the base path of its set, the file that a build restores.
+    if (Velkaro::IsPck(QFile::encodeName(path).toStdString()) != 0)
+        path.truncate(path.lastIndexOf(QLatin1String(".c")));
+    txtDestination->setText(path);
+}
+
+void FormMain::source()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QString(), lastSourcePath);
+    if (path.isEmpty())
+        return;
+    lastSourcePath = path;
+    SetFields(path);
+}
+
+void FormMain::destination()
+{
+    // Build asks before it replaces a file, so the dialog must not ask a second time.
+    const QString path = QFileDialog::getSaveFileName(this, QString(), lastDestinationPath,
+        QString(), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty())
+        return;
+    lastDestinationPath = path;
+    txtDestination->setText(path);
+}
+
+void FormMain::clear()
+{
+    cboPackageSize->clear();
+    cboPackageSize->addItem(QStringLiteral("1457664"));
+    cboUnits->setCurrentIndex(0);
+}
+
+void FormMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FormMain::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty())
+        return;
+    // A URL that names no local file converts to an empty path, which names nothing to take.
+    const QString local = urls.first().toLocalFile();
+    if (local.isEmpty())
+        return;
+    const QString path = QDir::toNativeSeparators(local);
+    if (QFileInfo(path).isDir())
+        return;
+    SetFields(path);
+    event->acceptProposedAction();
+}
