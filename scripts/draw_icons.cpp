@@ -76,7 +76,7 @@ void drawPage(QPainter& p, const QRectF& r, qreal fold, int lines, qreal lineGap
 
 // One horizontal band of a sheet, cut edges outlined as well, shifted by `shift`.
 void drawPiece(QPainter& p, const QRectF& sheet, qreal fold, qreal top, qreal bottom,
-               const QPointF& shift, const QColor& fill, const QColor& edge)
+    const QPointF& shift, const QColor& fill, const QColor& edge)
 {
     QPainterPath band;
     band.addRect(QRectF(sheet.left() - 1, top, sheet.width() + 2, bottom - top));
@@ -87,7 +87,7 @@ void drawPiece(QPainter& p, const QRectF& sheet, qreal fold, qreal top, qreal bo
 }
 
 void arrow(QPainter& p, const QPointF& from, const QPointF& to, qreal head, const QColor& fill,
-           qreal width)
+    qreal width)
 {
     const QLineF line(from, to);
     const qreal len = line.length();
@@ -159,8 +159,8 @@ void drawSave(QPainter& p, int s)
     // The metal shutter with its window.
     const QRectF shutter(5.5, s - 7.5, s - 11, 6);
     p.setPen(pen(QColor(0x55, 0x57, 0x53)));
-    p.setBrush(vertical(shutter.top(), shutter.bottom(), QColor(0xee, 0xee, 0xec),
-                        QColor(0xba, 0xbd, 0xb6)));
+    p.setBrush(vertical(
+        shutter.top(), shutter.bottom(), QColor(0xee, 0xee, 0xec), QColor(0xba, 0xbd, 0xb6)));
     p.drawRect(shutter);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2e, 0x34, 0x36));
@@ -184,14 +184,14 @@ void drawClear(QPainter& p, int s)
     p.setPen(Qt::NoPen);
     p.setBrush(vertical(block.top(), block.bottom(), QColor(0x8f, 0xb6, 0xe6), blue));
     p.drawPath(whole.subtracted(tip));
-    p.setBrush(vertical(block.top(), block.bottom(), QColor(0xff, 0xc4, 0xcf),
-                        QColor(0xe0, 0x6c, 0x82)));
+    p.setBrush(
+        vertical(block.top(), block.bottom(), QColor(0xff, 0xc4, 0xcf), QColor(0xe0, 0x6c, 0x82)));
     p.drawPath(whole.intersected(tip));
     p.setBrush(Qt::NoBrush);
     p.setPen(pen(outline));
     p.drawPath(whole);
     p.drawLine(QPointF(block.left() + w * 0.42, block.top()),
-               QPointF(block.left() + w * 0.42, block.bottom()));
+        QPointF(block.left() + w * 0.42, block.bottom()));
     p.restore();
 }
 
@@ -212,8 +212,8 @@ void drawSplit(QPainter& p, int s)
 }
 
 // A solid arrow along one axis, pixel-aligned so that it stays sharp at icon sizes.
-void stubArrow(QPainter& p, qreal cx, qreal from, qreal to, qreal stem, qreal head,
-               const QColor& fill)
+void stubArrow(
+    QPainter& p, qreal cx, qreal from, qreal to, qreal stem, qreal head, const QColor& fill)
 {
     const qreal dir = to > from ? 1 : -1;
     const qreal neck = to - dir * head;
@@ -237,8 +237,8 @@ void drawRebuild(QPainter& p, int s)
     const qreal fold = big ? 5 : 4;
     const QRectF sheet(1.5, 1.5, big ? 12 : 9, s - 3);
     const qreal third = std::round(sheet.height() / 3);
-    const qreal edges[4] = {sheet.top(), sheet.top() + third, sheet.top() + 2 * third,
-                            sheet.bottom()};
+    const qreal edges[4]
+        = {sheet.top(), sheet.top() + third, sheet.top() + 2 * third, sheet.bottom()};
     const QColor fills[3] = {lightBlue, QColor(0xfc, 0xaf, 0x3e), lightGreen};
     for (int i = 0; i < 3; ++i)
         drawPiece(p, sheet, fold, edges[i], edges[i + 1], QPointF(0, 0), fills[i], outline);
@@ -272,9 +272,9 @@ void drawExit(QPainter& p, int s)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xfc, 0xe9, 0x4f));
     p.drawEllipse(QPointF(frame.left() + frame.width() * 0.62 - (big ? 2 : 1.5), s / 2.0),
-                  big ? 1.0 : 0.8, big ? 1.0 : 0.8);
+        big ? 1.0 : 0.8, big ? 1.0 : 0.8);
     arrow(p, QPointF(frame.right() - (big ? 4 : 3), s / 2.0), QPointF(s - 0.8, s / 2.0),
-          big ? 4.5 : 3.5, QColor(0xef, 0x29, 0x29), big ? 3.0 : 2.5);
+        big ? 4.5 : 3.5, QColor(0xef, 0x29, 0x29), big ? 3.0 : 2.5);
 }
 
 void drawInfo(QPainter& p, int s)
@@ -325,7 +325,7 @@ void drawContents(QPainter& p, int s)
         for (int i = 0; i < 4; ++i) {
             const qreal y = 5.5 + i * 2;
             p.drawLine(QPointF(spine.x() + side * 1.5, y),
-                       QPointF(outer - side * (i == 3 ? 2.5 : 1.0), y - 0.8));
+                QPointF(outer - side * (i == 3 ? 2.5 : 1.0), y - 0.8));
         }
     }
 }
@@ -342,12 +342,12 @@ void drawProgram(QPainter& p, int s)
     // A file leaving in three packages, each one a step further.
     const QRectF sheet(6.5, 4.5, 16, 23);
     const qreal fold = 6;
-    const QColor fills[3] = {QColor(0xee, 0xee, 0xec), QColor(0xfc, 0xaf, 0x3e),
-                             QColor(0xf5, 0x79, 0x00)};
+    const QColor fills[3]
+        = {QColor(0xee, 0xee, 0xec), QColor(0xfc, 0xaf, 0x3e), QColor(0xf5, 0x79, 0x00)};
     const qreal bands[4] = {4.5, 11.5, 19.5, 27.5};
     for (int i = 0; i < 3; ++i)
         drawPiece(p, sheet, fold, bands[i] + (i ? 1 : 0), bands[i + 1] - (i < 2 ? 1 : 0),
-                  QPointF(i * 2.0 - 2.0, 0), fills[i], QColor(0x1a, 0x1a, 0x1a));
+            QPointF(i * 2.0 - 2.0, 0), fills[i], QColor(0x1a, 0x1a, 0x1a));
 }
 
 struct Icon
@@ -383,7 +383,7 @@ int main(int argc, char* argv[])
     };
     for (const Icon& icon : icons) {
         QImage image(icon.size, icon.size,
-                     icon.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            icon.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
         image.fill(icon.alpha ? Qt::transparent : Qt::black);
         {
             QPainter painter(&image);
@@ -391,8 +391,7 @@ int main(int argc, char* argv[])
             icon.draw(painter, icon.size);
         }
         const QString path = out.filePath(QString::fromLatin1(icon.name));
-        const QImage saved =
-            icon.alpha ? image.convertToFormat(QImage::Format_ARGB32) : image;
+        const QImage saved = icon.alpha ? image.convertToFormat(QImage::Format_ARGB32) : image;
         if (!saved.save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
