@@ -1,4 +1,54 @@
 #include "formmain.h"
 
-void FormMain::manual() {}
-void FormMain::about() {}
+#include "about.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+struct Browser
+{
+    const char* program;
+    QStringList arguments;  // placed before the manual's path
+};
+
+}  // namespace
+
+// The browsers are started directly, never through a shell, so that no character of the path
+// (a quote, a dollar sign, a backtick) can be read as a command; only a browser that is really
+// installed counts, so a missing one no longer passes for a launched manual.
+void FormMain::manual()
+{
+    static const Browser browsers[] = {
+        {"mozilla", {}},
+        {"kfmclient", {QStringLiteral("openProfile"), QStringLiteral("webbrowsing")}},
+        {"netscape", {}},
+        {"galeon", {}},
+        {"epiphany", {}},
+    };
+    for (const Browser& browser : browsers) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(browser.program));
+        if (program.isEmpty())
+            continue;
+        if (QProcess::startDetached(program, browser.arguments + QStringList{manualPath}))
+            return;
+    }
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath)))
+        return;
+    QMessageBox::critical(this, tr("Browser Not Found"),
+                          tr("Unable to launch a browser for \"%1\"").arg(manualPath),
+                          QMessageBox::Ok);
+}
+
+void FormMain::about()
+{
+    const auto dialog = std::make_unique<About>(this, nullptr, true);
+    dialog->exec();
+}
