@@ -1,0 +1,99 @@
+#pragma once
+
+// Shared by the window tests. The settings store lives in a temporary XDG_CONFIG_HOME, set before
+// the application object exists, so no test ever reads or writes the user's own settings. A probe
+// window counts what reaches its slots instead of opening dialogs, browsers or message boxes.
+
+#include "formmain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+class SettingsSandbox
+{
+public:
+    static SettingsSandbox& instance()
+    {
+        static SettingsSandbox sandbox;
+        return sandbox;
+    }
+
+    QString file() const { return dir.path() + "/Ostrevan Software/Velkaro.conf"; }
+
+    static QSettings store()
+    {
+        return QSettings(
+            QSettings::NativeFormat, QSettings::UserScope, "Ostrevan Software", "Velkaro");
+    }
+
+    // Empties the store, both the file and the copy the settings library caches in memory.
+    void reset() const
+    {
+        {
+            QSettings settings = store();
+            settings.clear();
+        }
+        QFile::remove(file());
+    }
+
+private:
+    SettingsSandbox()
+    {
+        if (!dir.isValid())
+            qFatal("no temporary folder for the settings");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+    }
+
+    QTemporaryDir dir;
+};
+
+class ProbeWindow : public FormMain
+{
+public:
+    using FormMain::FormMainLayout;
+    using FormMain::gboxSplitBuildLayout;
+    using FormMain::gboxSplitOptionsLayout;
+    using FormMain::languageChange;
+    using FormMain::layout1;
+    using FormMain::spacer1;
+    using FormMain::spacer3;
+
+    int manuals = 0;
+    int abouts = 0;
+    int sources = 0;
+    int destinations = 0;
+    int clears = 0;
+    int splits = 0;
+    int builds = 0;
+    int closes = 0;
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        ++closes;
+        e->ignore();
+    }
+
+private:
+    void manual() override { ++manuals; }
+    void about() override { ++abouts; }
+    void source() override { ++sources; }
+    void destination() override { ++destinations; }
+    void clear() override { ++clears; }
+    void split() override { ++splits; }
+    void build() override { ++builds; }
+};
+
+#define WINDOW_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        SettingsSandbox::instance();                                                               \
+        QApplication app(argc, argv);                                                              \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -1,0 +1,382 @@
+// What the window is made of: widgets and where they sit, texts, tool tips, menus, actions, and
+// which command each button and menu entry runs.
+
+#include "../../app/mimesourcefactory.h"
+#include "formmain_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QStatusBar>
+
+namespace {
+
+QString cellText(const QGridLayout* grid, const QWidget* widget)
+{
+    const int index = grid->indexOf(widget);
+    if (index < 0)
+        return "not in grid";
+    int row, column, rowSpan, columnSpan;
+    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    return QString("%1,%2 span %3x%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan);
+}
+
+QStringList menuContents(const QMenu* menu)
+{
+    QStringList contents;
+    const QList<QAction*> actions = menu->actions();
+    for (const QAction* action : actions)
+        contents << (action->isSeparator() ? QString("-") : action->objectName());
+    return contents;
+}
+
+bool sameImage(const QIcon& icon, const QPixmap& pixmap)
+{
+    if (pixmap.isNull())
+        return icon.isNull();
+    return icon.pixmap(pixmap.size()).toImage().convertToFormat(QImage::Format_ARGB32)
+        == pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+class TestFormMainStructure : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { SettingsSandbox::instance().reset(); }
+
+    void windowBasics()
+    {
+        const FormMain window;
+        QCOMPARE(window.objectName(), QString("FormMain"));
+        QCOMPARE(window.windowTitle(), QString("Velkaro v1.0.90 Beta 2"));
+        QVERIFY(window.acceptDrops());
+        QVERIFY(window.findChild<QStatusBar*>() != nullptr);
+        QVERIFY(window.manualPath.isNull());
+        QVERIFY(window.txtSource->text().isEmpty());
+        QVERIFY(window.txtDestination->text().isEmpty());
+
+        const QSize expected = QSize(428, 279).expandedTo(window.minimumSizeHint());
+        QCOMPARE(window.size(), expected);
+
+        const FormMain named(nullptr, "Second");
+        QCOMPARE(named.objectName(), QString("Second"));
+    }
+
+    void widgetCells_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("cell");
+        const auto row = [](const char* name, const char* parent, const char* cell) {
+            QTest::newRow(name) << QString(name) << QString(parent) << QString(cell);
+        };
+        row("gboxSplitBuild", "qt_central_widget", "0,0 span 1x1");
+        row("gboxSplitOptions", "qt_central_widget", "1,0 span 1x1");
+        row("lblSource", "gboxSplitBuild", "0,0 span 1x1");
+        row("lblDestination", "gboxSplitBuild", "1,0 span 1x1");
+        row("txtSource", "gboxSplitBuild", "0,1 span 1x1");
+        row("txtDestination", "gboxSplitBuild", "1,1 span 1x1");
+        row("btnSource", "gboxSplitBuild", "0,2 span 1x1");
+        row("btnDestination", "gboxSplitBuild", "1,2 span 1x1");
+        row("lblPackageSize", "gboxSplitOptions", "0,0 span 1x1");
+        row("cboPackageSize", "gboxSplitOptions", "0,1 span 1x1");
+        row("cboUnits", "gboxSplitOptions", "0,2 span 1x1");
+        row("btnClear", "gboxSplitOptions", "0,3 span 1x1");
+    }
+
+    void widgetCells()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QString, cell);
+        const ProbeWindow window;
+        const QWidget* widget = window.findChild<QWidget*>(name);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->parentWidget()->objectName(), parent);
+        const QGridLayout* grid = parent == "gboxSplitBuild" ? window.gboxSplitBuildLayout
+            : parent == "gboxSplitOptions"                   ? window.gboxSplitOptionsLayout
+                                                             : window.FormMainLayout;
+        QCOMPARE(cellText(grid, widget), cell);
+    }
+
+    void layouts()
+    {
+        const ProbeWindow window;
+        const QWidget* central = window.centralWidget();
+        QCOMPARE(central->objectName(), QString("qt_central_widget"));
+        QCOMPARE(central->layout(), window.FormMainLayout);
+        QCOMPARE(window.FormMainLayout->objectName(), QString("FormMainLayout"));
+        QCOMPARE(window.FormMainLayout->contentsMargins(), QMargins(11, 11, 11, 11));
+        QCOMPARE(window.FormMainLayout->spacing(), 6);
+
+        for (const QGroupBox* box : {window.gboxSplitBuild, window.gboxSplitOptions}) {
+            const QLayout* column = box->layout();
+            QVERIFY(qobject_cast<const QVBoxLayout*>(column) != nullptr);
+            QCOMPARE(column->contentsMargins(), QMargins(11, 11, 11, 11));
+            QCOMPARE(column->spacing(), 6);
+            QCOMPARE(column->count(), 1);
+            QCOMPARE(column->itemAt(0)->alignment(), Qt::AlignTop);
+        }
+        QCOMPARE(window.gboxSplitBuild->layout()->itemAt(0)->layout(), window.gboxSplitBuildLayout);
+        QCOMPARE(
+            window.gboxSplitOptions->layout()->itemAt(0)->layout(), window.gboxSplitOptionsLayout);
+
+        int row, column, rowSpan, columnSpan;
+        const int spacerIndex = window.FormMainLayout->indexOf(window.spacer3);
+        window.FormMainLayout->getItemPosition(spacerIndex, &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QPoint(row, column), QPoint(2, 0));
+        QCOMPARE(window.spacer3->sizeHint(), QSize(16, 19));
+        QCOMPARE(window.spacer3->sizePolicy().horizontalPolicy(), QSizePolicy::Minimum);
+        QCOMPARE(window.spacer3->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+
+        const int rowIndex = window.FormMainLayout->indexOf(window.layout1);
+        window.FormMainLayout->getItemPosition(rowIndex, &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QPoint(row, column), QPoint(3, 0));
+        QCOMPARE(window.layout1->objectName(), QString("layout1"));
+        QCOMPARE(window.layout1->contentsMargins(), QMargins());
+        QCOMPARE(window.layout1->spacing(), 6);
+        QCOMPARE(window.layout1->count(), 4);
+        QCOMPARE(window.layout1->itemAt(0)->spacerItem(), window.spacer1);
+        QCOMPARE(window.spacer1->sizeHint(), QSize(97, 16));
+        QCOMPARE(window.spacer1->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+        QCOMPARE(window.spacer1->sizePolicy().verticalPolicy(), QSizePolicy::Minimum);
+        const QPushButton* commands[] = {window.btnSplit, window.btnBuild, window.btnExit};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(window.layout1->itemAt(i + 1)->widget(), commands[i]);
+            QCOMPARE(window.layout1->stretch(i + 1), 0);
+            QCOMPARE(commands[i]->parentWidget(), central);
+        }
+    }
+
+    void widgetProperties()
+    {
+        const FormMain window;
+        QVERIFY(window.cboPackageSize->isEditable());
+        QCOMPARE(window.cboPackageSize->insertPolicy(), QComboBox::NoInsert);
+        QVERIFY(!window.cboPackageSize->duplicatesEnabled());
+        QCOMPARE(window.cboPackageSize->sizePolicy(),
+            QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed));
+        QVERIFY(!window.cboUnits->isEditable());
+        QCOMPARE(
+            window.cboUnits->sizePolicy(), QSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed));
+        QCOMPARE(
+            window.btnClear->sizePolicy(), QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed));
+
+        const QList<QPushButton*> buttons = window.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 6);
+        for (const QPushButton* button : buttons)
+            QCOMPARE(button->isDefault(), button == window.btnExit);
+
+        QCOMPARE(window.lblSource->buddy(), window.txtSource);
+        QCOMPARE(window.lblDestination->buddy(), window.txtDestination);
+        QCOMPARE(window.lblPackageSize->buddy(), window.cboPackageSize);
+    }
+
+    void icons()
+    {
+        const FormMain window;
+        QVERIFY(sameImage(window.windowIcon(), pixmapFromMimeSource("Velkaro.png")));
+        const QList<std::pair<const QPushButton*, const char*>> buttons
+            = {{window.btnSource, "open-18x18.png"}, {window.btnDestination, "save-18x18.png"},
+                {window.btnClear, "clear-16x16.png"}, {window.btnSplit, "split-22x22.png"},
+                {window.btnBuild, "rebuild-22x22.png"}, {window.btnExit, "exit-22x22.png"}};
+        for (const auto& [button, name] : buttons)
+            QVERIFY2(sameImage(button->icon(), pixmapFromMimeSource(name)), name);
+        const QList<std::pair<const QAction*, const char*>> actions
+            = {{window.fileExit, "exit-16x16.png"}, {window.taskSplit, "split-16x16.png"},
+                {window.taskBuild, "rebuild-16x16.png"}, {window.helpAbout, "info-16x16.png"},
+                {window.helpManual, "contents-16x16.png"}};
+        for (const auto& [action, name] : actions)
+            QVERIFY2(sameImage(action->icon(), pixmapFromMimeSource(name)), name);
+    }
+
+    void widgetTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<QString>("toolTip");
+        const auto row
+            = [](const char* name, const char* text, const char* shortcut, const char* toolTip) {
+                  QTest::newRow(name)
+                      << QString(name) << QString(text) << QString(shortcut) << QString(toolTip);
+              };
+        row("gboxSplitBuild", "Split && Build", "", "");
+        row("lblSource", "So&urce ------->", "", "");
+        row("lblDestination", "&Destination -->", "", "");
+        row("btnSource", "&Open", "Alt+O", "Open");
+        row("btnDestination", "S&ave", "Alt+A", "Save");
+        row("gboxSplitOptions", "Split Options", "", "");
+        row("lblPackageSize", "&Package Size ->", "", "");
+        row("cboPackageSize", "1457664", "", "Package Size");
+        row("cboUnits", "B (Bytes)", "", "Measurement Units");
+        row("btnClear", "&Clear", "Alt+C", "Clear All Split Options (Reset)");
+        row("btnSplit", "&Split", "Alt+S", "Split");
+        row("btnBuild", "&Build", "Alt+B", "Build");
+        row("btnExit", "E&xit", "Alt+X", "Exit");
+    }
+
+    void widgetTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, shortcut);
+        QFETCH(QString, toolTip);
+        const FormMain window;
+        const QWidget* widget = window.findChild<QWidget*>(name);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->toolTip(), toolTip);
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            QCOMPARE(button->text(), text);
+            QCOMPARE(button->shortcut().toString(), shortcut);
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            QCOMPARE(label->text(), text);
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+            QCOMPARE(box->title(), text);
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+            QCOMPARE(combo->currentText(), text);
+        }
+    }
+
+    void comboItemsAndLanguageChange()
+    {
+        ProbeWindow window;
+        const QStringList sizes = {"1457664"};
+        const QStringList units = {"B (Bytes)", "KB (Kilo)", "MB (Mega)"};
+        QCOMPARE(window.GetComboList(window.cboPackageSize), sizes);
+        QCOMPARE(window.GetComboList(window.cboUnits), units);
+        QCOMPARE(window.cboUnits->currentIndex(), 0);
+
+        window.cboPackageSize->addItem("4096");
+        window.cboPackageSize->setCurrentIndex(1);
+        window.cboUnits->setCurrentIndex(2);
+        window.languageChange();
+        window.languageChange();
+        QCOMPARE(window.GetComboList(window.cboPackageSize), sizes);
+        QCOMPARE(window.cboPackageSize->currentText(), QString("1457664"));
+        QCOMPARE(window.GetComboList(window.cboUnits), units);
+        QCOMPARE(window.cboUnits->currentIndex(), 0);
+        QCOMPARE(window.MenuBarEditor->actions().size(), 3);
+    }
+
+    void actions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("iconText");
+        QTest::addColumn<QString>("menuText");
+        QTest::addColumn<QString>("shortcut");
+        const auto row = [](const char* name, const char* iconText, const char* menuText,
+                             const char* shortcut) {
+            QTest::newRow(name) << QString(name) << QString(iconText) << QString(menuText)
+                                << QString(shortcut);
+        };
+        row("fileExit", "Exit", "E&xit", "Ctrl+Q");
+        row("taskSplit", "Split", "&Split", "F8");
+        row("taskBuild", "Build", "&Build", "F9");
+        row("helpAbout", "About...", "&About...", "");
+        row("helpManual", "Manual", "&Manual", "F1");
+    }
+
+    void actions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, iconText);
+        QFETCH(QString, menuText);
+        QFETCH(QString, shortcut);
+        const FormMain window;
+        const QAction* action = window.findChild<QAction*>(name);
+        QVERIFY(action != nullptr);
+        QCOMPARE(action->parent(), &window);
+        QCOMPARE(action->iconText(), iconText);
+        QCOMPARE(action->text(), menuText);
+        QCOMPARE(action->shortcut().toString(), shortcut);
+    }
+
+    void menus()
+    {
+        const FormMain window;
+        QCOMPARE(window.menuBar(), window.MenuBarEditor);
+        QCOMPARE(window.MenuBarEditor->objectName(), QString("MenuBarEditor"));
+        const QList<QAction*> items = window.MenuBarEditor->actions();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items.at(0)->menu(), window.fileMenu);
+        QCOMPARE(items.at(1)->menu(), window.taskMenu);
+        QCOMPARE(items.at(2)->menu(), window.helpMenu);
+        QCOMPARE(window.fileMenu->title(), QString("&File"));
+        QCOMPARE(window.taskMenu->title(), QString("&Task"));
+        QCOMPARE(window.helpMenu->title(), QString("&Help"));
+        QCOMPARE(menuContents(window.fileMenu), QStringList({"fileExit"}));
+        QCOMPARE(menuContents(window.taskMenu), QStringList({"taskSplit", "-", "taskBuild"}));
+        QCOMPARE(menuContents(window.helpMenu), QStringList({"helpManual", "-", "helpAbout"}));
+        for (const QMenu* menu : {window.fileMenu, window.taskMenu, window.helpMenu})
+            QCOMPARE(menu->parent(), &window);
+    }
+
+    void commandsReachTheirSlots()
+    {
+        ProbeWindow window;
+        window.btnSource->click();
+        window.btnDestination->click();
+        window.btnClear->click();
+        window.btnSplit->click();
+        window.taskSplit->trigger();
+        window.btnBuild->click();
+        window.taskBuild->trigger();
+        window.helpManual->trigger();
+        window.helpAbout->trigger();
+        window.btnExit->click();
+        window.fileExit->trigger();
+        const QList<int> counts = {window.sources, window.destinations, window.clears,
+            window.splits, window.builds, window.manuals, window.abouts, window.closes};
+        QCOMPARE(counts, QList<int>({1, 1, 1, 2, 2, 1, 1, 2}));
+    }
+
+    void packageSizeAcceptsOnlyPlainNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        const auto row = [](const char* text, bool accepted) {
+            QTest::newRow(text) << QString(text) << accepted;
+        };
+        row("1457664", true);
+        row("1.5", true);
+        row("2.5e3", true);
+        row("-3", true);
+        row("1,5", false);
+        row("1,457,664", false);
+        row("12abc", false);
+    }
+
+    // A user in a comma locale must not get a text past the box that the split reads as another
+    // number.
+    void packageSizeAcceptsOnlyPlainNumbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const FormMain window;
+        QLocale::setDefault(previous);
+        const QValidator* validator = window.cboPackageSize->validator();
+        QVERIFY(qobject_cast<const QDoubleValidator*>(validator) != nullptr);
+        QCOMPARE(validator->parent(), window.cboPackageSize);
+        QString input = text;
+        int position = 0;
+        QCOMPARE(validator->validate(input, position) == QValidator::Acceptable, accepted);
+    }
+};
+
+WINDOW_TEST_MAIN(TestFormMainStructure)
+#include "tst_formmain_structure.moc"
