@@ -1,7 +1,64 @@
 #include "formmain.h"
 
-void FormMain::AddUniqueComboListItem(QComboBox*, int) {}
-void FormMain::AddUniqueComboListItem(QComboBox*, const char*, int) {}
-QString FormMain::GetNumStr(const char*) { return {}; }
-QStringList FormMain::GetComboList(QComboBox*) { return {}; }
-void FormMain::SetComboList(QComboBox*, QStringList&) {}
+#include "NumStrA.h"
+
+#include <QByteArray>
+#include <QComboBox>
+
+#include <array>
+#include <charconv>
+
+void FormMain::AddUniqueComboListItem(QComboBox* box, int index)
+{
+    const QByteArray text = box->currentText().toLatin1();
+    AddUniqueComboListItem(box, text.constData(), index);
+}
+
+void FormMain::AddUniqueComboListItem(QComboBox* box, const char* text, int index)
+{
+    const QString item = QString::fromLatin1(text);
+    const int count = box->count();
+    for (int i = 0; i < count; ++i) {
+        if (box->itemText(i) == item) {
+            box->setCurrentIndex(i);
+            return;
+        }
+    }
+    const int position = (index < 0 || index > count) ? count : index;
+    box->insertItem(position, item);
+    box->setCurrentIndex(position);
+}
+
+QString FormMain::GetNumStr(const char* text)
+{
+    // Adding 0.0 turns -0 into 0, so that "-0" and "0" share one history entry.
+    const double value = StrToNumA<double>(text ? text : "") + 0.0;
+
+    // The shortest fixed-point text that reads back as the same double: equal values always give
+    // equal text, and a value typed as 1.44 stays "1.44" rather than its long binary expansion.
+    // The largest double needs 309 digits before the point and the smallest 324 after it.
+    std::array<char, 400> buffer {};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    return QString::fromLatin1(buffer.data(), static_cast<int>(result.ptr - buffer.data()));
+}
+
+QStringList FormMain::GetComboList(QComboBox* box)
+{
+    QStringList list;
+    const int count = box->count();
+    for (int i = 0; i < count; ++i)
+        list.append(box->itemText(i));
+    return list;
+}
+
+void FormMain::SetComboList(QComboBox* box, QStringList& list)
+{
+    box->clear();
+    for (const QString& entry : list) {
+        const QByteArray number = GetNumStr(entry.toLatin1().constData()).toLatin1();
+        AddUniqueComboListItem(box, number.constData(), -1);
+    }
+    if (box->count() > 0)
+        box->setCurrentIndex(0);
+}
