@@ -2,12 +2,117 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleValidator>
+#include <QLocale>
+#include <QMetaType>
+#include <QSettings>
+#include <QVariant>
 
-void FormMain::init() { LoadSettings(); }
-void FormMain::LoadSettings() {}
-void FormMain::SaveSettings() {}
-void FormMain::closeEvent(QCloseEvent*)
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The per-user store of the organisation named by the Windows search path (without its leading
+// slash), so the entries sit where that path put them on Windows. On Linux the file is
+// $XDG_CONFIG_HOME/Ostrevan Software/Velkaro.conf.
+QSettings openStore()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+        FormMain::WINDOWS_REGISTRY.mid(1), QStringLiteral("Velkaro"));
+}
+
+std::optional<int> readInt(const QSettings& store, const QString& key)
+{
+    if (!store.contains(key))
+        return std::nullopt;
+    bool ok = false;
+    const int value = store.value(key).toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The store writes an empty list as an invalid value and a one-item list as a plain string, so
+// both read back as lists; anything else under the key is not one.
+std::optional<QStringList> readStringList(const QSettings& store, const QString& key)
+{
+    if (!store.contains(key))
+        return std::nullopt;
+    const QVariant value = store.value(key);
+    if (!value.isValid())
+        return QStringList();
+    switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::QStringList:
+        return value.toStringList();
+    case QMetaType::QVariantList: {
+        const QVariantList items = value.toList();
+        const bool allText = std::all_of(items.cbegin(), items.cend(),
+            [](const QVariant& item) { return item.typeId() == QMetaType::QString; });
+        if (allText)
+            return value.toStringList();
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void FormMain::init()
+{
+    lastSourcePath = QDir::homePath();
+    lastDestinationPath = lastSourcePath;
+
+    // The size is later read with QString::toDouble, which knows only the C locale's point: a
+    // comma, whether decimal or grouping, must not get past the box.
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::RejectGroupSeparator);
+    auto* validator = new QDoubleValidator(cboPackageSize);
+    validator->setLocale(numbers);
+    validator->setNotation(QDoubleValidator::ScientificNotation);
+    cboPackageSize->setValidator(validator);
+
+    LoadSettings();
+}
+
+void FormMain::LoadSettings()
+{
+    const QSettings store = openStore();
+
+    const int width = readInt(store, APP_KEY + "WindowWidth").value_or(this->width());
+    const int height = readInt(store, APP_KEY + "WindowHeight").value_or(this->height());
+    resize(width, height);
+
+    if (const std::optional<int> x = readInt(store, APP_KEY + "WindowX")) {
+        if (const std::optional<int> y = readInt(store, APP_KEY + "WindowY"))
+            move(std::max(*x, 0), std::max(*y, 0));
+    }
+
+    if (const std::optional<int> units = readInt(store, APP_KEY + "Units"))
+        cboUnits->setCurrentIndex(*units >= 0 && *units <= 2 ? *units : 0);
+
+    if (std::optional<QStringList> sizes = readStringList(store, APP_KEY + "PackageSize"))
+        SetComboList(cboPackageSize, *sizes);
+}
+
+void FormMain::SaveSettings()
+{
+    QSettings store = openStore();
+    store.setValue(APP_KEY + "WindowWidth", width());
+    store.setValue(APP_KEY + "WindowHeight", height());
+    store.setValue(APP_KEY + "WindowX", pos().x());
+    store.setValue(APP_KEY + "WindowY", pos().y());
+    store.setValue(APP_KEY + "PackageSize", GetComboList(cboPackageSize));
+    store.setValue(APP_KEY + "Units", cboUnits->currentIndex());
+}
+
+// Every close request ends the program; the window itself stays until start-up destroys it.
+void FormMain::closeEvent(QCloseEvent* e)
 {
     SaveSettings();
     QApplication::exit(0);
+    e->ignore();
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -39,6 +40,16 @@ public:
             settings.clear();
         }
         QFile::remove(file());
+    }
+
+    // Makes the next settings object read the file again, as a new run of the program would,
+    // instead of the values the settings library keeps in memory.
+    void forgetCache() const
+    {
+        QFile stored(file());
+        if (stored.open(QIODevice::ReadWrite))
+            stored.setFileTime(
+                QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
     }
 
 private:
