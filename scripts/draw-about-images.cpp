@@ -29,7 +29,7 @@ QLinearGradient amber(const QRectF& r, int hueShift)
 }
 
 void drawText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-              const QBrush& fill, int shadowAlpha)
+    const QBrush& fill, int shadowAlpha)
 {
     QPainterPath path;
     const QFontMetricsF fm(font);
@@ -134,7 +134,7 @@ QImage drawLogo()
     maker.setPixelSize(12);
     maker.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     drawText(p, QRectF(0, 220, 300, 20), QStringLiteral("Ostrevan Software"), maker,
-             QColor(0x8f, 0xb8, 0xcc), 0);
+        QColor(0x8f, 0xb8, 0xcc), 0);
     return img;
 }
 
@@ -186,10 +186,11 @@ QImage drawIcon(int size)
             p.drawPath(fold);
         }
         if (size >= 32) {
-            p.setPen(QPen(QColor(0x8a, 0x4c, 0x06, 150), qMax(6.0, px), Qt::SolidLine, Qt::RoundCap));
+            p.setPen(
+                QPen(QColor(0x8a, 0x4c, 0x06, 150), qMax(6.0, px), Qt::SolidLine, Qt::RoundCap));
             for (qreal y = slice.top() + 16; y < slice.bottom() - 8; y += 18)
                 p.drawLine(QPointF(slice.left() + 16, y),
-                           QPointF(slice.right() - (i == 0 && y < slice.top() + 34 ? 40 : 16), y));
+                    QPointF(slice.right() - (i == 0 && y < slice.top() + 34 ? 40 : 16), y));
         }
     }
     return img;

@@ -16,10 +16,10 @@ namespace {
 struct Browser
 {
     const char* program;
-    QStringList arguments;  // placed before the manual's path
+    QStringList arguments; // placed before the manual's path
 };
 
-}  // namespace
+} // namespace
 
 // The browsers are started directly, never through a shell, so that no character of the path
 // (a quote, a dollar sign, a backtick) can be read as a command; only a browser that is really
@@ -34,17 +34,17 @@ void FormMain::manual()
         {"epiphany", {}},
     };
     for (const Browser& browser : browsers) {
-        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(browser.program));
+        const QString program
+            = QStandardPaths::findExecutable(QString::fromLatin1(browser.program));
         if (program.isEmpty())
             continue;
-        if (QProcess::startDetached(program, browser.arguments + QStringList{manualPath}))
+        if (QProcess::startDetached(program, browser.arguments + QStringList {manualPath}))
             return;
     }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath)))
         return;
     QMessageBox::critical(this, tr("Browser Not Found"),
-                          tr("Unable to launch a browser for \"%1\"").arg(manualPath),
-                          QMessageBox::Ok);
+        tr("Unable to launch a browser for \"%1\"").arg(manualPath), QMessageBox::Ok);
 }
 
 void FormMain::about()
