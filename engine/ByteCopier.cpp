@@ -32,7 +32,7 @@ bool WriteAll(int out, const char* data, std::size_t size)
 
 } // namespace
 
-std::int64_t ByteCopier::Copy(int in, off_t& offset, int out, std::uint64_t length)
+std::int64_t ByteCopier::Copy(int in, off_t& offset, off_t inputSize, int out, std::uint64_t length)
 {
     std::uint64_t copied = 0;
     while (copied < length) {
@@ -49,9 +49,11 @@ std::int64_t ByteCopier::Copy(int in, off_t& offset, int out, std::uint64_t leng
                 if (!MeansKernelRefused(errno))
                     return -1;
                 kernelRefused = true;
+            } else if (offset >= inputSize && inputSize > 0) {
+                break;
             }
-            // A result of 0 is the end of the input, except on file systems whose files report a
-            // size of 0 (procfs and the like): a plain read tells the two apart.
+            // Some file systems (procfs and the like) report a size of 0 and let the kernel copy
+            // nothing from files that do have bytes: a plain read tells that from the end.
         }
         const std::int64_t moved = CopyThroughBuffer(in, offset, out, want);
         if (moved < 0)

@@ -14,9 +14,10 @@ public:
     static constexpr std::size_t BufferSize = 256 * 1024;
 
     // Copies up to `length` bytes from `in`, starting at `offset` (advanced by what was copied),
-    // to `out` at its current file position. Returns the number of bytes copied, which is below
-    // `length` only when the input ended, or -1 on a read or write error.
-    std::int64_t Copy(int in, off_t& offset, int out, std::uint64_t length);
+    // to `out` at its current file position. `inputSize` is the input's length as fstat reported
+    // it. Returns the number of bytes copied, which is below `length` only when the input ended,
+    // or -1 on a read or write error.
+    std::int64_t Copy(int in, off_t& offset, off_t inputSize, int out, std::uint64_t length);
 
 private:
     // One read/write round of at most BufferSize bytes: bytes moved, 0 at the end of the input,

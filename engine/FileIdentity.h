@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // Which file a name or descriptor refers to: two names are the same file when device and inode
@@ -17,6 +18,7 @@ struct FileIdentity
     bool operator!=(const FileIdentity& other) const { return !(*this == other); }
 };
 
+FileIdentity IdentityOf(const struct stat& status);
+
 // Follows symbolic links; empty when the path cannot be examined.
 std::optional<FileIdentity> IdentityOfPath(const char* path);
-std::optional<FileIdentity> IdentityOfDescriptor(int descriptor);

@@ -1,7 +1,6 @@
 #include "OpenFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 
 FileDescriptor OpenForReading(const char* path)
 {
@@ -17,14 +16,8 @@ FileDescriptor OpenForWriting(const char* path)
         open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
     if (!file.IsOpen())
         return file;
-    const int flags = fcntl(file.Get(), F_GETFL);
-    if (flags < 0 || fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0)
+    // None of the other status flags that F_SETFL touches was asked for: 0 clears O_NONBLOCK.
+    if (fcntl(file.Get(), F_SETFL, 0) < 0)
         return FileDescriptor();
     return file;
-}
-
-bool IsRegularFile(int descriptor)
-{
-    struct stat status {};
-    return fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
 }

@@ -11,6 +11,3 @@ FileDescriptor OpenForReading(const char* path);
 // For writing from the start: creates a missing file, empties an existing one. Writes block as
 // usual once the file is open.
 FileDescriptor OpenForWriting(const char* path);
-
-// Whether an open descriptor is a regular file (the S_ISREG type, sockets excluded).
-bool IsRegularFile(int descriptor);

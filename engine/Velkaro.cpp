@@ -43,7 +43,7 @@ bool SplitTargetsAreSafe(const std::string& prefix, const FileIdentity& source,
         struct stat status {};
         if (stat(PackageName(prefix, index).c_str(), &status) != 0)
             continue;
-        if (FileIdentity { status.st_dev, status.st_ino } == source)
+        if (IdentityOf(status) == source)
             return false;
         if (index < writeCount && !S_ISREG(status.st_mode))
             return false;
@@ -58,13 +58,14 @@ void RemoveWrittenPackages(const std::string& prefix, std::uint64_t count)
         unlink(PackageName(prefix, index).c_str());
 }
 
+// Walks the set as VerifyFileA sees it (the S_IFREG bit), one stat per package.
 bool SetContainsFile(const std::string& prefix, const FileIdentity& file)
 {
     for (std::uint64_t index = 0;; ++index) {
-        const std::string name = PackageName(prefix, index);
-        if (!VerifyFileA(name.c_str()))
+        struct stat status {};
+        if (stat(PackageName(prefix, index).c_str(), &status) != 0 || (status.st_mode & S_IFREG) == 0)
             return false;
-        if (IdentityOfPath(name.c_str()) == file)
+        if (IdentityOf(status) == file)
             return true;
     }
 }
@@ -106,8 +107,7 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
     // a multiple of size.
     const std::uint64_t writeCount = static_cast<std::uint64_t>(status.st_size) / size + 1;
     const std::uint64_t removeCount = probe == 0 ? IsPck(firstPackage) : 0;
-    if (!SplitTargetsAreSafe(prefix, FileIdentity { status.st_dev, status.st_ino }, removeCount,
-            writeCount))
+    if (!SplitTargetsAreSafe(prefix, IdentityOf(status), removeCount, writeCount))
         return false;
 
     for (std::uint64_t index = 0; index < removeCount; ++index)
@@ -123,9 +123,12 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
             return false;
         }
         ++written;
-        const bool regular = IsRegularFile(package.Get());
-        const std::int64_t copied = regular ? copier.Copy(input.Get(), offset, package.Get(), size)
-                                            : -1;
+        struct stat packageStatus {};
+        const bool regular = fstat(package.Get(), &packageStatus) == 0
+            && S_ISREG(packageStatus.st_mode);
+        const std::int64_t copied = regular
+            ? copier.Copy(input.Get(), offset, status.st_size, package.Get(), size)
+            : -1;
         if (copied < 0 || !package.Close()) {
             RemoveWrittenPackages(prefix, written);
             return false;
@@ -151,8 +154,11 @@ bool Velkaro::Build(std::string package, std::string destination, bool overwrite
     FileDescriptor output = OpenForWriting(destination.c_str());
     if (!output.IsOpen())
         return false;
-    const auto target = IdentityOfDescriptor(output.Get());
-    const bool regularTarget = IsRegularFile(output.Get());
+    struct stat targetStatus {};
+    if (fstat(output.Get(), &targetStatus) != 0)
+        return false;
+    const FileIdentity target = IdentityOf(targetStatus);
+    const bool regularTarget = S_ISREG(targetStatus.st_mode);
 
     // A half-joined file must not pass for a whole one: empty it (also through other links to
     // it) and delete it. Devices and FIFOs are left alone.
@@ -172,14 +178,16 @@ bool Velkaro::Build(std::string package, std::string destination, bool overwrite
         if (index > 0 && !VerifyFileA(name.c_str()))
             break;
         const FileDescriptor input = OpenForReading(name.c_str());
-        if (!input.IsOpen() || !IsRegularFile(input.Get()))
+        struct stat status {};
+        if (!input.IsOpen() || fstat(input.Get(), &status) != 0 || !S_ISREG(status.st_mode))
             return fail();
         // The destination may have been created under a name of the set (the index right
         // after its last package): joining it into itself would never end.
-        if (!target || IdentityOfDescriptor(input.Get()) == target)
+        if (IdentityOf(status) == target)
             return fail();
         off_t offset = 0;
-        if (copier.Copy(input.Get(), offset, output.Get(), std::numeric_limits<std::uint64_t>::max())
+        if (copier.Copy(input.Get(), offset, status.st_size, output.Get(),
+                std::numeric_limits<std::uint64_t>::max())
             < 0)
             return fail();
     }

@@ -1,0 +1,194 @@
+#include "TestFiles.h"
+#include "Velkaro.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class BuildTest : public testing::Test
+{
+protected:
+    bool Build(const std::string& package, const std::string& destination, bool overwrite = false)
+    {
+        return Velkaro::Build(dir / package, dir / destination, overwrite);
+    }
+
+    TempDir dir;
+};
+
+TEST_F(BuildTest, JoinsThePackagesInIndexOrder)
+{
+    const std::string joined = WritePackages(dir / "x", { "abcd", "efgh", "ij" });
+    ASSERT_TRUE(Build("x.c0", "whole"));
+    EXPECT_EQ(ReadBytes(dir / "whole"), joined);
+}
+
+TEST_F(BuildTest, StartsAtIndexZeroWhateverIndexThePathCarries)
+{
+    const std::string joined = WritePackages(dir / "x", { "abcd", "efgh", "ij" });
+    ASSERT_TRUE(Build("x.c2", "whole"));
+    EXPECT_EQ(ReadBytes(dir / "whole"), joined);
+}
+
+TEST_F(BuildTest, CopiesEveryByteValueAndSkipsEmptyPackages)
+{
+    std::vector<std::string> contents { "" };
+    for (int value = 0; value < 256; value += 64) {
+        std::string part;
+        for (int offset = 0; offset < 64; ++offset)
+            part += static_cast<char>(value + offset);
+        contents.push_back(part);
+        contents.emplace_back();
+    }
+    const std::string joined = WritePackages(dir / "x", contents);
+    ASSERT_TRUE(Build("x.c0", "whole"));
+    EXPECT_EQ(ReadBytes(dir / "whole"), joined);
+    EXPECT_EQ(joined.size(), 256u);
+}
+
+TEST_F(BuildTest, MakesAnEmptyFileOfOneEmptyPackage)
+{
+    WritePackages(dir / "x", { "" });
+    ASSERT_TRUE(Build("x.c0", "whole"));
+    EXPECT_TRUE(IsRegular(dir / "whole"));
+    EXPECT_EQ(ReadBytes(dir / "whole"), "");
+}
+
+TEST_F(BuildTest, StopsAtTheFirstGap)
+{
+    WritePackages(dir / "x", { "ab", "cd" });
+    WriteBytes(dir / "x.c3", "ef");
+    ASSERT_TRUE(Build("x.c3", "whole"));
+    EXPECT_EQ(ReadBytes(dir / "whole"), "abcd");
+}
+
+TEST_F(BuildTest, RefusesNamesWithoutAPackageZero)
+{
+    WritePackages(dir / "x", { "ab" });
+    WriteBytes(dir / "x.C0", "ab");
+    WriteBytes(dir / "x.txt", "ab");
+    WriteBytes(dir / "y.c1", "ab");
+    for (const char* name : { "x.c", "x.C0", "x.txt", "y.c1", "z.c0" }) {
+        EXPECT_FALSE(Build(name, "whole")) << name;
+        EXPECT_FALSE(Exists(dir / "whole")) << name;
+    }
+}
+
+TEST_F(BuildTest, ReplacesAnExistingDestinationOnlyWithOverwrite)
+{
+    WritePackages(dir / "x", { "ab", "c" });
+    WriteBytes(dir / "whole", "a much longer old content");
+
+    EXPECT_FALSE(Build("x.c0", "whole", false));
+    EXPECT_EQ(ReadBytes(dir / "whole"), "a much longer old content");
+
+    ASSERT_TRUE(Build("x.c0", "whole", true));
+    EXPECT_EQ(ReadBytes(dir / "whole"), "abc");
+}
+
+TEST_F(BuildTest, RefusesADestinationThatCannotBeCreated)
+{
+    WritePackages(dir / "x", { "ab" });
+    mkdir((dir / "sub").c_str(), 0700);
+    EXPECT_FALSE(Build("x.c0", "missing/whole", true));
+    EXPECT_FALSE(Build("x.c0", "sub", true));
+    EXPECT_FALSE(Exists(dir / "missing"));
+}
+
+TEST_F(BuildTest, NeverBlocksOnAFifoDestination)
+{
+    WritePackages(dir / "x", { "ab" });
+    mkfifo((dir / "fifo").c_str(), 0600);
+    EXPECT_FALSE(Build("x.c0", "fifo", true));
+}
+
+struct OwnPackageCase
+{
+    const char* label;
+    const char* via;
+    std::size_t index;
+};
+
+void PrintTo(const OwnPackageCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+class BuildIntoOwnPackageTest : public testing::TestWithParam<OwnPackageCase>
+{
+};
+
+// Truncating the destination would destroy a package before it has been read.
+TEST_P(BuildIntoOwnPackageTest, RefusesADestinationThatIsAPackageOfTheSet)
+{
+    const OwnPackageCase& own = GetParam();
+    const TempDir dir;
+    const std::vector<std::string> contents { "ab", "cd", "ef" };
+    WritePackages(dir / "x", contents);
+    const std::string package = dir / ("x.c" + std::to_string(own.index));
+    std::string destination = package;
+    if (std::string(own.via) == "hardlink") {
+        destination = dir / "whole";
+        ASSERT_EQ(link(package.c_str(), destination.c_str()), 0);
+    } else if (std::string(own.via) == "symlink") {
+        destination = dir / "whole";
+        ASSERT_EQ(symlink(package.c_str(), destination.c_str()), 0);
+    }
+
+    EXPECT_FALSE(Velkaro::Build(dir / "x.c0", destination, true)) << own.label;
+
+    const auto names = PackageNames(dir / "x", contents.size());
+    for (std::size_t index = 0; index < contents.size(); ++index)
+        EXPECT_EQ(ReadBytes(names[index]), contents[index]) << own.label << ", package " << index;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, BuildIntoOwnPackageTest,
+    testing::Values(OwnPackageCase { "package 1 by name", "name", 1 },
+        OwnPackageCase { "package 0 by hard link", "hardlink", 0 },
+        OwnPackageCase { "last package by symbolic link", "symlink", 2 }));
+
+// A new destination named as the next index would join itself into itself without end.
+TEST_F(BuildTest, RefusesADestinationThatWouldExtendTheSet)
+{
+    WritePackages(dir / "x", { "ab", "cd" });
+    EXPECT_FALSE(Build("x.c0", "x.c2", true));
+    EXPECT_FALSE(Exists(dir / "x.c2"));
+    EXPECT_EQ(ReadBytes(dir / "x.c1"), "cd");
+}
+
+// Package 1 passes the regular-file test but cannot be opened. Whether the destination was new
+// or replaced an old file, no partial join may stay behind.
+TEST_F(BuildTest, RemovesTheDestinationWhenAPackageCannotBeRead)
+{
+    WritePackages(dir / "x", { "ab" });
+    MakeSocket(dir / "x.c1");
+    WriteBytes(dir / "old", "old content");
+
+    EXPECT_FALSE(Build("x.c0", "new", true));
+    EXPECT_FALSE(Build("x.c0", "old", true));
+
+    EXPECT_FALSE(Exists(dir / "new"));
+    EXPECT_FALSE(Exists(dir / "old"));
+    EXPECT_EQ(ReadBytes(dir / "x.c0"), "ab");
+}
+
+TEST_F(BuildTest, ReportsAFullDeviceAndLeavesDevicesInPlace)
+{
+    WritePackages(dir / "x", { "ab", "cd" });
+    symlink("/dev/full", (dir / "full").c_str());
+    symlink("/dev/null", (dir / "null").c_str());
+
+    EXPECT_FALSE(Build("x.c0", "full", true));
+    EXPECT_TRUE(Build("x.c0", "null", true));
+
+    struct stat status {};
+    ASSERT_EQ(stat((dir / "full").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    ASSERT_EQ(stat((dir / "null").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+#include "RemoveA.h"
+#include "TestFiles.h"
+#include "VerifyFileA.h"
+#include "VerifyFileExA.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool IsCharacterDevice(const std::string& path)
+{
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISCHR(status.st_mode);
+}
+
+bool IsFifo(const std::string& path)
+{
+    struct stat status {};
+    return lstat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+TEST(VerifyFileA, AcceptsWhatHasTheRegularFileBit)
+{
+    const TempDir dir;
+    WriteBytes(dir / "file", "data");
+    WriteBytes(dir / "locked", "data");
+    chmod((dir / "locked").c_str(), 0);
+    symlink((dir / "file").c_str(), (dir / "link").c_str());
+    symlink((dir / "missing").c_str(), (dir / "dangling").c_str());
+    mkfifo((dir / "fifo").c_str(), 0600);
+    MakeSocket(dir / "socket");
+
+    EXPECT_TRUE(VerifyFileA((dir / "file").c_str()));
+    EXPECT_TRUE(VerifyFileA((dir / "locked").c_str()));
+    EXPECT_TRUE(VerifyFileA((dir / "link").c_str()));
+    EXPECT_TRUE(VerifyFileA((dir / "socket").c_str()));
+    EXPECT_FALSE(VerifyFileA(dir.Path().c_str()));
+    EXPECT_FALSE(VerifyFileA((dir / "dangling").c_str()));
+    EXPECT_FALSE(VerifyFileA((dir / "missing").c_str()));
+    EXPECT_FALSE(VerifyFileA((dir / "fifo").c_str()));
+    EXPECT_FALSE(VerifyFileA("/dev/null"));
+    EXPECT_FALSE(VerifyFileA(""));
+}
+
+TEST(VerifyFileExA, LeavesAnExistingFileUntouched)
+{
+    const TempDir dir;
+    const std::string file = dir / "file";
+    WriteBytes(file, "contents");
+    struct stat before {};
+    stat(file.c_str(), &before);
+
+    EXPECT_EQ(VerifyFileExA(file.c_str()), 0);
+
+    struct stat after {};
+    stat(file.c_str(), &after);
+    EXPECT_EQ(ReadBytes(file), "contents");
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+}
+
+TEST(VerifyFileExA, RemovesTheFileItCreated)
+{
+    const TempDir dir;
+    EXPECT_EQ(VerifyFileExA((dir / "new").c_str()), 1);
+    EXPECT_FALSE(Exists(dir / "new"));
+}
+
+TEST(VerifyFileExA, AnswersTwoWhereNothingCanBeWritten)
+{
+    const TempDir dir;
+    mkdir((dir / "sub").c_str(), 0700);
+    symlink((dir / "nowhere/x").c_str(), (dir / "dangling").c_str());
+
+    EXPECT_EQ(VerifyFileExA((dir / "missing/new").c_str()), 2);
+    EXPECT_EQ(VerifyFileExA((dir / "sub").c_str()), 2);
+    EXPECT_EQ(VerifyFileExA(""), 2);
+    EXPECT_EQ(VerifyFileExA((dir / "dangling").c_str()), 2);
+
+    EXPECT_FALSE(Exists(dir / "missing"));
+    EXPECT_TRUE(Exists(dir / "sub"));
+    EXPECT_TRUE(Exists(dir / "dangling"));
+}
+
+// A FIFO nobody reads would block a plain open for writing forever.
+TEST(VerifyFileExA, NeverBlocksOnOrRemovesAFifo)
+{
+    const TempDir dir;
+    const std::string fifo = dir / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+    EXPECT_EQ(VerifyFileExA(fifo.c_str()), 2);
+    EXPECT_TRUE(IsFifo(fifo));
+
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(VerifyFileExA(fifo.c_str()), 1);
+    close(reader);
+    EXPECT_TRUE(IsFifo(fifo));
+}
+
+TEST(VerifyFileExA, KeepsAWritableDeviceInPlace)
+{
+    const TempDir dir;
+    symlink("/dev/null", (dir / "null").c_str());
+
+    EXPECT_EQ(VerifyFileExA("/dev/null"), 1);
+    EXPECT_EQ(VerifyFileExA((dir / "null").c_str()), 1);
+    EXPECT_TRUE(IsCharacterDevice("/dev/null"));
+    EXPECT_TRUE(Exists(dir / "null"));
+}
+
+// A second hard link shows what the wipe wrote into the very blocks of the removed file.
+TEST(RemoveA, OverwritesTheWholeFileWithZerosInPlaceThenDeletes)
+{
+    for (const std::size_t length : { std::size_t(10), std::size_t(600 * 1024 + 7) }) {
+        for (const unsigned short passes : { 1, 3 }) {
+            const TempDir dir;
+            const std::string file = dir / "file";
+            WriteBytes(file, RandomBytes(length, 5));
+            ASSERT_EQ(link(file.c_str(), (dir / "witness").c_str()), 0);
+
+            EXPECT_TRUE(RemoveA(file.c_str(), passes));
+            EXPECT_FALSE(Exists(file));
+            EXPECT_EQ(ReadBytes(dir / "witness"), std::string(length, '\0'))
+                << length << " bytes, " << passes << " passes";
+        }
+    }
+}
+
+TEST(RemoveA, DeletesWithoutWritingForNoPassesOrAnEmptyFile)
+{
+    const TempDir dir;
+    WriteBytes(dir / "file", "keep these bytes");
+    link((dir / "file").c_str(), (dir / "witness").c_str());
+    WriteBytes(dir / "empty", "");
+
+    EXPECT_TRUE(RemoveA((dir / "file").c_str(), 0));
+    EXPECT_TRUE(RemoveA((dir / "empty").c_str(), 1));
+
+    EXPECT_FALSE(Exists(dir / "file"));
+    EXPECT_FALSE(Exists(dir / "empty"));
+    EXPECT_EQ(ReadBytes(dir / "witness"), "keep these bytes");
+}
+
+TEST(RemoveA, NeverRemovesWhatIsNotARegularFile)
+{
+    const TempDir dir;
+    mkdir((dir / "sub").c_str(), 0700);
+    mkfifo((dir / "fifo").c_str(), 0600);
+    MakeSocket(dir / "socket");
+    symlink("/dev/null", (dir / "null").c_str());
+
+    EXPECT_TRUE(RemoveA((dir / "missing").c_str(), 1));
+    RemoveA((dir / "sub").c_str(), 1);
+    RemoveA((dir / "fifo").c_str(), 1);
+    RemoveA((dir / "socket").c_str(), 1);
+    RemoveA((dir / "null").c_str(), 1);
+
+    EXPECT_TRUE(Exists(dir / "sub"));
+    EXPECT_TRUE(IsFifo(dir / "fifo"));
+    EXPECT_TRUE(Exists(dir / "socket"));
+    EXPECT_TRUE(Exists(dir / "null"));
+    EXPECT_TRUE(IsCharacterDevice("/dev/null"));
+}
+
+} // namespace

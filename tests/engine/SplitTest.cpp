@@ -1,0 +1,280 @@
+#include "TestFiles.h"
+#include "Velkaro.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct SizesCase
+{
+    std::size_t length;
+    std::uint32_t size;
+    std::vector<std::size_t> packages;
+};
+
+void PrintTo(const SizesCase& c, std::ostream* out)
+{
+    *out << c.length << " bytes by " << c.size;
+}
+
+class SplitSizesTest : public testing::TestWithParam<SizesCase>
+{
+};
+
+// floor(L / S) + 1 packages: the last one holds L mod S bytes, so it is empty for multiples.
+TEST_P(SplitSizesTest, CutsConsecutiveSlicesEndingWithTheRemainder)
+{
+    const SizesCase& sizes = GetParam();
+    const TempDir dir;
+    const std::string source = RandomBytes(sizes.length, 7);
+    WriteBytes(dir / "src", source);
+
+    ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "out", sizes.size, false));
+
+    std::size_t offset = 0;
+    const auto names = PackageNames(dir / "out", sizes.packages.size() + 1);
+    for (std::size_t index = 0; index < sizes.packages.size(); ++index) {
+        EXPECT_EQ(ReadBytes(names[index]), source.substr(offset, sizes.packages[index]))
+            << "package " << index;
+        offset += sizes.packages[index];
+    }
+    EXPECT_FALSE(Exists(names.back()));
+    EXPECT_EQ(ReadBytes(dir / "src"), source);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, SplitSizesTest,
+    testing::Values(SizesCase { 10, 4, { 4, 4, 2 } }, SizesCase { 8, 4, { 4, 4, 0 } },
+        SizesCase { 0, 4, { 0 } }, SizesCase { 3, 4, { 3 } }, SizesCase { 3, 1, { 1, 1, 1, 0 } },
+        SizesCase { 5, 4294967295u, { 5 } }));
+
+TEST(Split, CopiesEveryByteValueUnchanged)
+{
+    const TempDir dir;
+    std::string source;
+    for (int round = 0; round < 3; ++round)
+        for (int value = 0; value < 256; ++value)
+            source += static_cast<char>(value);
+    WriteBytes(dir / "src", source);
+
+    ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "out", 100, false));
+
+    std::string joined;
+    for (const auto& name : PackageNames(dir / "out", 8))
+        joined += ReadBytes(name);
+    EXPECT_EQ(joined, source);
+    EXPECT_FALSE(Exists(dir / "out.c8"));
+}
+
+class SplitOverTest : public testing::Test
+{
+protected:
+    void SetUp() override { WriteBytes(source, "0123456789"); }
+
+    bool SplitIntoTwo(bool overwrite) { return Velkaro::Split(source, dir / "out", 6, overwrite); }
+
+    TempDir dir;
+    const std::string source = dir / "src";
+};
+
+TEST_F(SplitOverTest, ReplacesTheWholeOldSet)
+{
+    WritePackages(dir / "out", { "a", "b", "c", "d", "e" });
+    ASSERT_TRUE(SplitIntoTwo(true));
+    EXPECT_EQ(ReadBytes(dir / "out.c0"), "012345");
+    EXPECT_EQ(ReadBytes(dir / "out.c1"), "6789");
+    for (const char* gone : { "out.c2", "out.c3", "out.c4" })
+        EXPECT_FALSE(Exists(dir / gone)) << gone;
+}
+
+TEST_F(SplitOverTest, LeavesPackagesBeyondTheOldSetsGap)
+{
+    WritePackages(dir / "out", { "a", "b" });
+    WriteBytes(dir / "out.c3", "stale");
+    ASSERT_TRUE(SplitIntoTwo(true));
+    EXPECT_EQ(ReadBytes(dir / "out.c1"), "6789");
+    EXPECT_FALSE(Exists(dir / "out.c2"));
+    EXPECT_EQ(ReadBytes(dir / "out.c3"), "stale");
+}
+
+TEST_F(SplitOverTest, RemovesNothingWhenPackageZeroIsMissing)
+{
+    WriteBytes(dir / "out.c2", "stale two");
+    WriteBytes(dir / "out.c3", "stale three");
+    ASSERT_TRUE(Velkaro::Split(source, dir / "out", 100, true));
+    EXPECT_EQ(ReadBytes(dir / "out.c0"), "0123456789");
+    EXPECT_EQ(ReadBytes(dir / "out.c2"), "stale two");
+    EXPECT_EQ(ReadBytes(dir / "out.c3"), "stale three");
+}
+
+TEST_F(SplitOverTest, RefusesAnExistingSetWithoutOverwrite)
+{
+    WritePackages(dir / "out", { "a", "b", "c" });
+    EXPECT_FALSE(SplitIntoTwo(false));
+    EXPECT_EQ(ReadBytes(dir / "out.c0"), "a");
+    EXPECT_EQ(ReadBytes(dir / "out.c2"), "c");
+}
+
+// The size check comes before the old set is removed: a refused call must not cost the set.
+TEST_F(SplitOverTest, RefusesSizeZeroBeforeRemovingAnything)
+{
+    WritePackages(dir / "out", { "a", "b" });
+    EXPECT_FALSE(Velkaro::Split(source, dir / "out", 0, true));
+    EXPECT_FALSE(Velkaro::Split(source, dir / "fresh", 0, true));
+    EXPECT_EQ(ReadBytes(dir / "out.c0"), "a");
+    EXPECT_EQ(ReadBytes(dir / "out.c1"), "b");
+    EXPECT_FALSE(Exists(dir / "fresh.c0"));
+}
+
+TEST_F(SplitOverTest, RefusesSourcesThatAreNoRegularFiles)
+{
+    mkdir((dir / "sub").c_str(), 0700);
+    EXPECT_FALSE(Velkaro::Split(dir / "sub", dir / "out", 4, true));
+    EXPECT_FALSE(Velkaro::Split(dir / "missing", dir / "out", 4, true));
+    EXPECT_FALSE(Velkaro::Split("/dev/null", dir / "out", 4, true));
+    EXPECT_FALSE(Exists(dir / "out.c0"));
+}
+
+TEST_F(SplitOverTest, RefusesADestinationThatCannotBeCreated)
+{
+    mkdir((dir / "out.c0").c_str(), 0700);
+    EXPECT_FALSE(Velkaro::Split(source, dir / "missing/out", 4, true));
+    EXPECT_FALSE(Velkaro::Split(source, dir / "out", 4, true));
+    EXPECT_FALSE(Exists(dir / "missing"));
+    EXPECT_FALSE(Exists(dir / "out.c1"));
+}
+
+// A socket passes the regular-file test but cannot be opened: the old set must survive that.
+TEST_F(SplitOverTest, KeepsTheOldSetWhenTheSourceCannotBeOpened)
+{
+    WritePackages(dir / "out", { "a", "b" });
+    MakeSocket(dir / "sock");
+    EXPECT_FALSE(Velkaro::Split(dir / "sock", dir / "out", 4, true));
+    EXPECT_EQ(ReadBytes(dir / "out.c0"), "a");
+    EXPECT_EQ(ReadBytes(dir / "out.c1"), "b");
+}
+
+struct SameFileCase
+{
+    const char* label;
+    std::vector<std::string> oldSet;
+    // How the source reaches one of the package names: "name", "hardlink" or "symlink".
+    const char* via;
+    std::size_t index;
+};
+
+void PrintTo(const SameFileCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
+
+class SplitOwnSourceTest : public testing::TestWithParam<SameFileCase>
+{
+};
+
+// Removing or rewriting a package that is the source itself would destroy the source.
+TEST_P(SplitOwnSourceTest, RefusesASourceThatIsOneOfItsPackages)
+{
+    const SameFileCase& sameFile = GetParam();
+    const TempDir dir;
+    WritePackages(dir / "x", sameFile.oldSet);
+    const std::string package = dir / ("x.c" + std::to_string(sameFile.index));
+    std::string source = package;
+    const std::string via = sameFile.via;
+    if (via != "name") {
+        if (!Exists(package))
+            WriteBytes(package, "0123456789");
+        source = dir / "elsewhere";
+        if (via == "hardlink")
+            ASSERT_EQ(link(package.c_str(), source.c_str()), 0);
+        else
+            ASSERT_EQ(symlink(package.c_str(), source.c_str()), 0);
+    }
+    const std::string sourceBytes = ReadBytes(source);
+    std::vector<std::string> before;
+    for (const auto& name : PackageNames(dir / "x", 6))
+        before.push_back(ReadBytes(name));
+
+    EXPECT_FALSE(Velkaro::Split(source, dir / "x", 2, true)) << sameFile.label;
+
+    EXPECT_EQ(ReadBytes(source), sourceBytes) << sameFile.label;
+    const auto names = PackageNames(dir / "x", 6);
+    for (std::size_t index = 0; index < names.size(); ++index)
+        EXPECT_EQ(ReadBytes(names[index]), before[index]) << sameFile.label << ", package " << index;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, SplitOwnSourceTest,
+    testing::Values(SameFileCase { "package 0 by name", { "0123456789", "ab" }, "name", 0 },
+        SameFileCase { "last old package by name", { "ab", "cd", "0123456789" }, "name", 2 },
+        SameFileCase { "old package by hard link", { "ab", "cd", "0123456789" }, "hardlink", 1 },
+        SameFileCase { "old package by symbolic link", { "ab", "0123456789" }, "symlink", 1 },
+        SameFileCase { "package to be written, no old set", {}, "hardlink", 4 },
+        SameFileCase { "package to be written beyond the old set", { "ab" }, "symlink", 3 }));
+
+TEST(Split, RefusesPackageNamesItCouldNotWriteBeforeRemovingAnything)
+{
+    const TempDir dir;
+    WriteBytes(dir / "src", "0123456789");
+    WritePackages(dir / "dir", { "old" });
+    mkdir((dir / "dir.c1").c_str(), 0700);
+    WritePackages(dir / "sock", { "old" });
+    MakeSocket(dir / "sock.c1");
+    symlink("/dev/null", (dir / "null.c0").c_str());
+
+    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "dir", 4, true));
+    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "sock", 4, true));
+    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "null", 4, true));
+
+    EXPECT_EQ(ReadBytes(dir / "dir.c0"), "old");
+    EXPECT_EQ(ReadBytes(dir / "sock.c0"), "old");
+    EXPECT_TRUE(Exists(dir / "sock.c1"));
+    EXPECT_TRUE(Exists(dir / "null.c0"));
+    EXPECT_FALSE(Exists(dir / "dir.c2"));
+    EXPECT_FALSE(Exists(dir / "null.c1"));
+}
+
+// Package 2 cannot be created (a link into a missing folder): the packages written before it
+// are removed again, and the link, which is not the split's, stays.
+TEST(Split, RemovesItsOwnPackagesWhenAWriteFails)
+{
+    const TempDir dir;
+    WriteBytes(dir / "src", "0123456789");
+    symlink((dir / "missing/target").c_str(), (dir / "out.c2").c_str());
+
+    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "out", 4, true));
+
+    EXPECT_FALSE(Exists(dir / "out.c0"));
+    EXPECT_FALSE(Exists(dir / "out.c1"));
+    EXPECT_TRUE(Exists(dir / "out.c2"));
+    EXPECT_EQ(ReadBytes(dir / "src"), "0123456789");
+}
+
+// A file-size limit makes writes fail with EFBIG as a full disk would fail them with ENOSPC.
+// It runs in a child process so the limit does not reach the other tests.
+TEST(Split, FailsAndCleansUpWhenTheDiskRefusesBytes)
+{
+    const TempDir dir;
+    const std::string source = RandomBytes(300 * 1024, 11);
+    WriteBytes(dir / "src", source);
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { 64 * 1024, 64 * 1024 };
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(Velkaro::Split(dir / "src", dir / "out", 100 * 1024, true) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the split reported success";
+    EXPECT_FALSE(Exists(dir / "out.c0"));
+    EXPECT_EQ(ReadBytes(dir / "src"), source);
+}
+
+} // namespace

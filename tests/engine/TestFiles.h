@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+// A folder of its own for one test, removed with everything in it when the test ends.
+class TempDir
+{
+public:
+    explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path; }
+    std::string operator/(const std::string& name) const { return path + "/" + name; }
+
+private:
+    std::string path;
+};
+
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string RandomBytes(std::size_t size, std::uint32_t seed);
+
+// lstat: true for dangling links too.
+bool Exists(const std::string& path);
+bool IsRegular(const std::string& path);
+
+// Names of a set: base.c0 ... base.c(count-1).
+std::vector<std::string> PackageNames(const std::string& base, std::size_t count);
+
+// Writes the given packages base.c0, base.c1, ... and returns their contents joined.
+std::string WritePackages(const std::string& base, const std::vector<std::string>& contents);
+
+// A UNIX-domain socket bound at `path`; it stays on disk after the socket is closed.
+void MakeSocket(const std::string& path);
