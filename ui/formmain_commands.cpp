@@ -22,32 +22,21 @@
 
 namespace {
 
-// Shows the wait cursor on one widget for the life of the guard and then puts back exactly what
-// the widget had before, including "no cursor of its own".
+// Shows the wait cursor on one widget for the life of the guard, then puts back the one it had.
 class WaitCursor
 {
 public:
-    explicit WaitCursor(QWidget* widget)
-        : widget_(widget)
-        , saved_(widget->cursor())
-        , hadOwn_(widget->testAttribute(Qt::WA_SetCursor))
+    explicit WaitCursor(QWidget* widget) : widget_(widget), saved_(widget->cursor())
     {
         widget_->setCursor(Qt::WaitCursor);
     }
-    ~WaitCursor()
-    {
-        if (hadOwn_)
-            widget_->setCursor(saved_);
-        else
-            widget_->unsetCursor();
-    }
+    ~WaitCursor() { widget_->setCursor(saved_); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
 private:
     QWidget* const widget_;
     const QCursor saved_;
-    const bool hadOwn_;
 };
 
 struct FileId

@@ -45,7 +45,7 @@ void FormMain::destination()
 void FormMain::clear()
 {
     cboPackageSize->clear();
-    cboPackageSize->addItem(QStringLiteral("1457664"));
+    cboPackageSize->addItem(tr("1457664"));
     cboUnits->setCurrentIndex(0);
 }
 

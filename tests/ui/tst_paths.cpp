@@ -1,0 +1,352 @@
+#include "formmain.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+// Answers the next modal file dialog: picks `choice`, or cancels when it is empty, and notes where
+// the dialog started.
+class FileDialogAnswerer : public QObject
+{
+public:
+    explicit FileDialogAnswerer(QString choice) : choice_(std::move(choice))
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, &FileDialogAnswerer::poll);
+        timer_.start();
+    }
+
+    bool seen = false;
+    QString startDirectory;
+    QStringList startSelection;
+
+private:
+    void poll()
+    {
+        auto* const dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (seen || !dialog || !dialog->isVisible())
+            return;
+        seen = true;
+        startDirectory = dialog->directory().absolutePath();
+        startSelection = dialog->selectedFiles();
+        if (choice_.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(choice_);
+        static_cast<QDialog*>(dialog)->accept();
+    }
+
+    const QString choice_;
+    QTimer timer_;
+};
+
+} // namespace
+
+class TestPaths : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void setFieldsProposesADestination_data();
+    void setFieldsProposesADestination();
+    void sourceDialogFillsBothFields();
+    void destinationDialogFillsOnlyTheDestination();
+    void dragEnterTakesOnlyUrlLists_data();
+    void dragEnterTakesOnlyUrlLists();
+    void dropTakesTheFirstLocalFile_data();
+    void dropTakesTheFirstLocalFile();
+    void dropLeavesTheDialogsStartAlone();
+    void clearResetsTheSplitOptions_data();
+    void clearResetsTheSplitOptions();
+
+private:
+    QString path(const QString& name) const { return dir_->filePath(name); }
+    void touch(const QString& name) const;
+    bool drop(QMimeData& data);
+    void fields(const QString& source, const QString& destination) const;
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<FormMain> window_;
+};
+
+void TestPaths::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    window_ = std::make_unique<FormMain>();
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void TestPaths::cleanup()
+{
+    window_.reset();
+    dir_.reset();
+}
+
+void TestPaths::touch(const QString& name) const
+{
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// Drags `data` over the window and drops it; returns whether the drag was taken at the door.
+bool TestPaths::drop(QMimeData& data)
+{
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QCoreApplication::sendEvent(window_.get(), &enter);
+    QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window_.get(), &dropped);
+    return enter.isAccepted();
+}
+
+void TestPaths::fields(const QString& source, const QString& destination) const
+{
+    window_->txtSource->setText(source);
+    window_->txtDestination->setText(destination);
+}
+
+void TestPaths::setFieldsProposesADestination_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("destination");
+
+    QTest::newRow("plain file") << QStringList {"film.avi"} << "film.avi"
+                                << "film.avi";
+    QTest::newRow("package of a set")
+        << QStringList {"film.avi.c0", "film.avi.c1", "film.avi.c3"} << "film.avi.c3"
+        << "film.avi";
+    QTest::newRow("package without package 0")
+        << QStringList {"film.avi.c1", "film.avi.c3"} << "film.avi.c3"
+        << "film.avi.c3";
+    QTest::newRow("extension that is no package")
+        << QStringList {"notes.cfg", "notes.c0"} << "notes.cfg"
+        << "notes.cfg";
+    QTest::newRow("missing file") << QStringList() << "gone.c0"
+                                  << "gone.c0";
+    QTest::newRow("name in UTF-8")
+        << QStringList {QString::fromUtf8("Žluťoučký 文件.c0"),
+               QString::fromUtf8("Žluťoučký 文件.c1")}
+        << QString::fromUtf8("Žluťoučký 文件.c1") << QString::fromUtf8("Žluťoučký 文件");
+}
+
+void TestPaths::setFieldsProposesADestination()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, chosen);
+    QFETCH(QString, destination);
+    for (const QString& name : files)
+        touch(name);
+
+    window_->SetFields(path(chosen));
+
+    QCOMPARE(window_->txtSource->text(), path(chosen));
+    QCOMPARE(window_->txtDestination->text(), path(destination));
+}
+
+void TestPaths::sourceDialogFillsBothFields()
+{
+    touch("film.avi.c0");
+    touch("film.avi.c3");
+    touch("other");
+    const QString home = QDir::homePath();
+
+    FileDialogAnswerer first(path("film.avi.c3"));
+    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QVERIFY(first.seen);
+    QCOMPARE(first.startDirectory, home);
+    QCOMPARE(window_->txtSource->text(), path("film.avi.c3"));
+    QCOMPARE(window_->txtDestination->text(), path("film.avi"));
+
+    // Cancelling changes nothing, and the next dialog still starts at the last choice.
+    FileDialogAnswerer cancelled {QString()};
+    QVERIFY(pressMnemonic(window_.get(), window_->btnSource, Qt::Key_O));
+    QVERIFY(cancelled.seen);
+    QCOMPARE(cancelled.startDirectory, dir_->path());
+    QCOMPARE(cancelled.startSelection, QStringList {path("film.avi.c3")});
+    QCOMPARE(window_->txtSource->text(), path("film.avi.c3"));
+    QCOMPARE(window_->txtDestination->text(), path("film.avi"));
+
+    FileDialogAnswerer third(path("other"));
+    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QCOMPARE(third.startSelection, QStringList {path("film.avi.c3")});
+    QCOMPARE(window_->txtSource->text(), path("other"));
+    QCOMPARE(window_->txtDestination->text(), path("other"));
+
+    // The destination dialog keeps its own start.
+    FileDialogAnswerer destination {QString()};
+    QTest::mouseClick(window_->btnDestination, Qt::LeftButton);
+    QCOMPARE(destination.startDirectory, home);
+}
+
+void TestPaths::destinationDialogFillsOnlyTheDestination()
+{
+    touch("film.avi.c0");
+    fields("source text", "destination text");
+
+    // An existing file is taken without a question: Build asks before it replaces anything.
+    BoxAnswerer boxes;
+    FileDialogAnswerer chosen(path("film.avi.c0"));
+    QVERIFY(pressMnemonic(window_.get(), window_->btnDestination, Qt::Key_A));
+    QVERIFY(chosen.seen);
+    QCOMPARE(chosen.startDirectory, QDir::homePath());
+    QCOMPARE(boxes.texts(), QStringList());
+    QCOMPARE(window_->txtSource->text(), QString("source text"));
+    QCOMPARE(window_->txtDestination->text(), path("film.avi.c0"));
+
+    FileDialogAnswerer cancelled {QString()};
+    QTest::mouseClick(window_->btnDestination, Qt::LeftButton);
+    QVERIFY(cancelled.seen);
+    QCOMPARE(cancelled.startSelection, QStringList {path("film.avi.c0")});
+    QCOMPARE(window_->txtDestination->text(), path("film.avi.c0"));
+
+    FileDialogAnswerer source {QString()};
+    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QCOMPARE(source.startDirectory, QDir::homePath());
+}
+
+void TestPaths::dragEnterTakesOnlyUrlLists_data()
+{
+    QTest::addColumn<bool>("urls");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("file URL") << true << true;
+    QTest::newRow("plain text") << false << false;
+}
+
+void TestPaths::dragEnterTakesOnlyUrlLists()
+{
+    QFETCH(bool, urls);
+    QFETCH(bool, accepted);
+    touch("film.avi");
+    fields("before", "after");
+    QMimeData data;
+    if (urls)
+        data.setUrls({QUrl::fromLocalFile(path("film.avi"))});
+    else
+        data.setText(path("film.avi"));
+
+    QCOMPARE(drop(data), accepted);
+    QCOMPARE(window_->txtSource->text(), urls ? path("film.avi") : QString("before"));
+}
+
+void TestPaths::dropTakesTheFirstLocalFile_data()
+{
+    // Entries with a scheme are taken as URLs, the others as names in the test folder.
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+
+    QTest::newRow("one file") << QStringList {"film.avi"} << "film.avi"
+                              << "film.avi";
+    QTest::newRow("several files")
+        << QStringList {"notes.cfg", "film.avi", "film.avi.c1"} << "notes.cfg"
+        << "notes.cfg";
+    QTest::newRow("package of a set") << QStringList {"film.avi.c1"} << "film.avi.c1"
+                                      << "film.avi";
+    QTest::newRow("missing file") << QStringList {"gone"} << "gone"
+                                  << "gone";
+    QTest::newRow("name in UTF-8")
+        << QStringList {QString::fromUtf8("Žluťoučký 文件")} << QString::fromUtf8("Žluťoučký 文件")
+        << QString::fromUtf8("Žluťoučký 文件");
+    QTest::newRow("folder") << QStringList {"folder"} << QString() << QString();
+    QTest::newRow("folder before a file")
+        << QStringList {"folder", "film.avi"} << QString() << QString();
+    QTest::newRow("empty list") << QStringList() << QString() << QString();
+    QTest::newRow("remote URL") << QStringList {"https://example.invalid/film.avi"} << QString()
+                                << QString();
+    QTest::newRow("remote URL before a file")
+        << QStringList {"https://example.invalid/film.avi", "film.avi"} << QString() << QString();
+}
+
+void TestPaths::dropTakesTheFirstLocalFile()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    touch("film.avi");
+    touch("film.avi.c0");
+    touch("film.avi.c1");
+    touch("notes.cfg");
+    touch(QString::fromUtf8("Žluťoučký 文件"));
+    QVERIFY(QDir(dir_->path()).mkdir("folder"));
+    fields("before", "after");
+
+    QList<QUrl> urls;
+    for (const QString& entry : entries)
+        urls << (entry.contains(':') ? QUrl(entry) : QUrl::fromLocalFile(path(entry)));
+    QMimeData data;
+    data.setUrls(urls);
+    drop(data);
+
+    QCOMPARE(window_->txtSource->text(), source.isNull() ? QString("before") : path(source));
+    QCOMPARE(window_->txtDestination->text(),
+        destination.isNull() ? QString("after") : path(destination));
+}
+
+void TestPaths::dropLeavesTheDialogsStartAlone()
+{
+    touch("film.avi");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path("film.avi"))});
+    drop(data);
+    QCOMPARE(window_->txtSource->text(), path("film.avi"));
+
+    FileDialogAnswerer dialog {QString()};
+    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QVERIFY(dialog.seen);
+    QCOMPARE(dialog.startDirectory, QDir::homePath());
+}
+
+void TestPaths::clearResetsTheSplitOptions_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("button") << false;
+    QTest::newRow("Alt+C") << true;
+}
+
+void TestPaths::clearResetsTheSplitOptions()
+{
+    QFETCH(bool, byKey);
+    window_->cboPackageSize->clear();
+    window_->cboPackageSize->addItems({"700", "2", "1457664"});
+    window_->cboPackageSize->setEditText("33");
+    window_->cboUnits->setCurrentIndex(2);
+    fields("source text", "destination text");
+
+    if (byKey)
+        QVERIFY(pressMnemonic(window_.get(), window_->btnClear, Qt::Key_C));
+    else
+        QTest::mouseClick(window_->btnClear, Qt::LeftButton);
+
+    QCOMPARE(window_->cboPackageSize->count(), 1);
+    QCOMPARE(window_->cboPackageSize->itemText(0), QString("1457664"));
+    QCOMPARE(window_->cboPackageSize->currentText(), QString("1457664"));
+    QCOMPARE(window_->cboUnits->currentIndex(), 0);
+    QCOMPARE(window_->cboUnits->count(), 3);
+    QCOMPARE(window_->txtSource->text(), QString("source text"));
+    QCOMPARE(window_->txtDestination->text(), QString("destination text"));
+}
+
+VELKARO_TEST_MAIN(TestPaths)
+#include "tst_paths.moc"

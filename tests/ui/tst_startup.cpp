@@ -1,0 +1,133 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+// Runs the real program offscreen. A rejected argument must end it at once with code 1; any other
+// start leaves it running with its window up, and the test then ends it.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void rejectedArgumentEndsWithCode1_data();
+    void rejectedArgumentEndsWithCode1();
+    void otherStartsOpenTheWindow_data();
+    void otherStartsOpenTheWindow();
+    void argumentIsTestedAsTheBytesReceived();
+
+private:
+    void start(QProcess& process, const QStringList& arguments, const QString& program = {}) const;
+    void expectRunning(QProcess& process) const;
+
+    QString binary_;
+    QTemporaryDir dir_;
+};
+
+void TestStartup::initTestCase()
+{
+    binary_ = qEnvironmentVariable("VELKARO_BINARY");
+    QVERIFY2(QFileInfo(binary_).isExecutable(), "VELKARO_BINARY names no program");
+    QVERIFY(dir_.isValid());
+    QVERIFY(QDir(dir_.path()).mkdir("folder"));
+    QVERIFY(
+        QDir(dir_.path()).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    for (const QString& name : {QStringLiteral("file"), QString::fromUtf8("Žluťoučký kůň 文件")}) {
+        QFile file(dir_.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+}
+
+void TestStartup::start(
+    QProcess& process, const QStringList& arguments, const QString& program) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // Without it the toolkit itself would warn on the error stream, which must stay empty.
+    environment.insert("XDG_RUNTIME_DIR", dir_.filePath("runtime"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir_.path());
+    process.start(program.isEmpty() ? binary_ : program, arguments);
+    QVERIFY(process.waitForStarted(10000));
+}
+
+void TestStartup::expectRunning(QProcess& process) const
+{
+    const bool ended = process.waitForFinished(2000);
+    const int code = process.exitCode();
+    process.kill();
+    process.waitForFinished(10000);
+    QVERIFY2(!ended, qPrintable(QString("ended with code %1").arg(code)));
+}
+
+void TestStartup::rejectedArgumentEndsWithCode1_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("missing path") << QStringList {dir_.filePath("missing")};
+    QTest::newRow("folder") << QStringList {dir_.filePath("folder")};
+    QTest::newRow("missing path in UTF-8")
+        << QStringList {dir_.filePath(QString::fromUtf8("Žluťoučký kůň 文件.c0"))};
+    QTest::newRow("relative missing path") << QStringList {"missing"};
+    QTest::newRow("empty argument") << QStringList {QString()};
+    QTest::newRow("toolkit option, then a missing path")
+        << QStringList {"-style", "fusion", dir_.filePath("missing")};
+}
+
+void TestStartup::rejectedArgumentEndsWithCode1()
+{
+    QFETCH(QStringList, arguments);
+    QProcess process;
+    start(process, arguments);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+}
+
+void TestStartup::otherStartsOpenTheWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no argument") << QStringList();
+    QTest::newRow("a file") << QStringList {dir_.filePath("file")};
+    QTest::newRow("relative file") << QStringList {"file"};
+    QTest::newRow("a file named in UTF-8")
+        << QStringList {dir_.filePath(QString::fromUtf8("Žluťoučký kůň 文件"))};
+    QTest::newRow("two missing paths")
+        << QStringList {dir_.filePath("missing"), dir_.filePath("folder")};
+    QTest::newRow("toolkit option, then a file")
+        << QStringList {"-style", "fusion", dir_.filePath("file")};
+}
+
+void TestStartup::otherStartsOpenTheWindow()
+{
+    QFETCH(QStringList, arguments);
+    QProcess process;
+    start(process, arguments);
+    expectRunning(process);
+}
+
+void TestStartup::argumentIsTestedAsTheBytesReceived()
+{
+    // A name that is not valid UTF-8 cannot survive a round trip through text.
+    const QByteArray name = QFile::encodeName(dir_.path()) + "/raw\xff\xfe.bin";
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+
+    QProcess process;
+    start(process, {"-c", "exec \"$0\" \"$1/raw$(printf '\\377\\376').bin\"", binary_, dir_.path()},
+        "/bin/sh");
+    expectRunning(process);
+    ::unlink(name.constData());
+}
+
+VELKARO_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"
