@@ -168,7 +168,7 @@ void TestManual::firstInstalledBrowserGetsThePath()
     window.helpManual->trigger();
 
     const QString record = bin.filePath(expected + ".args");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bin.filePath(expected + ".done")), 10000);
     QCOMPARE(readArguments(record), leading + QStringList {window.manualPath});
     QTest::qWait(200);
     for (const QString& other : kBrowsers)
@@ -205,7 +205,7 @@ void TestManual::pathReachesTheBrowserAsOneArgument()
     QDir::setCurrent(cwd);
 
     const QString record = bin.filePath("mozilla.args");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bin.filePath("mozilla.done")), 10000);
     QCOMPARE(readArguments(record), QStringList {window.manualPath});
     QVERIFY2(!QFile::exists(root.filePath("injected")), "a shell ran part of the path");
 }
