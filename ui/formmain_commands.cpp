@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "FileIdentity.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
@@ -11,8 +12,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
-
-#include <sys/stat.h>
 
 #include <cmath>
 #include <cstdint>
@@ -39,31 +38,15 @@ private:
     const QCursor saved_;
 };
 
-struct FileId
-{
-    dev_t device;
-    ino_t inode;
-};
-
-std::optional<FileId> fileId(const QByteArray& path)
-{
-    struct stat info = {};
-    if (::stat(path.constData(), &info) != 0)
-        return std::nullopt;
-    return FileId {info.st_dev, info.st_ino};
-}
-
 // True when `file` is, under any name or link, one of the packages 0 .. count-1 of `prefix`.
 bool isOneOfPackages(const QByteArray& file, const QByteArray& prefix, unsigned long count)
 {
-    const std::optional<FileId> target = fileId(file);
+    const std::optional<FileIdentity> target = IdentityOfPath(file.constData());
     if (!target)
         return false;
-    for (unsigned long index = 0; index < count; ++index) {
-        const std::optional<FileId> package = fileId(prefix + QByteArray::number(quint64(index)));
-        if (package && package->device == target->device && package->inode == target->inode)
+    for (unsigned long index = 0; index < count; ++index)
+        if (IdentityOfPath((prefix + QByteArray::number(quint64(index))).constData()) == target)
             return true;
-    }
     return false;
 }
 
