@@ -9,9 +9,7 @@ FileDescriptor::~FileDescriptor()
 }
 
 FileDescriptor::FileDescriptor(FileDescriptor&& other) noexcept
-    : fd(std::exchange(other.fd, -1))
-{
-}
+    : fd(std::exchange(other.fd, -1)) { }
 
 FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept
 {

@@ -6,10 +6,7 @@ class FileDescriptor
 {
 public:
     FileDescriptor() = default;
-    explicit FileDescriptor(int descriptor)
-        : fd(descriptor)
-    {
-    }
+    explicit FileDescriptor(int descriptor) : fd(descriptor) { }
     ~FileDescriptor();
 
     FileDescriptor(FileDescriptor&& other) noexcept;

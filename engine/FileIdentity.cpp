@@ -2,12 +2,14 @@
 
 FileIdentity IdentityOf(const struct stat& status)
 {
-    return FileIdentity { status.st_dev, status.st_ino };
+    return FileIdentity {status.st_dev, status.st_ino};
 }
 
 std::optional<FileIdentity> IdentityOfPath(const char* path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (stat(path, &status) != 0)
         return std::nullopt;
     return IdentityOf(status);

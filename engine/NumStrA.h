@@ -5,8 +5,7 @@
 #include <string>
 
 // Decimal text of a number: ASCII digits, no grouping, whatever the user's locale.
-template <class T>
-std::string NumToStrA(T value)
+template <class T> std::string NumToStrA(T value)
 {
     std::ostringstream out;
     out.imbue(std::locale::classic());
@@ -15,8 +14,7 @@ std::string NumToStrA(T value)
 }
 
 // The number at the start of a text; 0 when there is none. Text after the number is ignored.
-template <class T>
-T StrToNumA(std::string text)
+template <class T> T StrToNumA(std::string text)
 {
     std::stringstream in(text);
     in.imbue(std::locale::classic());

@@ -18,7 +18,8 @@ public:
     static unsigned long IsPck(std::string path);
 
     // Cuts `source` into `destination`.c0, .c1, ... of `size` bytes each.
-    static bool Split(std::string source, std::string destination, std::uint32_t size, bool overwrite);
+    static bool Split(
+        std::string source, std::string destination, std::uint32_t size, bool overwrite);
 
     // Joins the set of `package` from index 0 into `destination`.
     static bool Build(std::string package, std::string destination, bool overwrite);

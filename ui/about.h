@@ -14,7 +14,7 @@ class About : public QDialog
 
 public:
     explicit About(QWidget* parent = nullptr, const char* name = nullptr, bool modal = false,
-                   Qt::WindowFlags fl = Qt::WindowFlags());
+        Qt::WindowFlags fl = Qt::WindowFlags());
     ~About() override;
 
     QLabel* pixLogo;

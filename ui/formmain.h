@@ -30,8 +30,8 @@ class FormMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit FormMain(QWidget* parent = nullptr, const char* name = nullptr,
-                      Qt::WindowFlags fl = Qt::Window);
+    explicit FormMain(
+        QWidget* parent = nullptr, const char* name = nullptr, Qt::WindowFlags fl = Qt::Window);
     ~FormMain() override;
 
     QGroupBox* gboxSplitBuild;

@@ -21,21 +21,21 @@ protected:
 
 TEST_F(BuildTest, JoinsThePackagesInIndexOrder)
 {
-    const std::string joined = WritePackages(dir / "x", { "abcd", "efgh", "ij" });
+    const std::string joined = WritePackages(dir / "x", {"abcd", "efgh", "ij"});
     ASSERT_TRUE(Build("x.c0", "whole"));
     EXPECT_EQ(ReadBytes(dir / "whole"), joined);
 }
 
 TEST_F(BuildTest, StartsAtIndexZeroWhateverIndexThePathCarries)
 {
-    const std::string joined = WritePackages(dir / "x", { "abcd", "efgh", "ij" });
+    const std::string joined = WritePackages(dir / "x", {"abcd", "efgh", "ij"});
     ASSERT_TRUE(Build("x.c2", "whole"));
     EXPECT_EQ(ReadBytes(dir / "whole"), joined);
 }
 
 TEST_F(BuildTest, CopiesEveryByteValueAndSkipsEmptyPackages)
 {
-    std::vector<std::string> contents { "" };
+    std::vector<std::string> contents {""};
     for (int value = 0; value < 256; value += 64) {
         std::string part;
         for (int offset = 0; offset < 64; ++offset)
@@ -51,7 +51,7 @@ TEST_F(BuildTest, CopiesEveryByteValueAndSkipsEmptyPackages)
 
 TEST_F(BuildTest, MakesAnEmptyFileOfOneEmptyPackage)
 {
-    WritePackages(dir / "x", { "" });
+    WritePackages(dir / "x", {""});
     ASSERT_TRUE(Build("x.c0", "whole"));
     EXPECT_TRUE(IsRegular(dir / "whole"));
     EXPECT_EQ(ReadBytes(dir / "whole"), "");
@@ -59,7 +59,7 @@ TEST_F(BuildTest, MakesAnEmptyFileOfOneEmptyPackage)
 
 TEST_F(BuildTest, StopsAtTheFirstGap)
 {
-    WritePackages(dir / "x", { "ab", "cd" });
+    WritePackages(dir / "x", {"ab", "cd"});
     WriteBytes(dir / "x.c3", "ef");
     ASSERT_TRUE(Build("x.c3", "whole"));
     EXPECT_EQ(ReadBytes(dir / "whole"), "abcd");
@@ -67,11 +67,11 @@ TEST_F(BuildTest, StopsAtTheFirstGap)
 
 TEST_F(BuildTest, RefusesNamesWithoutAPackageZero)
 {
-    WritePackages(dir / "x", { "ab" });
+    WritePackages(dir / "x", {"ab"});
     WriteBytes(dir / "x.C0", "ab");
     WriteBytes(dir / "x.txt", "ab");
     WriteBytes(dir / "y.c1", "ab");
-    for (const char* name : { "x.c", "x.C0", "x.txt", "y.c1", "z.c0" }) {
+    for (const char* name : {"x.c", "x.C0", "x.txt", "y.c1", "z.c0"}) {
         EXPECT_FALSE(Build(name, "whole")) << name;
         EXPECT_FALSE(Exists(dir / "whole")) << name;
     }
@@ -79,7 +79,7 @@ TEST_F(BuildTest, RefusesNamesWithoutAPackageZero)
 
 TEST_F(BuildTest, ReplacesAnExistingDestinationOnlyWithOverwrite)
 {
-    WritePackages(dir / "x", { "ab", "c" });
+    WritePackages(dir / "x", {"ab", "c"});
     WriteBytes(dir / "whole", "a much longer old content");
 
     EXPECT_FALSE(Build("x.c0", "whole", false));
@@ -91,7 +91,7 @@ TEST_F(BuildTest, ReplacesAnExistingDestinationOnlyWithOverwrite)
 
 TEST_F(BuildTest, RefusesADestinationThatCannotBeCreated)
 {
-    WritePackages(dir / "x", { "ab" });
+    WritePackages(dir / "x", {"ab"});
     mkdir((dir / "sub").c_str(), 0700);
     EXPECT_FALSE(Build("x.c0", "missing/whole", true));
     EXPECT_FALSE(Build("x.c0", "sub", true));
@@ -100,7 +100,7 @@ TEST_F(BuildTest, RefusesADestinationThatCannotBeCreated)
 
 TEST_F(BuildTest, NeverBlocksOnAFifoDestination)
 {
-    WritePackages(dir / "x", { "ab" });
+    WritePackages(dir / "x", {"ab"});
     mkfifo((dir / "fifo").c_str(), 0600);
     EXPECT_FALSE(Build("x.c0", "fifo", true));
 }
@@ -126,7 +126,7 @@ TEST_P(BuildIntoOwnPackageTest, RefusesADestinationThatIsAPackageOfTheSet)
 {
     const OwnPackageCase& own = GetParam();
     const TempDir dir;
-    const std::vector<std::string> contents { "ab", "cd", "ef" };
+    const std::vector<std::string> contents {"ab", "cd", "ef"};
     WritePackages(dir / "x", contents);
     const std::string package = dir / ("x.c" + std::to_string(own.index));
     std::string destination = package;
@@ -146,14 +146,14 @@ TEST_P(BuildIntoOwnPackageTest, RefusesADestinationThatIsAPackageOfTheSet)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, BuildIntoOwnPackageTest,
-    testing::Values(OwnPackageCase { "package 1 by name", "name", 1 },
-        OwnPackageCase { "package 0 by hard link", "hardlink", 0 },
-        OwnPackageCase { "last package by symbolic link", "symlink", 2 }));
+    testing::Values(OwnPackageCase {"package 1 by name", "name", 1},
+        OwnPackageCase {"package 0 by hard link", "hardlink", 0},
+        OwnPackageCase {"last package by symbolic link", "symlink", 2}));
 
 // A new destination named as the next index would join itself into itself without end.
 TEST_F(BuildTest, RefusesADestinationThatWouldExtendTheSet)
 {
-    WritePackages(dir / "x", { "ab", "cd" });
+    WritePackages(dir / "x", {"ab", "cd"});
     EXPECT_FALSE(Build("x.c0", "x.c2", true));
     EXPECT_FALSE(Exists(dir / "x.c2"));
     EXPECT_EQ(ReadBytes(dir / "x.c1"), "cd");
@@ -163,7 +163,7 @@ TEST_F(BuildTest, RefusesADestinationThatWouldExtendTheSet)
 // or replaced an old file, no partial join may stay behind.
 TEST_F(BuildTest, RemovesTheDestinationWhenAPackageCannotBeRead)
 {
-    WritePackages(dir / "x", { "ab" });
+    WritePackages(dir / "x", {"ab"});
     MakeSocket(dir / "x.c1");
     WriteBytes(dir / "old", "old content");
 
@@ -177,14 +177,16 @@ TEST_F(BuildTest, RemovesTheDestinationWhenAPackageCannotBeRead)
 
 TEST_F(BuildTest, ReportsAFullDeviceAndLeavesDevicesInPlace)
 {
-    WritePackages(dir / "x", { "ab", "cd" });
+    WritePackages(dir / "x", {"ab", "cd"});
     symlink("/dev/full", (dir / "full").c_str());
     symlink("/dev/null", (dir / "null").c_str());
 
     EXPECT_FALSE(Build("x.c0", "full", true));
     EXPECT_TRUE(Build("x.c0", "null", true));
 
-    struct stat status {};
+    struct stat status
+    {
+    };
     ASSERT_EQ(stat((dir / "full").c_str(), &status), 0);
     EXPECT_TRUE(S_ISCHR(status.st_mode));
     ASSERT_EQ(stat((dir / "null").c_str(), &status), 0);

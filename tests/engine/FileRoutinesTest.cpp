@@ -12,13 +12,17 @@ namespace {
 
 bool IsCharacterDevice(const std::string& path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     return stat(path.c_str(), &status) == 0 && S_ISCHR(status.st_mode);
 }
 
 bool IsFifo(const std::string& path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     return lstat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
 }
 
@@ -50,12 +54,16 @@ TEST(VerifyFileExA, LeavesAnExistingFileUntouched)
     const TempDir dir;
     const std::string file = dir / "file";
     WriteBytes(file, "contents");
-    struct stat before {};
+    struct stat before
+    {
+    };
     stat(file.c_str(), &before);
 
     EXPECT_EQ(VerifyFileExA(file.c_str()), 0);
 
-    struct stat after {};
+    struct stat after
+    {
+    };
     stat(file.c_str(), &after);
     EXPECT_EQ(ReadBytes(file), "contents");
     EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
@@ -116,8 +124,8 @@ TEST(VerifyFileExA, KeepsAWritableDeviceInPlace)
 // A second hard link shows what the wipe wrote into the very blocks of the removed file.
 TEST(RemoveA, OverwritesTheWholeFileWithZerosInPlaceThenDeletes)
 {
-    for (const std::size_t length : { std::size_t(10), std::size_t(600 * 1024 + 7) }) {
-        for (const unsigned short passes : { 1, 3 }) {
+    for (const std::size_t length : {std::size_t(10), std::size_t(600 * 1024 + 7)}) {
+        for (const unsigned short passes : {1, 3}) {
             const TempDir dir;
             const std::string file = dir / "file";
             WriteBytes(file, RandomBytes(length, 5));

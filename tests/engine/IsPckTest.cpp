@@ -16,16 +16,17 @@ protected:
 
 TEST_F(IsPckTest, CountsTheSetFromIndexZeroWhateverIndexThePathCarries)
 {
-    WritePackages(dir / "f", { "a", "b", "c" });
-    for (const char* name : { "f.c0", "f.c2", "f.c007", "f.c9", "f.c0 ", "f.c1\t\n" })
+    WritePackages(dir / "f", {"a", "b", "c"});
+    for (const char* name : {"f.c0", "f.c2", "f.c007", "f.c9", "f.c0 ", "f.c1\t\n"})
         EXPECT_EQ(Count(name), 3u) << '"' << name << '"';
 }
 
 TEST_F(IsPckTest, RefusesNamesThatAreNoPackageNames)
 {
-    WritePackages(dir / "f", { "a", "b" });
+    WritePackages(dir / "f", {"a", "b"});
     WriteBytes(dir / "f.C0", "x");
-    for (const char* name : { "f.C0", "f.c", "f.cx1", "f.c1a", "f.c-1", "f.c 1", "f.txt", "f", "f.c1/" })
+    for (const char* name :
+        {"f.C0", "f.c", "f.cx1", "f.c1a", "f.c-1", "f.c 1", "f.txt", "f", "f.c1/"})
         EXPECT_EQ(Count(name), 0u) << '"' << name << '"';
 }
 
@@ -38,15 +39,15 @@ TEST_F(IsPckTest, LooksOnlyAtTheLastComponentForTheExtension)
 
 TEST_F(IsPckTest, CutsThePrefixAfterTheLastDotC)
 {
-    WritePackages(dir / "x.c1", { "a", "b" });
-    WritePackages(dir / "x", { "a" });
+    WritePackages(dir / "x.c1", {"a", "b"});
+    WritePackages(dir / "x", {"a"});
     EXPECT_EQ(Count("x.c1.c5"), 2u);
     EXPECT_EQ(Count("x.c1"), 1u);
 }
 
 TEST_F(IsPckTest, EndsTheSetAtTheFirstIndexThatIsNoRegularFile)
 {
-    WritePackages(dir / "gap", { "a", "b" });
+    WritePackages(dir / "gap", {"a", "b"});
     WriteBytes(dir / "gap.c3", "d");
     WriteBytes(dir / "late.c1", "b");
     WriteBytes(dir / "dir.c0", "a");

@@ -27,10 +27,10 @@ TEST(RoundTrip, GivesBackTheSourceForEveryLengthAroundThePackageSize)
 {
     const TempDir dir;
     std::uint32_t seed = 1;
-    for (const std::uint32_t size : { 1u, 7u, 4096u, 65537u, 1457664u }) {
+    for (const std::uint32_t size : {1u, 7u, 4096u, 65537u, 1457664u}) {
         const std::size_t sizeBytes = size;
-        std::vector<std::size_t> lengths { 0, 1, sizeBytes - 1, sizeBytes, sizeBytes + 1,
-            3 * sizeBytes };
+        std::vector<std::size_t> lengths {
+            0, 1, sizeBytes - 1, sizeBytes, sizeBytes + 1, 3 * sizeBytes};
         std::mt19937 generator(size);
         for (int random = 0; random < 3; ++random)
             lengths.push_back(generator() % (4 * sizeBytes + 10));
@@ -42,17 +42,20 @@ TEST(RoundTrip, GivesBackTheSourceForEveryLengthAroundThePackageSize)
 // Across two file systems the kernel refuses to copy, and the read/write path does the work.
 TEST(RoundTrip, WorksAcrossFileSystems)
 {
-    struct stat shm {};
-    struct stat tmp {};
+    struct stat shm
+    {
+    };
+    struct stat tmp
+    {
+    };
     const TempDir packages;
-    if (stat("/dev/shm", &shm) != 0 || !S_ISDIR(shm.st_mode)
-        || access("/dev/shm", W_OK) != 0)
+    if (stat("/dev/shm", &shm) != 0 || !S_ISDIR(shm.st_mode) || access("/dev/shm", W_OK) != 0)
         GTEST_SKIP() << "no writable /dev/shm for a second file system";
     stat(packages.Path().c_str(), &tmp);
     if (shm.st_dev == tmp.st_dev)
         GTEST_SKIP() << "/dev/shm and the temporary folder share a file system";
     const TempDir sources("/dev/shm");
-    for (const std::size_t length : { std::size_t(0), std::size_t(700 * 1024 + 3) })
+    for (const std::size_t length : {std::size_t(0), std::size_t(700 * 1024 + 3)})
         ExpectRoundTrip(sources, packages, length, 300 * 1024, 3);
 }
 
@@ -103,8 +106,11 @@ TEST(RoundTrip, HandlesSourcesOverFourGibibytes)
     const TempDir dir;
     const off_t length = (off_t(4) << 30) + (off_t(1) << 20) + 123;
     const std::uint32_t size = 4294967295u;
-    const unsigned long long needed = 2ull * static_cast<unsigned long long>(length) + (512ull << 20);
-    struct statvfs space {};
+    const unsigned long long needed
+        = 2ull * static_cast<unsigned long long>(length) + (512ull << 20);
+    struct statvfs space
+    {
+    };
     ASSERT_EQ(statvfs(dir.Path().c_str(), &space), 0);
     const unsigned long long available
         = static_cast<unsigned long long>(space.f_bavail) * space.f_frsize;
@@ -123,7 +129,9 @@ TEST(RoundTrip, HandlesSourcesOverFourGibibytes)
     }
 
     ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "set", size, false));
-    struct stat status {};
+    struct stat status
+    {
+    };
     ASSERT_EQ(stat((dir / "set.c0").c_str(), &status), 0);
     EXPECT_EQ(status.st_size, off_t(size));
     ASSERT_EQ(stat((dir / "set.c1").c_str(), &status), 0);

@@ -48,9 +48,9 @@ TEST_P(SplitSizesTest, CutsConsecutiveSlicesEndingWithTheRemainder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, SplitSizesTest,
-    testing::Values(SizesCase { 10, 4, { 4, 4, 2 } }, SizesCase { 8, 4, { 4, 4, 0 } },
-        SizesCase { 0, 4, { 0 } }, SizesCase { 3, 4, { 3 } }, SizesCase { 3, 1, { 1, 1, 1, 0 } },
-        SizesCase { 5, 4294967295u, { 5 } }));
+    testing::Values(SizesCase {10, 4, {4, 4, 2}}, SizesCase {8, 4, {4, 4, 0}},
+        SizesCase {0, 4, {0}}, SizesCase {3, 4, {3}}, SizesCase {3, 1, {1, 1, 1, 0}},
+        SizesCase {5, 4294967295u, {5}}));
 
 TEST(Split, CopiesEveryByteValueUnchanged)
 {
@@ -83,17 +83,17 @@ protected:
 
 TEST_F(SplitOverTest, ReplacesTheWholeOldSet)
 {
-    WritePackages(dir / "out", { "a", "b", "c", "d", "e" });
+    WritePackages(dir / "out", {"a", "b", "c", "d", "e"});
     ASSERT_TRUE(SplitIntoTwo(true));
     EXPECT_EQ(ReadBytes(dir / "out.c0"), "012345");
     EXPECT_EQ(ReadBytes(dir / "out.c1"), "6789");
-    for (const char* gone : { "out.c2", "out.c3", "out.c4" })
+    for (const char* gone : {"out.c2", "out.c3", "out.c4"})
         EXPECT_FALSE(Exists(dir / gone)) << gone;
 }
 
 TEST_F(SplitOverTest, LeavesPackagesBeyondTheOldSetsGap)
 {
-    WritePackages(dir / "out", { "a", "b" });
+    WritePackages(dir / "out", {"a", "b"});
     WriteBytes(dir / "out.c3", "stale");
     ASSERT_TRUE(SplitIntoTwo(true));
     EXPECT_EQ(ReadBytes(dir / "out.c1"), "6789");
@@ -113,7 +113,7 @@ TEST_F(SplitOverTest, RemovesNothingWhenPackageZeroIsMissing)
 
 TEST_F(SplitOverTest, RefusesAnExistingSetWithoutOverwrite)
 {
-    WritePackages(dir / "out", { "a", "b", "c" });
+    WritePackages(dir / "out", {"a", "b", "c"});
     EXPECT_FALSE(SplitIntoTwo(false));
     EXPECT_EQ(ReadBytes(dir / "out.c0"), "a");
     EXPECT_EQ(ReadBytes(dir / "out.c2"), "c");
@@ -122,7 +122,7 @@ TEST_F(SplitOverTest, RefusesAnExistingSetWithoutOverwrite)
 // The size check comes before the old set is removed: a refused call must not cost the set.
 TEST_F(SplitOverTest, RefusesSizeZeroBeforeRemovingAnything)
 {
-    WritePackages(dir / "out", { "a", "b" });
+    WritePackages(dir / "out", {"a", "b"});
     EXPECT_FALSE(Velkaro::Split(source, dir / "out", 0, true));
     EXPECT_FALSE(Velkaro::Split(source, dir / "fresh", 0, true));
     EXPECT_EQ(ReadBytes(dir / "out.c0"), "a");
@@ -151,7 +151,7 @@ TEST_F(SplitOverTest, RefusesADestinationThatCannotBeCreated)
 // A socket passes the regular-file test but cannot be opened: the old set must survive that.
 TEST_F(SplitOverTest, KeepsTheOldSetWhenTheSourceCannotBeOpened)
 {
-    WritePackages(dir / "out", { "a", "b" });
+    WritePackages(dir / "out", {"a", "b"});
     MakeSocket(dir / "sock");
     EXPECT_FALSE(Velkaro::Split(dir / "sock", dir / "out", 4, true));
     EXPECT_EQ(ReadBytes(dir / "out.c0"), "a");
@@ -204,24 +204,25 @@ TEST_P(SplitOwnSourceTest, RefusesASourceThatIsOneOfItsPackages)
     EXPECT_EQ(ReadBytes(source), sourceBytes) << sameFile.label;
     const auto names = PackageNames(dir / "x", 6);
     for (std::size_t index = 0; index < names.size(); ++index)
-        EXPECT_EQ(ReadBytes(names[index]), before[index]) << sameFile.label << ", package " << index;
+        EXPECT_EQ(ReadBytes(names[index]), before[index])
+            << sameFile.label << ", package " << index;
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, SplitOwnSourceTest,
-    testing::Values(SameFileCase { "package 0 by name", { "0123456789", "ab" }, "name", 0 },
-        SameFileCase { "last old package by name", { "ab", "cd", "0123456789" }, "name", 2 },
-        SameFileCase { "old package by hard link", { "ab", "cd", "0123456789" }, "hardlink", 1 },
-        SameFileCase { "old package by symbolic link", { "ab", "0123456789" }, "symlink", 1 },
-        SameFileCase { "package to be written, no old set", {}, "hardlink", 4 },
-        SameFileCase { "package to be written beyond the old set", { "ab" }, "symlink", 3 }));
+    testing::Values(SameFileCase {"package 0 by name", {"0123456789", "ab"}, "name", 0},
+        SameFileCase {"last old package by name", {"ab", "cd", "0123456789"}, "name", 2},
+        SameFileCase {"old package by hard link", {"ab", "cd", "0123456789"}, "hardlink", 1},
+        SameFileCase {"old package by symbolic link", {"ab", "0123456789"}, "symlink", 1},
+        SameFileCase {"package to be written, no old set", {}, "hardlink", 4},
+        SameFileCase {"package to be written beyond the old set", {"ab"}, "symlink", 3}));
 
 TEST(Split, RefusesPackageNamesItCouldNotWriteBeforeRemovingAnything)
 {
     const TempDir dir;
     WriteBytes(dir / "src", "0123456789");
-    WritePackages(dir / "dir", { "old" });
+    WritePackages(dir / "dir", {"old"});
     mkdir((dir / "dir.c1").c_str(), 0700);
-    WritePackages(dir / "sock", { "old" });
+    WritePackages(dir / "sock", {"old"});
     MakeSocket(dir / "sock.c1");
     symlink("/dev/null", (dir / "null.c0").c_str());
 
@@ -265,7 +266,7 @@ TEST(Split, FailsAndCleansUpWhenTheDiskRefusesBytes)
     ASSERT_GE(child, 0);
     if (child == 0) {
         signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit { 64 * 1024, 64 * 1024 };
+        const rlimit limit {64 * 1024, 64 * 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
         _exit(Velkaro::Split(dir / "src", dir / "out", 100 * 1024, true) ? 1 : 0);
     }

@@ -31,10 +31,10 @@ TEST_P(TrimATest, CutsOnlyTheFiveWhiteSpaceBytesAtBothEnds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TrimATest,
-    testing::Values(TextCase { "", "" }, TextCase { "word", "word" },
-        TextCase { "  word \n", "word" }, TextCase { " \t\r\f\n", "" },
-        TextCase { "\tin side\r", "in side" }, TextCase { "\vword\v", "\vword\v" },
-        TextCase { " \vword\v ", "\vword\v" }, TextCase { std::string("\0 a", 3), std::string("\0 a", 3) }));
+    testing::Values(TextCase {"", ""}, TextCase {"word", "word"}, TextCase {"  word \n", "word"},
+        TextCase {" \t\r\f\n", ""}, TextCase {"\tin side\r", "in side"},
+        TextCase {"\vword\v", "\vword\v"}, TextCase {" \vword\v ", "\vword\v"},
+        TextCase {std::string("\0 a", 3), std::string("\0 a", 3)}));
 
 class ExtractFileNameATest : public testing::TestWithParam<TextCase>
 {
@@ -46,9 +46,10 @@ TEST_P(ExtractFileNameATest, KeepsTheTrimmedLastComponent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ExtractFileNameATest,
-    testing::Values(TextCase { "dir/sub/name.c1", "name.c1" }, TextCase { "x\\y\\file.txt", "file.txt" },
-        TextCase { "a\\b/c", "c" }, TextCase { "a/b\\c", "c" }, TextCase { "dir/", "" },
-        TextCase { "name", "name" }, TextCase { "dir/ name", "name" }, TextCase { "dir/..", ".." }));
+    testing::Values(TextCase {"dir/sub/name.c1", "name.c1"},
+        TextCase {"x\\y\\file.txt", "file.txt"}, TextCase {"a\\b/c", "c"}, TextCase {"a/b\\c", "c"},
+        TextCase {"dir/", ""}, TextCase {"name", "name"}, TextCase {"dir/ name", "name"},
+        TextCase {"dir/..", ".."}));
 
 class ExtractExtensionATest : public testing::TestWithParam<TextCase>
 {
@@ -60,10 +61,10 @@ TEST_P(ExtractExtensionATest, TakesWhatFollowsTheLastDotOfTheName)
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ExtractExtensionATest,
-    testing::Values(TextCase { "a.tar.c3", "c3" }, TextCase { "dir.c1/file", "" },
-        TextCase { "dir.c1\\file", "" }, TextCase { "file.", "" }, TextCase { ".c0", "c0" },
-        TextCase { "F.C1", "C1" }, TextCase { "x.c1 ", "c1" }, TextCase { "x. c1\n", "c1" },
-        TextCase { "noextension", "" }));
+    testing::Values(TextCase {"a.tar.c3", "c3"}, TextCase {"dir.c1/file", ""},
+        TextCase {"dir.c1\\file", ""}, TextCase {"file.", ""}, TextCase {".c0", "c0"},
+        TextCase {"F.C1", "C1"}, TextCase {"x.c1 ", "c1"}, TextCase {"x. c1\n", "c1"},
+        TextCase {"noextension", ""}));
 
 // Grouping digits by threes and a comma for a decimal point: what a user's locale may do.
 class GroupingPunctuation : public std::numpunct<char>
@@ -78,9 +79,7 @@ class GlobalLocaleGuard
 {
 public:
     explicit GlobalLocaleGuard(const std::locale& locale)
-        : previous(std::locale::global(locale))
-    {
-    }
+        : previous(std::locale::global(locale)) { }
     ~GlobalLocaleGuard() { std::locale::global(previous); }
 
 private:
@@ -118,9 +117,9 @@ TEST_P(StrToNumATest, ReadsTheLeadingNumberWhateverTheLocale)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, StrToNumATest,
-    testing::Values(NumberCase { "1457664", 1457664 }, NumberCase { "0700", 700 },
-        NumberCase { "700.500", 700.5 }, NumberCase { "2.5e3", 2500 }, NumberCase { "-3", -3 },
-        NumberCase { "0.25", 0.25 }, NumberCase { " 12abc", 12 }, NumberCase { "1,5", 1 },
-        NumberCase { "", 0 }, NumberCase { "abc", 0 }, NumberCase { "0", 0 }));
+    testing::Values(NumberCase {"1457664", 1457664}, NumberCase {"0700", 700},
+        NumberCase {"700.500", 700.5}, NumberCase {"2.5e3", 2500}, NumberCase {"-3", -3},
+        NumberCase {"0.25", 0.25}, NumberCase {" 12abc", 12}, NumberCase {"1,5", 1},
+        NumberCase {"", 0}, NumberCase {"abc", 0}, NumberCase {"0", 0}));
 
 } // namespace

@@ -49,13 +49,17 @@ std::string RandomBytes(std::size_t size, std::uint32_t seed)
 
 bool Exists(const std::string& path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     return lstat(path.c_str(), &status) == 0;
 }
 
 bool IsRegular(const std::string& path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     return lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
@@ -86,7 +90,8 @@ void MakeSocket(const std::string& path)
         throw std::runtime_error("socket path too long: " + path);
     path.copy(address.sun_path, path.size());
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    const bool bound
+        = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
     if (fd >= 0)
         close(fd);
     if (!bound)
