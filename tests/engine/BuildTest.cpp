@@ -129,14 +129,8 @@ TEST_P(BuildIntoOwnPackageTest, RefusesADestinationThatIsAPackageOfTheSet)
     const std::vector<std::string> contents {"ab", "cd", "ef"};
     WritePackages(dir / "x", contents);
     const std::string package = dir / ("x.c" + std::to_string(own.index));
-    std::string destination = package;
-    if (std::string(own.via) == "hardlink") {
-        destination = dir / "whole";
-        ASSERT_EQ(link(package.c_str(), destination.c_str()), 0);
-    } else if (std::string(own.via) == "symlink") {
-        destination = dir / "whole";
-        ASSERT_EQ(symlink(package.c_str(), destination.c_str()), 0);
-    }
+    const std::string destination = NameVia(package, own.via, dir / "whole");
+    ASSERT_FALSE(destination.empty());
 
     EXPECT_FALSE(Velkaro::Build(dir / "x.c0", destination, true)) << own.label;
 

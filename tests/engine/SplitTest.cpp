@@ -183,17 +183,10 @@ TEST_P(SplitOwnSourceTest, RefusesASourceThatIsOneOfItsPackages)
     const TempDir dir;
     WritePackages(dir / "x", sameFile.oldSet);
     const std::string package = dir / ("x.c" + std::to_string(sameFile.index));
-    std::string source = package;
-    const std::string via = sameFile.via;
-    if (via != "name") {
-        if (!Exists(package))
-            WriteBytes(package, "0123456789");
-        source = dir / "elsewhere";
-        if (via == "hardlink")
-            ASSERT_EQ(link(package.c_str(), source.c_str()), 0);
-        else
-            ASSERT_EQ(symlink(package.c_str(), source.c_str()), 0);
-    }
+    if (std::string(sameFile.via) != "name" && !Exists(package))
+        WriteBytes(package, "0123456789");
+    const std::string source = NameVia(package, sameFile.via, dir / "elsewhere");
+    ASSERT_FALSE(source.empty());
     const std::string sourceBytes = ReadBytes(source);
     std::vector<std::string> before;
     for (const auto& name : PackageNames(dir / "x", 6))

@@ -97,3 +97,12 @@ void MakeSocket(const std::string& path)
     if (!bound)
         throw std::runtime_error("cannot bind a socket at " + path);
 }
+
+std::string NameVia(const std::string& file, const std::string& via, const std::string& other)
+{
+    if (via == "name")
+        return file;
+    const int made = via == "hardlink" ? link(file.c_str(), other.c_str())
+                                       : symlink(file.c_str(), other.c_str());
+    return made == 0 ? other : std::string();
+}

@@ -36,5 +36,9 @@ std::vector<std::string> PackageNames(const std::string& base, std::size_t count
 // Writes the given packages base.c0, base.c1, ... and returns their contents joined.
 std::string WritePackages(const std::string& base, const std::vector<std::string>& contents);
 
+// A name for `file` reached "via" its own "name", a "hardlink" or a "symlink" made at `other`;
+// empty when the link cannot be made.
+std::string NameVia(const std::string& file, const std::string& via, const std::string& other);
+
 // A UNIX-domain socket bound at `path`; it stays on disk after the socket is closed.
 void MakeSocket(const std::string& path);
