@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the window tests. The settings store lives in a temporary XDG_CONFIG_HOME, set before
-// the application object exists, so no test ever reads or writes the user's own settings. A probe
+// Shared by the window tests. The settings store lives in a temporary XDG_CONFIG_HOME, and HOME in
+// a folder of its own, both set before the application object exists, so no test ever reads or
+// writes the user's own settings or files. A probe
 // window counts what reaches its slots instead of opening dialogs, browsers or message boxes.
 
 #include "formmain.h"
@@ -55,9 +56,11 @@ public:
 private:
     SettingsSandbox()
     {
-        if (!dir.isValid())
+        if (!dir.isValid() || !QDir(dir.path()).mkdir("home"))
             qFatal("no temporary folder for the settings");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+        // The file dialogs start in the home folder: never the user's own.
+        qputenv("HOME", QFile::encodeName(dir.filePath("home")));
     }
 
     QTemporaryDir dir;

@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared pieces of the window tests: a main that keeps the user's settings and home folder out of
-// reach, an answerer for the modal message boxes that the commands show, and a key press on a
-// button's mnemonic.
+// Shared pieces of the window tests: an answerer for the modal message boxes that the commands
+// show, and a key press on a button's mnemonic.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,7 +9,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -94,18 +92,3 @@ inline bool pressMnemonic(QWidget* window, QAbstractButton* button, Qt::Key key)
     QTest::keyClick(window, key, Qt::AltModifier);
     return clicked.count() > 0 || clicked.wait(5000);
 }
-
-// Runs a Qt Test class with HOME and XDG_CONFIG_HOME in a folder of its own, set before the
-// application object exists so that neither the settings nor the home folder are the user's.
-#define VELKARO_TEST_MAIN(TestClass)                                                               \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
-        const QTemporaryDir sandbox;                                                               \
-        if (!sandbox.isValid())                                                                    \
-            return 2;                                                                              \
-        qputenv("HOME", QFile::encodeName(sandbox.path()));                                        \
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(sandbox.filePath(".config")));                \
-        QApplication app(argc, argv);                                                              \
-        TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }

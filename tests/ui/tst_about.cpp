@@ -3,6 +3,7 @@
 #include "about.h"
 #include "about_images.h"
 #include "formmain.h"
+#include "formmain_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -179,16 +180,5 @@ void TestAbout::dialogNamesItselfUnlessGivenAName()
     QCOMPARE(named.pixLogo->parentWidget(), &named);
 }
 
-int main(int argc, char* argv[])
-{
-    // The window reads its settings when it is built: keep them away from the user's own.
-    const QTemporaryDir config;
-    if (!config.isValid())
-        return 2;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QApplication app(argc, argv);
-    TestAbout test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+WINDOW_TEST_MAIN(TestAbout)
 #include "tst_about.moc"

@@ -1,4 +1,5 @@
 #include "formmain.h"
+#include "formmain_fixture.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -711,5 +712,5 @@ void TestCommands::namesInUtf8SplitAndBuild()
     QCOMPARE(answerer.texts(), QStringList());
 }
 
-VELKARO_TEST_MAIN(TestCommands)
+WINDOW_TEST_MAIN(TestCommands)
 #include "tst_commands.moc"

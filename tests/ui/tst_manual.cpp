@@ -1,6 +1,8 @@
 // Help > Manual: which browser is started, with what arguments, and the message when none can be.
 
 #include "formmain.h"
+#include "formmain_fixture.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -45,38 +49,6 @@ QStringList readArguments(const QString& path)
     return arguments;
 }
 
-// Message boxes seen while a slot runs; each is closed so that a failing test cannot hang.
-class BoxWatcher : public QObject
-{
-public:
-    struct Seen
-    {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
-        QWidget* parent;
-    };
-    QList<Seen> seen;
-
-    BoxWatcher()
-    {
-        timer.setInterval(5);
-        connect(&timer, &QTimer::timeout, this, [this] {
-            auto* const box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                box->parentWidget()});
-            box->done(QMessageBox::Ok);
-        });
-        timer.start();
-    }
-
-private:
-    QTimer timer;
-};
-
 } // namespace
 
 class TestManual : public QObject
@@ -95,7 +67,7 @@ private slots:
 
 private:
     QByteArray savedPath;
-    QTemporaryDir* work = nullptr;
+    std::optional<QTemporaryDir> work;
 };
 
 void TestManual::initTestCase()
@@ -108,7 +80,7 @@ void TestManual::initTestCase()
 
 void TestManual::init()
 {
-    work = new QTemporaryDir;
+    work.emplace();
     QVERIFY(work->isValid());
     QVERIFY(QDir(work->path()).mkdir("bin"));
     qputenv("PATH", QFile::encodeName(work->filePath("bin")));
@@ -117,8 +89,7 @@ void TestManual::init()
 void TestManual::cleanup()
 {
     qputenv("PATH", savedPath);
-    delete work;
-    work = nullptr;
+    work.reset();
 }
 
 void TestManual::firstInstalledBrowserGetsThePath_data()
@@ -164,7 +135,7 @@ void TestManual::firstInstalledBrowserGetsThePath()
 
     FormMain window;
     window.manualPath = work->filePath("Manual.html");
-    BoxWatcher boxes;
+    const BoxAnswerer boxes;
     window.helpManual->trigger();
 
     const QString record = bin.filePath(expected + ".args");
@@ -174,7 +145,7 @@ void TestManual::firstInstalledBrowserGetsThePath()
     for (const QString& other : kBrowsers)
         if (other != expected)
             QVERIFY2(!QFile::exists(bin.filePath(other + ".args")), qPrintable(other));
-    QCOMPARE(boxes.seen.size(), 0);
+    QCOMPARE(boxes.seen().size(), 0);
 }
 
 void TestManual::pathReachesTheBrowserAsOneArgument_data()
@@ -216,11 +187,11 @@ void TestManual::withoutAnyBrowserTheUserIsTold()
     qputenv("PATH", "");
     FormMain window;
     window.manualPath = work->filePath("odd \"name\"") + "/Manual.html";
-    BoxWatcher boxes;
+    const BoxAnswerer boxes;
     window.helpManual->trigger();
 
-    QCOMPARE(boxes.seen.size(), 1);
-    const BoxWatcher::Seen& box = boxes.seen.first();
+    QCOMPARE(boxes.seen().size(), 1);
+    const SeenBox& box = boxes.seen().first();
     QCOMPARE(box.title, QStringLiteral("Browser Not Found"));
     QCOMPARE(
         box.text, QStringLiteral("Unable to launch a browser for \"%1\"").arg(window.manualPath));
@@ -229,16 +200,6 @@ void TestManual::withoutAnyBrowserTheUserIsTold()
     QCOMPARE(box.parent, &window);
 }
 
-int main(int argc, char* argv[])
-{
-    // The window reads its settings when it is built: keep them away from the user's own.
-    const QTemporaryDir config;
-    if (!config.isValid())
-        return 2;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QApplication app(argc, argv);
-    TestManual test;
-    return QTest::qExec(&test, argc, argv);
-}
+WINDOW_TEST_MAIN(TestManual)
 
 #include "tst_manual.moc"

@@ -1,4 +1,5 @@
 #include "formmain.h"
+#include "formmain_fixture.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -348,5 +349,5 @@ void TestPaths::clearResetsTheSplitOptions()
     QCOMPARE(window_->txtDestination->text(), QString("destination text"));
 }
 
-VELKARO_TEST_MAIN(TestPaths)
+WINDOW_TEST_MAIN(TestPaths)
 #include "tst_paths.moc"

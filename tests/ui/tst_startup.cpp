@@ -1,3 +1,4 @@
+#include "formmain_fixture.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -129,5 +130,5 @@ void TestStartup::argumentIsTestedAsTheBytesReceived()
     ::unlink(name.constData());
 }
 
-VELKARO_TEST_MAIN(TestStartup)
+WINDOW_TEST_MAIN(TestStartup)
 #include "tst_startup.moc"
