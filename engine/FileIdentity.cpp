@@ -7,9 +7,7 @@ FileIdentity IdentityOf(const struct stat& status)
 
 std::optional<FileIdentity> IdentityOfPath(const char* path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (stat(path, &status) != 0)
         return std::nullopt;
     return IdentityOf(status);

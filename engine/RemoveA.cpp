@@ -21,9 +21,7 @@ bool OverwriteWithZeros(const char* path, off_t length, const std::vector<char>&
     FileDescriptor file(open(path, O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!file.IsOpen())
         return false;
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
 
@@ -52,9 +50,7 @@ bool RemoveA(const char* path, unsigned short passes)
     if (!VerifyFileA(path))
         return true;
 
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (stat(path, &status) != 0)
         return false;
     // VerifyFileA lets sockets through; they are not ours to delete.

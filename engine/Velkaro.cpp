@@ -40,9 +40,7 @@ bool SplitTargetsAreSafe(const std::string& prefix, const FileIdentity& source,
 {
     const std::uint64_t last = std::max(removeCount, writeCount);
     for (std::uint64_t index = 0; index < last; ++index) {
-        struct stat status
-        {
-        };
+        struct stat status = {};
         if (stat(PackageName(prefix, index).c_str(), &status) != 0)
             continue;
         if (IdentityOf(status) == source)
@@ -64,9 +62,7 @@ void RemoveWrittenPackages(const std::string& prefix, std::uint64_t count)
 bool SetContainsFile(const std::string& prefix, const FileIdentity& file)
 {
     for (std::uint64_t index = 0;; ++index) {
-        struct stat status
-        {
-        };
+        struct stat status = {};
         if (stat(PackageName(prefix, index).c_str(), &status) != 0
             || (status.st_mode & S_IFREG) == 0)
             return false;
@@ -104,9 +100,7 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
     FileDescriptor input = OpenForReading(source.c_str());
     if (!input.IsOpen())
         return false;
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (fstat(input.Get(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
 
@@ -130,9 +124,7 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
             return false;
         }
         ++written;
-        struct stat packageStatus
-        {
-        };
+        struct stat packageStatus = {};
         const bool regular
             = fstat(package.Get(), &packageStatus) == 0 && S_ISREG(packageStatus.st_mode);
         const std::int64_t copied
@@ -162,9 +154,7 @@ bool Velkaro::Build(std::string package, std::string destination, bool overwrite
     FileDescriptor output = OpenForWriting(destination.c_str());
     if (!output.IsOpen())
         return false;
-    struct stat targetStatus
-    {
-    };
+    struct stat targetStatus = {};
     if (fstat(output.Get(), &targetStatus) != 0)
         return false;
     const FileIdentity target = IdentityOf(targetStatus);
@@ -188,9 +178,7 @@ bool Velkaro::Build(std::string package, std::string destination, bool overwrite
         if (index > 0 && !VerifyFileA(name.c_str()))
             break;
         const FileDescriptor input = OpenForReading(name.c_str());
-        struct stat status
-        {
-        };
+        struct stat status = {};
         if (!input.IsOpen() || fstat(input.Get(), &status) != 0 || !S_ISREG(status.st_mode))
             return fail();
         // The destination may have been created under a name of the set (the index right

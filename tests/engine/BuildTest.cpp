@@ -178,9 +178,7 @@ TEST_F(BuildTest, ReportsAFullDeviceAndLeavesDevicesInPlace)
     EXPECT_FALSE(Build("x.c0", "full", true));
     EXPECT_TRUE(Build("x.c0", "null", true));
 
-    struct stat status
-    {
-    };
+    struct stat status = {};
     ASSERT_EQ(stat((dir / "full").c_str(), &status), 0);
     EXPECT_TRUE(S_ISCHR(status.st_mode));
     ASSERT_EQ(stat((dir / "null").c_str(), &status), 0);

@@ -12,17 +12,13 @@ namespace {
 
 bool IsCharacterDevice(const std::string& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return stat(path.c_str(), &status) == 0 && S_ISCHR(status.st_mode);
 }
 
 bool IsFifo(const std::string& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return lstat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
 }
 
@@ -54,16 +50,12 @@ TEST(VerifyFileExA, LeavesAnExistingFileUntouched)
     const TempDir dir;
     const std::string file = dir / "file";
     WriteBytes(file, "contents");
-    struct stat before
-    {
-    };
+    struct stat before = {};
     stat(file.c_str(), &before);
 
     EXPECT_EQ(VerifyFileExA(file.c_str()), 0);
 
-    struct stat after
-    {
-    };
+    struct stat after = {};
     stat(file.c_str(), &after);
     EXPECT_EQ(ReadBytes(file), "contents");
     EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);

@@ -42,12 +42,8 @@ TEST(RoundTrip, GivesBackTheSourceForEveryLengthAroundThePackageSize)
 // Across two file systems the kernel refuses to copy, and the read/write path does the work.
 TEST(RoundTrip, WorksAcrossFileSystems)
 {
-    struct stat shm
-    {
-    };
-    struct stat tmp
-    {
-    };
+    struct stat shm = {};
+    struct stat tmp = {};
     const TempDir packages;
     if (stat("/dev/shm", &shm) != 0 || !S_ISDIR(shm.st_mode) || access("/dev/shm", W_OK) != 0)
         GTEST_SKIP() << "no writable /dev/shm for a second file system";
@@ -129,9 +125,7 @@ TEST(RoundTrip, HandlesSourcesOverFourGibibytes)
     }
 
     ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "set", size, false));
-    struct stat status
-    {
-    };
+    struct stat status = {};
     ASSERT_EQ(stat((dir / "set.c0").c_str(), &status), 0);
     EXPECT_EQ(status.st_size, off_t(size));
     ASSERT_EQ(stat((dir / "set.c1").c_str(), &status), 0);

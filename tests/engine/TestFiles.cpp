@@ -49,17 +49,13 @@ std::string RandomBytes(std::size_t size, std::uint32_t seed)
 
 bool Exists(const std::string& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return lstat(path.c_str(), &status) == 0;
 }
 
 bool IsRegular(const std::string& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
