@@ -3,8 +3,8 @@
 #include "ByteCopier.h"
 #include "ExtractExtensionA.h"
 #include "FileIdentity.h"
-#include "NumStrA.h"
 #include "OpenFile.h"
+#include "PackageSet.h"
 #include "RemoveA.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
@@ -15,17 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Everything up to and including the last ".c" of the path as given (not trimmed).
-std::string PackagePrefix(const std::string& path)
-{
-    return path.substr(0, path.rfind(".c") + 2);
-}
-
-std::string PackageName(const std::string& prefix, std::uint64_t index)
-{
-    return prefix + NumToStrA(index);
-}
 
 bool IsPackageExtension(const std::string& extension)
 {
@@ -56,19 +45,6 @@ void RemoveWrittenPackages(const std::string& prefix, std::uint64_t count)
 {
     for (std::uint64_t index = 0; index < count; ++index)
         unlink(PackageName(prefix, index).c_str());
-}
-
-// Walks the set as VerifyFileA sees it (the S_IFREG bit), one stat per package.
-bool SetContainsFile(const std::string& prefix, const FileIdentity& file)
-{
-    for (std::uint64_t index = 0;; ++index) {
-        struct stat status = {};
-        if (stat(PackageName(prefix, index).c_str(), &status) != 0
-            || (status.st_mode & S_IFREG) == 0)
-            return false;
-        if (IdentityOf(status) == file)
-            return true;
-    }
 }
 
 } // namespace

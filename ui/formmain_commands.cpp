@@ -1,6 +1,7 @@
 #include "formmain.h"
 
 #include "FileIdentity.h"
+#include "PackageSet.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
@@ -38,21 +39,11 @@ private:
     const QCursor saved_;
 };
 
-// True when `file` is, under any name or link, one of the packages 0 .. count-1 of `prefix`.
-bool isOneOfPackages(const QByteArray& file, const QByteArray& prefix, unsigned long count)
+// True when `file` is, under any name or link, one of the packages of the set of `prefix`.
+bool isInSet(const QByteArray& file, const std::string& prefix)
 {
-    const std::optional<FileIdentity> target = IdentityOfPath(file.constData());
-    if (!target)
-        return false;
-    for (unsigned long index = 0; index < count; ++index)
-        if (IdentityOfPath((prefix + QByteArray::number(quint64(index))).constData()) == target)
-            return true;
-    return false;
-}
-
-QByteArray packagePrefix(const QByteArray& package)
-{
-    return package.left(package.lastIndexOf(".c") + 2);
+    const std::optional<FileIdentity> identity = IdentityOfPath(file.constData());
+    return identity && SetContainsFile(prefix, *identity);
 }
 
 } // namespace
@@ -68,7 +59,7 @@ void FormMain::split()
     const QByteArray destination = QFile::encodeName(txtDestination->text());
     const unsigned long oldPackages = Velkaro::IsPck((destination + ".c0").toStdString());
     // Overwriting wipes the old set before the source is read: a source inside it would be lost.
-    if (isOneOfPackages(source, destination + ".c", oldPackages)) {
+    if (isInSet(source, (destination + ".c").toStdString())) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
@@ -119,8 +110,7 @@ void FormMain::split()
 void FormMain::build()
 {
     const QByteArray source = QFile::encodeName(txtSource->text());
-    const unsigned long packages = Velkaro::IsPck(source.toStdString());
-    if (packages == 0) {
+    if (Velkaro::IsPck(source.toStdString()) == 0) {
         QMessageBox::warning(this, tr("Warning"),
             tr("Invalid source, please select a valid package with a (*.c*) extension."),
             QMessageBox::Ok);
@@ -129,7 +119,7 @@ void FormMain::build()
 
     const QByteArray destination = QFile::encodeName(txtDestination->text());
     // Writing the destination empties it before it is read: it must not be one of the packages.
-    if (isOneOfPackages(destination, packagePrefix(source), packages)) {
+    if (isInSet(destination, PackagePrefix(source.toStdString()))) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
