@@ -1,5 +1,7 @@
 #include "ByteCopier.h"
 
+#include "WriteAll.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <unistd.h>
@@ -14,20 +16,6 @@ bool MeansKernelRefused(int error)
 {
     return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP
         || error == ENOTSUP || error == EBADF;
-}
-
-bool WriteAll(int out, const char* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = write(out, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 } // namespace
