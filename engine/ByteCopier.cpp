@@ -1,5 +1,6 @@
 #include "ByteCopier.h"
 
+#include "OutputFile.h"
 #include "WriteAll.h"
 
 #include <algorithm>
@@ -8,8 +9,9 @@
 
 namespace {
 
-// Upper bound for one copy_file_range call; the kernel caps a call near 2 GiB anyway.
-constexpr std::uint64_t KernelChunk = std::uint64_t(1) << 30;
+// What one kernel call copies at most: small enough that the heartbeat comes often, large enough
+// that the calls cost nothing next to the copying.
+constexpr std::uint64_t Block = std::uint64_t(4) << 20;
 
 // Errors that mean "the kernel will not copy between these two files", not a failed copy.
 bool MeansKernelRefused(int error)
@@ -20,36 +22,41 @@ bool MeansKernelRefused(int error)
 
 } // namespace
 
-std::int64_t ByteCopier::Copy(int in, off_t& offset, off_t inputSize, int out, std::uint64_t length)
+std::int64_t ByteCopier::Copy(
+    int in, off_t& offset, off_t inputSize, OutputFile& out, std::uint64_t length)
 {
     std::uint64_t copied = 0;
     while (copied < length) {
-        const std::uint64_t want = std::min(length - copied, KernelChunk);
+        const std::uint64_t want = std::min(length - copied, Block);
+        std::int64_t moved = -1;
         if (!kernelRefused) {
-            const ssize_t moved = copy_file_range(in, &offset, out, nullptr, want, 0);
-            if (moved > 0) {
-                copied += static_cast<std::uint64_t>(moved);
+            const ssize_t result = copy_file_range(in, &offset, out.Get(), nullptr, want, 0);
+            if (result < 0 && errno == EINTR)
                 continue;
-            }
-            if (moved < 0) {
-                if (errno == EINTR)
-                    continue;
-                if (!MeansKernelRefused(errno))
-                    return -1;
+            if (result < 0 && !MeansKernelRefused(errno))
+                return -1;
+            if (result < 0)
                 kernelRefused = true;
-            } else if (offset >= inputSize && inputSize > 0) {
-                break;
-            }
-            // Some file systems (procfs and the like) report a size of 0 and let the kernel copy
-            // nothing from files that do have bytes: a plain read tells that from the end.
+            else if (result > 0 || (offset >= inputSize && inputSize > 0))
+                moved = result;
+            // Otherwise some file system (procfs and the like) reports a size of 0 and lets the
+            // kernel copy nothing from a file that does have bytes: a plain read tells that from
+            // the end.
         }
-        const std::int64_t moved = CopyThroughBuffer(in, offset, out, want);
-        if (moved < 0)
-            return -1;
+        if (moved < 0) {
+            moved = CopyThroughBuffer(in, offset, out.Get(), want);
+            if (moved < 0)
+                return -1;
+            if (moved > 0)
+                kernelRefused = true;
+        }
         if (moved == 0)
             break;
-        kernelRefused = true;
         copied += static_cast<std::uint64_t>(moved);
+        if (!out.Wrote(static_cast<std::uint64_t>(moved)))
+            return -1;
+        if (heartbeat)
+            heartbeat();
     }
     return static_cast<std::int64_t>(copied);
 }

@@ -15,7 +15,6 @@ struct FileIdentity
     {
         return device == other.device && inode == other.inode;
     }
-    bool operator!=(const FileIdentity& other) const { return !(*this == other); }
 };
 
 FileIdentity IdentityOf(const struct stat& status);

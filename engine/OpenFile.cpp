@@ -2,20 +2,32 @@
 
 #include <fcntl.h>
 
-FileDescriptor OpenForReading(const char* path)
+namespace {
+
+constexpr int CommonFlags = O_CLOEXEC | O_NOCTTY;
+
+} // namespace
+
+FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
 {
-    FileDescriptor file(open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (file.IsOpen())
-        posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    FileDescriptor file(open(path, O_RDONLY | O_NONBLOCK | CommonFlags));
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return FileDescriptor();
+    posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     return file;
 }
 
-FileDescriptor OpenForWriting(const char* path)
+FileDescriptor CreateNewFile(const char* path)
 {
-    FileDescriptor file(
-        open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
-    if (!file.IsOpen())
-        return file;
+    return FileDescriptor(open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | CommonFlags, 0666));
+}
+
+FileDescriptor OpenSpecialForWriting(const char* path)
+{
+    FileDescriptor file(open(path, O_WRONLY | O_NONBLOCK | CommonFlags));
+    struct stat status = {};
+    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || S_ISREG(status.st_mode))
+        return FileDescriptor();
     // None of the other status flags that F_SETFL touches was asked for: 0 clears O_NONBLOCK.
     if (fcntl(file.Get(), F_SETFL, 0) < 0)
         return FileDescriptor();

@@ -2,12 +2,21 @@
 
 #include "FileDescriptor.h"
 
-// Opens that never hang on a FIFO without a partner: the open itself is non-blocking and fails
-// at once instead of waiting.
+#include <sys/stat.h>
 
-// For reading from the start, with the kernel told to read ahead.
-FileDescriptor OpenForReading(const char* path);
+// Opens that never hang on a FIFO without a partner (the open itself is non-blocking and fails at
+// once instead of waiting) and never hand out a descriptor for something other than what the
+// caller asked for.
 
-// For writing from the start: creates a missing file, empties an existing one. Writes block as
-// usual once the file is open.
-FileDescriptor OpenForWriting(const char* path);
+// A regular file for reading from the start, with the kernel told to read ahead; `status` is the
+// opened file's. Closed when the path names anything else.
+FileDescriptor OpenRegularForReading(const char* path, struct stat& status);
+
+// A new file at `path` for writing, created by this call: nothing that was there before is ever
+// opened, and a symbolic link at `path` is not followed. Mode 0666 less the umask, as for any
+// new file.
+FileDescriptor CreateNewFile(const char* path);
+
+// Something that exists and is not a regular file (a device, a FIFO with a reader) for writing in
+// place. Writes block as usual once it is open.
+FileDescriptor OpenSpecialForWriting(const char* path);

@@ -1,17 +1,27 @@
 #pragma once
 
-#include "FileIdentity.h"
-
 #include <cstdint>
+#include <functional>
 #include <string>
 
-// Names of a package set: prefix "base.c" plus the index in decimal.
+// Names of a package set: prefix "base.c" plus the index in decimal, without leading zeros.
 
-// Everything up to and including the last ".c" of a package path as given (not trimmed).
+// Everything up to and including the last ".c" of a package path as given (not trimmed); empty
+// when the path holds no ".c" and so names no package.
 std::string PackagePrefix(const std::string& path);
 
 std::string PackageName(const std::string& prefix, std::uint64_t index);
 
-// Whether `file` is, under any name or link, one of the packages of the set from index 0 up to
-// the first index that is no regular file (the set as IsPck counts it).
-bool SetContainsFile(const std::string& prefix, const FileIdentity& file);
+// Calls `visit` with the index and name of every entry of the prefix's folder that is named as a
+// package of the prefix, in no particular order, whatever the entry is (a file, a link, a
+// dangling link, a folder). An index too large for 64 bits comes as the largest value. False
+// when the folder cannot be read.
+bool ForEachPackageName(const std::string& prefix,
+    const std::function<void(std::uint64_t index, const std::string& name)>& visit);
+
+// The one rule by which a split or a build refuses to work on a file of its own set: whether
+// `path` is a package of the prefix at any index, whether it names one (also one that does not
+// exist yet) or is the very file that one names (by a hard or symbolic link). A split would
+// remove or rewrite such a source; a build would read such a destination or write it under a
+// package's name.
+bool IsPackageOf(const std::string& path, const std::string& prefix);

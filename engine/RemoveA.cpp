@@ -1,10 +1,12 @@
 #include "RemoveA.h"
 
 #include "FileDescriptor.h"
+#include "FileIdentity.h"
+#include "OutputFile.h"
 #include "VerifyFileA.h"
+#include "WriteAll.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,60 +14,66 @@
 
 namespace {
 
-constexpr std::size_t ZeroBlockSize = 256 * 1024;
+constexpr off_t ZeroBlockSize = off_t(1) << 20;
 
-// Writes `length` zero bytes over the file from offset 0 and flushes them to the device. The file
-// is opened without O_TRUNC: truncating would free the old blocks instead of overwriting them.
-bool OverwriteWithZeros(const char* path, off_t length, const std::vector<char>& zeros)
+// The regular file that `path` named when `named` was taken, open for writing; closed when the
+// name now leads elsewhere or the file cannot be written.
+FileDescriptor OpenForWiping(const char* path, const struct stat& named)
 {
-    FileDescriptor file(open(path, O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!file.IsOpen())
-        return false;
-    struct stat status = {};
-    if (fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
+    FileDescriptor file(open(path, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat opened = {};
+    if (!file.IsOpen() || fstat(file.Get(), &opened) != 0
+        || !(IdentityOf(opened) == IdentityOf(named)))
+        return FileDescriptor();
+    return file;
+}
 
-    off_t offset = 0;
-    while (offset < length) {
-        const off_t left = length - offset;
-        const std::size_t chunk = left < static_cast<off_t>(zeros.size())
-            ? static_cast<std::size_t>(left)
-            : zeros.size();
-        const ssize_t written = pwrite(file.Get(), zeros.data(), chunk, offset);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        offset += written;
-    }
-    if (fdatasync(file.Get()) != 0)
+// Writes zeros over the first `length` bytes, in place (no truncation, which would free the old
+// blocks instead of overwriting them), and waits until they are on the device.
+bool OverwriteWithZeros(int fd, off_t length, const Heartbeat& heartbeat)
+{
+    const std::vector<char> zeros(static_cast<std::size_t>(std::min(length, ZeroBlockSize)), 0);
+    OutputFile output(FileDescriptor(dup(fd)));
+    if (!output.IsOpen() || lseek(fd, 0, SEEK_SET) != 0)
         return false;
-    return file.Close();
+    for (off_t done = 0; done < length;) {
+        const std::size_t block
+            = static_cast<std::size_t>(std::min<off_t>(length - done, ZeroBlockSize));
+        if (!WriteAll(fd, zeros.data(), block) || !output.Wrote(block))
+            return false;
+        done += static_cast<off_t>(block);
+        if (heartbeat)
+            heartbeat();
+    }
+    return output.Sync();
 }
 
 } // namespace
 
-bool RemoveA(const char* path, unsigned short passes)
+bool RemoveA(const char* path, unsigned short passes, const Heartbeat& heartbeat)
 {
     if (!VerifyFileA(path))
         return true;
 
-    struct stat status = {};
-    if (stat(path, &status) != 0)
+    struct stat named = {};
+    if (lstat(path, &named) != 0)
         return false;
+    if (S_ISLNK(named.st_mode))
+        return unlink(path) == 0;
     // VerifyFileA lets sockets through; they are not ours to delete.
-    if (!S_ISREG(status.st_mode))
+    if (!S_ISREG(named.st_mode))
         return false;
 
-    if (passes > 0 && status.st_size > 0) {
-        const off_t block = status.st_size < static_cast<off_t>(ZeroBlockSize)
-            ? status.st_size
-            : static_cast<off_t>(ZeroBlockSize);
-        const std::vector<char> zeros(static_cast<std::size_t>(block), 0);
-        for (unsigned short pass = 0; pass < passes; ++pass) {
-            if (!OverwriteWithZeros(path, status.st_size, zeros))
-                break;
-        }
+    FileDescriptor file;
+    if (passes > 0 && named.st_size > 0 && named.st_nlink == 1)
+        file = OpenForWiping(path, named);
+    // The name goes first, so that an interrupted wipe never leaves a half-zeroed file behind a
+    // name that still counts; the open descriptor keeps the blocks to overwrite.
+    if (unlink(path) != 0)
+        return false;
+    for (unsigned short pass = 0; file.IsOpen() && pass < passes; ++pass) {
+        if (!OverwriteWithZeros(file.Get(), named.st_size, heartbeat))
+            break;
     }
-    return std::remove(path) == 0;
+    return true;
 }

@@ -4,15 +4,23 @@
 #include "ExtractExtensionA.h"
 #include "FileIdentity.h"
 #include "OpenFile.h"
+#include "OutputFile.h"
 #include "PackageSet.h"
 #include "RemoveA.h"
+#include "TemporaryFile.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -22,29 +30,162 @@ bool IsPackageExtension(const std::string& extension)
         && extension.find_first_not_of("0123456789", 1) == std::string::npos;
 }
 
-// Before a split touches anything: none of the names it will remove or write may be the source
-// itself, and every name it will write must be free or a regular file it can replace.
-bool SplitTargetsAreSafe(const std::string& prefix, const FileIdentity& source,
-    std::uint64_t removeCount, std::uint64_t writeCount)
+// Before a split touches anything: no name it will remove or write may be a symbolic link (the
+// split would write through it, or wipe what it leads to), and every name it will write must be
+// free or a regular file it can replace.
+bool SplitTargetsAreSafe(
+    const std::string& prefix, std::uint64_t removeCount, std::uint64_t writeCount)
 {
-    const std::uint64_t last = std::max(removeCount, writeCount);
-    for (std::uint64_t index = 0; index < last; ++index) {
-        struct stat status = {};
-        if (stat(PackageName(prefix, index).c_str(), &status) != 0)
-            continue;
-        if (IdentityOf(status) == source)
-            return false;
-        if (index < writeCount && !S_ISREG(status.st_mode))
-            return false;
-    }
-    return true;
+    const std::uint64_t touched = std::max(removeCount, writeCount);
+    bool safe = true;
+    const bool listed
+        = ForEachPackageName(prefix, [&](std::uint64_t index, const std::string& name) {
+              struct stat status = {};
+              if (index < touched && lstat(name.c_str(), &status) == 0)
+                  safe = safe && !S_ISLNK(status.st_mode)
+                      && (index >= writeCount || S_ISREG(status.st_mode));
+          });
+    return listed && safe;
 }
 
-// The packages a failed split has written so far, and only those, are deleted again.
-void RemoveWrittenPackages(const std::string& prefix, std::uint64_t count)
+FileDescriptor OpenFolder(const std::string& prefix)
 {
-    for (std::uint64_t index = 0; index < count; ++index)
-        unlink(PackageName(prefix, index).c_str());
+    const std::string::size_type slash = prefix.rfind('/');
+    const std::string folder
+        = slash == std::string::npos ? "." : (slash == 0 ? "/" : prefix.substr(0, slash));
+    return FileDescriptor(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+constexpr std::uint64_t PendingLimit = std::uint64_t(16) << 20;
+
+// Writes the packages of one split and takes them away again if the split does not finish.
+class SplitWriter
+{
+public:
+    SplitWriter(const std::string& prefix, int source, const struct stat& sourceStatus,
+        std::uint32_t size, const Heartbeat& heartbeat)
+        : prefix(prefix)
+        , source(source)
+        , sourceFile(IdentityOf(sourceStatus))
+        , length(static_cast<std::uint64_t>(sourceStatus.st_size))
+        , size(size)
+        , copier(heartbeat)
+    { }
+
+    ~SplitWriter()
+    {
+        if (finished)
+            return;
+        for (std::uint64_t index = 1; index < created; ++index)
+            unlink(PackageName(prefix, index).c_str());
+    }
+
+    SplitWriter(const SplitWriter&) = delete;
+    SplitWriter& operator=(const SplitWriter&) = delete;
+
+    // Packages 1 and up, each under its own name; package 0 last, through a temporary file, once
+    // the others are on disk, so that the set counts only once it is whole.
+    bool Run(const FileDescriptor& folder)
+    {
+        const std::uint64_t count = length / size + 1;
+        std::uint64_t pending = 0;
+        for (std::uint64_t index = 1; index < count; ++index) {
+            const std::string name = PackageName(prefix, index);
+            if (!Free(name))
+                return false;
+            OutputFile package(CreateNewFile(name.c_str()));
+            if (!package.IsOpen())
+                return false;
+            created = index + 1;
+            if (!Fill(package, index) || !package.Close())
+                return false;
+            // What the write-behind of each package leaves (all of a small one) adds up: a sync
+            // of the file system now and then writes it in one batch, far faster than a sync a
+            // package, and keeps every wait short.
+            pending += package.Pending();
+            if (pending >= PendingLimit) {
+                if (syncfs(folder.Get()) != 0)
+                    return false;
+                pending = 0;
+            }
+        }
+        if (syncfs(folder.Get()) != 0)
+            return false;
+        TemporaryFile first(PackageName(prefix, 0));
+        if (!first.IsOpen() || !Fill(first.Output(), 0) || !first.Commit())
+            return false;
+        finished = true;
+        return true;
+    }
+
+private:
+    // Takes away whatever stands under a name about to be written, unless it is the source: a
+    // new file is never opened through a link or into another file's blocks.
+    bool Free(const std::string& name) const
+    {
+        struct stat status = {};
+        if (lstat(name.c_str(), &status) != 0)
+            return errno == ENOENT;
+        if (IdentityOf(status) == sourceFile || !S_ISREG(status.st_mode))
+            return false;
+        return unlink(name.c_str()) == 0;
+    }
+
+    // Exactly the bytes of package `index` as the source's length was at the start: a source
+    // that grows meanwhile adds nothing, one that shrinks fails the split.
+    bool Fill(OutputFile& package, std::uint64_t index)
+    {
+        const std::uint64_t start = index * size;
+        const std::uint64_t want = std::min<std::uint64_t>(size, length - start);
+        off_t offset = static_cast<off_t>(start);
+        return copier.Copy(source, offset, static_cast<off_t>(length), package, want)
+            == static_cast<std::int64_t>(want);
+    }
+
+    const std::string& prefix;
+    const int source;
+    const FileIdentity sourceFile;
+    const std::uint64_t length;
+    const std::uint32_t size;
+    ByteCopier copier;
+    std::uint64_t created = 0; // packages 1 up to this index (excluded) are this split's
+    bool finished = false;
+};
+
+// Appends packages 0, 1, ... of the prefix to `output` up to the first index that is no regular
+// file when the join gets there.
+bool Join(const std::string& prefix, OutputFile& output, const Heartbeat& heartbeat)
+{
+    ByteCopier copier(heartbeat);
+    for (std::uint64_t index = 0;; ++index) {
+        const std::string name = PackageName(prefix, index);
+        // Package 0 was seen by IsPck; every later one is tested when the join gets there.
+        if (index > 0 && !VerifyFileA(name.c_str()))
+            return true;
+        struct stat status = {};
+        const FileDescriptor input = OpenRegularForReading(name.c_str(), status);
+        off_t offset = 0;
+        if (!input.IsOpen()
+            || copier.Copy(input.Get(), offset, status.st_size, output,
+                   std::numeric_limits<std::uint64_t>::max())
+                < 0)
+            return false;
+    }
+}
+
+struct FreeDeleter
+{
+    void operator()(char* text) const { std::free(text); }
+};
+
+// The file a destination name leads to: a symbolic link stays a link, to the new file.
+std::string ResolvedTarget(const std::string& destination)
+{
+    struct stat status = {};
+    if (lstat(destination.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return destination;
+    const std::unique_ptr<char, FreeDeleter> resolved(realpath(destination.c_str(), nullptr));
+    return resolved ? std::string(resolved.get()) : std::string();
 }
 
 } // namespace
@@ -60,9 +201,10 @@ unsigned long Velkaro::IsPck(std::string path)
     return count;
 }
 
-bool Velkaro::Split(std::string source, std::string destination, std::uint32_t size, bool overwrite)
+bool Velkaro::Split(std::string source, std::string destination, std::uint32_t size, bool overwrite,
+    const Heartbeat& heartbeat)
 {
-    if (!VerifyFileA(source.c_str()))
+    if (!VerifyFileA(source.c_str()) || destination.empty())
         return false;
 
     const std::string prefix = destination + ".c";
@@ -73,101 +215,55 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
     if (size == 0)
         return false;
 
-    FileDescriptor input = OpenForReading(source.c_str());
-    if (!input.IsOpen())
-        return false;
     struct stat status = {};
-    if (fstat(input.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+    const FileDescriptor input = OpenRegularForReading(source.c_str(), status);
+    const FileDescriptor folder = OpenFolder(prefix);
+    if (!input.IsOpen() || !folder.IsOpen())
         return false;
-
     // A source of length L makes floor(L / size) + 1 packages; the last one is empty when L is
     // a multiple of size.
     const std::uint64_t writeCount = static_cast<std::uint64_t>(status.st_size) / size + 1;
     const std::uint64_t removeCount = probe == 0 ? IsPck(firstPackage) : 0;
-    if (!SplitTargetsAreSafe(prefix, IdentityOf(status), removeCount, writeCount))
+    if (IsPackageOf(source, prefix) || !SplitTargetsAreSafe(prefix, removeCount, writeCount))
         return false;
 
-    for (std::uint64_t index = 0; index < removeCount; ++index)
-        RemoveA(PackageName(prefix, index).c_str(), 1);
-
-    ByteCopier copier;
-    off_t offset = 0;
-    std::uint64_t written = 0;
-    for (std::uint64_t index = 0;; ++index) {
-        FileDescriptor package = OpenForWriting(PackageName(prefix, index).c_str());
-        if (!package.IsOpen()) {
-            RemoveWrittenPackages(prefix, written);
+    // Package 0 goes first: from then on the rest no longer counts as a set, whatever stops the
+    // removal. A package that cannot be removed stops the split before anything is written.
+    for (std::uint64_t index = 0; index < removeCount; ++index) {
+        if (!RemoveA(PackageName(prefix, index).c_str(), 1, heartbeat))
             return false;
-        }
-        ++written;
-        struct stat packageStatus = {};
-        const bool regular
-            = fstat(package.Get(), &packageStatus) == 0 && S_ISREG(packageStatus.st_mode);
-        const std::int64_t copied
-            = regular ? copier.Copy(input.Get(), offset, status.st_size, package.Get(), size) : -1;
-        if (copied < 0 || !package.Close()) {
-            RemoveWrittenPackages(prefix, written);
-            return false;
-        }
-        if (static_cast<std::uint64_t>(copied) < size)
-            return true;
     }
+    SplitWriter writer(prefix, input.Get(), status, size, heartbeat);
+    return writer.Run(folder);
 }
 
-bool Velkaro::Build(std::string package, std::string destination, bool overwrite)
+bool Velkaro::Build(
+    std::string package, std::string destination, bool overwrite, const Heartbeat& heartbeat)
 {
     if (IsPck(package) == 0)
         return false;
     const int probe = VerifyFileExA(destination.c_str());
     if (probe == 2 || (probe == 0 && !overwrite))
         return false;
-
     const std::string prefix = PackagePrefix(package);
-    if (const auto existing = IdentityOfPath(destination.c_str());
-        existing && SetContainsFile(prefix, *existing))
+    if (IsPackageOf(destination, prefix))
         return false;
 
-    FileDescriptor output = OpenForWriting(destination.c_str());
-    if (!output.IsOpen())
-        return false;
-    struct stat targetStatus = {};
-    if (fstat(output.Get(), &targetStatus) != 0)
-        return false;
-    const FileIdentity target = IdentityOf(targetStatus);
-    const bool regularTarget = S_ISREG(targetStatus.st_mode);
-
-    // A half-joined file must not pass for a whole one: empty it (also through other links to
-    // it) and delete it. Devices and FIFOs are left alone.
-    const auto fail = [&] {
-        if (regularTarget) {
-            if (output.IsOpen())
-                ftruncate(output.Get(), 0);
-            unlink(destination.c_str());
-        }
-        return false;
-    };
-
-    ByteCopier copier;
-    for (std::uint64_t index = 0;; ++index) {
-        const std::string name = PackageName(prefix, index);
-        // Package 0 was seen by IsPck; every later one is tested when the join gets there.
-        if (index > 0 && !VerifyFileA(name.c_str()))
-            break;
-        const FileDescriptor input = OpenForReading(name.c_str());
-        struct stat status = {};
-        if (!input.IsOpen() || fstat(input.Get(), &status) != 0 || !S_ISREG(status.st_mode))
-            return fail();
-        // The destination may have been created under a name of the set (the index right
-        // after its last package): joining it into itself would never end.
-        if (IdentityOf(status) == target)
-            return fail();
-        off_t offset = 0;
-        if (copier.Copy(input.Get(), offset, status.st_size, output.Get(),
-                std::numeric_limits<std::uint64_t>::max())
-            < 0)
-            return fail();
+    struct stat existing = {};
+    const bool exists = stat(destination.c_str(), &existing) == 0;
+    // A device or a FIFO is written in place: there is no file to replace.
+    if (exists && !S_ISREG(existing.st_mode)) {
+        OutputFile output(OpenSpecialForWriting(destination.c_str()));
+        return output.IsOpen() && Join(prefix, output, heartbeat) && output.Sync()
+            && output.Close();
     }
-    if (!output.Close())
-        return fail();
-    return true;
+
+    const std::string target = ResolvedTarget(destination);
+    // A file the user may not write stays as it is, as it would if it were written in place.
+    if (target.empty() || (exists && access(target.c_str(), W_OK) != 0))
+        return false;
+    TemporaryFile joined(target);
+    if (!joined.IsOpen() || (exists && !joined.TakeOwnerAndModeOf(existing)))
+        return false;
+    return Join(prefix, joined.Output(), heartbeat) && joined.Commit();
 }

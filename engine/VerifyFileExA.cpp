@@ -19,8 +19,8 @@ int VerifyFileExA(const char* path)
     FileDescriptor created(open(path, flags | O_CREAT | O_EXCL, 0666));
     if (created.IsOpen()) {
         created.Close();
-        unlink(path);
-        return 1;
+        // A probe file that cannot be taken away again would stay behind as an empty file.
+        return unlink(path) == 0 ? 1 : 2;
     }
     if (errno != EEXIST)
         return 2;

@@ -2,6 +2,7 @@
 #include "Velkaro.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,7 +93,7 @@ TEST_F(BuildTest, ReplacesAnExistingDestinationOnlyWithOverwrite)
 TEST_F(BuildTest, RefusesADestinationThatCannotBeCreated)
 {
     WritePackages(dir / "x", {"ab"});
-    mkdir((dir / "sub").c_str(), 0700);
+    ASSERT_EQ(mkdir((dir / "sub").c_str(), 0700), 0);
     EXPECT_FALSE(Build("x.c0", "missing/whole", true));
     EXPECT_FALSE(Build("x.c0", "sub", true));
     EXPECT_FALSE(Exists(dir / "missing"));
@@ -101,7 +102,7 @@ TEST_F(BuildTest, RefusesADestinationThatCannotBeCreated)
 TEST_F(BuildTest, NeverBlocksOnAFifoDestination)
 {
     WritePackages(dir / "x", {"ab"});
-    mkfifo((dir / "fifo").c_str(), 0600);
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
     EXPECT_FALSE(Build("x.c0", "fifo", true));
 }
 
@@ -153,9 +154,9 @@ TEST_F(BuildTest, RefusesADestinationThatWouldExtendTheSet)
     EXPECT_EQ(ReadBytes(dir / "x.c1"), "cd");
 }
 
-// Package 1 passes the regular-file test but cannot be opened. Whether the destination was new
-// or replaced an old file, no partial join may stay behind.
-TEST_F(BuildTest, RemovesTheDestinationWhenAPackageCannotBeRead)
+// Package 1 passes the regular-file test but cannot be opened. A new destination must not
+// appear, an old one must keep what it held, and no temporary file may stay behind.
+TEST_F(BuildTest, LeavesTheDestinationAsItWasWhenAPackageCannotBeRead)
 {
     WritePackages(dir / "x", {"ab"});
     MakeSocket(dir / "x.c1");
@@ -165,15 +166,16 @@ TEST_F(BuildTest, RemovesTheDestinationWhenAPackageCannotBeRead)
     EXPECT_FALSE(Build("x.c0", "old", true));
 
     EXPECT_FALSE(Exists(dir / "new"));
-    EXPECT_FALSE(Exists(dir / "old"));
+    EXPECT_EQ(ReadBytes(dir / "old"), "old content");
     EXPECT_EQ(ReadBytes(dir / "x.c0"), "ab");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }
 
 TEST_F(BuildTest, ReportsAFullDeviceAndLeavesDevicesInPlace)
 {
     WritePackages(dir / "x", {"ab", "cd"});
-    symlink("/dev/full", (dir / "full").c_str());
-    symlink("/dev/null", (dir / "null").c_str());
+    ASSERT_EQ(symlink("/dev/full", (dir / "full").c_str()), 0);
+    ASSERT_EQ(symlink("/dev/null", (dir / "null").c_str()), 0);
 
     EXPECT_FALSE(Build("x.c0", "full", true));
     EXPECT_TRUE(Build("x.c0", "null", true));

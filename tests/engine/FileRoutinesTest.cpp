@@ -27,10 +27,10 @@ TEST(VerifyFileA, AcceptsWhatHasTheRegularFileBit)
     const TempDir dir;
     WriteBytes(dir / "file", "data");
     WriteBytes(dir / "locked", "data");
-    chmod((dir / "locked").c_str(), 0);
-    symlink((dir / "file").c_str(), (dir / "link").c_str());
-    symlink((dir / "missing").c_str(), (dir / "dangling").c_str());
-    mkfifo((dir / "fifo").c_str(), 0600);
+    ASSERT_EQ(chmod((dir / "locked").c_str(), 0), 0);
+    ASSERT_EQ(symlink((dir / "file").c_str(), (dir / "link").c_str()), 0);
+    ASSERT_EQ(symlink((dir / "missing").c_str(), (dir / "dangling").c_str()), 0);
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
     MakeSocket(dir / "socket");
 
     EXPECT_TRUE(VerifyFileA((dir / "file").c_str()));
@@ -72,8 +72,8 @@ TEST(VerifyFileExA, RemovesTheFileItCreated)
 TEST(VerifyFileExA, AnswersTwoWhereNothingCanBeWritten)
 {
     const TempDir dir;
-    mkdir((dir / "sub").c_str(), 0700);
-    symlink((dir / "nowhere/x").c_str(), (dir / "dangling").c_str());
+    ASSERT_EQ(mkdir((dir / "sub").c_str(), 0700), 0);
+    ASSERT_EQ(symlink((dir / "nowhere/x").c_str(), (dir / "dangling").c_str()), 0);
 
     EXPECT_EQ(VerifyFileExA((dir / "missing/new").c_str()), 2);
     EXPECT_EQ(VerifyFileExA((dir / "sub").c_str()), 2);
@@ -105,7 +105,7 @@ TEST(VerifyFileExA, NeverBlocksOnOrRemovesAFifo)
 TEST(VerifyFileExA, KeepsAWritableDeviceInPlace)
 {
     const TempDir dir;
-    symlink("/dev/null", (dir / "null").c_str());
+    ASSERT_EQ(symlink("/dev/null", (dir / "null").c_str()), 0);
 
     EXPECT_EQ(VerifyFileExA("/dev/null"), 1);
     EXPECT_EQ(VerifyFileExA((dir / "null").c_str()), 1);
@@ -113,29 +113,53 @@ TEST(VerifyFileExA, KeepsAWritableDeviceInPlace)
     EXPECT_TRUE(Exists(dir / "null"));
 }
 
-// A second hard link shows what the wipe wrote into the very blocks of the removed file.
+// A descriptor kept open shows what the wipe wrote into the very blocks of the removed file.
 TEST(RemoveA, OverwritesTheWholeFileWithZerosInPlaceThenDeletes)
 {
-    for (const std::size_t length : {std::size_t(10), std::size_t(600 * 1024 + 7)}) {
+    for (const std::size_t length : {std::size_t(10), std::size_t(1300 * 1024 + 7)}) {
         for (const unsigned short passes : {1, 3}) {
             const TempDir dir;
             const std::string file = dir / "file";
             WriteBytes(file, RandomBytes(length, 5));
-            ASSERT_EQ(link(file.c_str(), (dir / "witness").c_str()), 0);
+            const int witness = open(file.c_str(), O_RDONLY);
+            ASSERT_GE(witness, 0);
+            int heartbeats = 0;
 
-            EXPECT_TRUE(RemoveA(file.c_str(), passes));
+            EXPECT_TRUE(RemoveA(file.c_str(), passes, [&] { ++heartbeats; }));
             EXPECT_FALSE(Exists(file));
-            EXPECT_EQ(ReadBytes(dir / "witness"), std::string(length, '\0'))
+            std::string wiped(length, 'x');
+            EXPECT_EQ(pread(witness, wiped.data(), length, 0), static_cast<ssize_t>(length));
+            close(witness);
+            EXPECT_EQ(wiped, std::string(length, '\0'))
                 << length << " bytes, " << passes << " passes";
+            EXPECT_GE(heartbeats, passes);
         }
     }
+}
+
+// Wiping through a link, or a file with other names, would destroy what is not the caller's.
+TEST(RemoveA, RemovesLinksAndSharedFilesWithoutWipingThem)
+{
+    const TempDir dir;
+    WriteBytes(dir / "target", "keep the target");
+    ASSERT_EQ(symlink((dir / "target").c_str(), (dir / "link").c_str()), 0);
+    WriteBytes(dir / "shared", "keep the other name");
+    ASSERT_EQ(link((dir / "shared").c_str(), (dir / "other").c_str()), 0);
+
+    EXPECT_TRUE(RemoveA((dir / "link").c_str(), 1));
+    EXPECT_TRUE(RemoveA((dir / "shared").c_str(), 1));
+
+    EXPECT_FALSE(Exists(dir / "link"));
+    EXPECT_FALSE(Exists(dir / "shared"));
+    EXPECT_EQ(ReadBytes(dir / "target"), "keep the target");
+    EXPECT_EQ(ReadBytes(dir / "other"), "keep the other name");
 }
 
 TEST(RemoveA, DeletesWithoutWritingForNoPassesOrAnEmptyFile)
 {
     const TempDir dir;
     WriteBytes(dir / "file", "keep these bytes");
-    link((dir / "file").c_str(), (dir / "witness").c_str());
+    ASSERT_EQ(link((dir / "file").c_str(), (dir / "witness").c_str()), 0);
     WriteBytes(dir / "empty", "");
 
     EXPECT_TRUE(RemoveA((dir / "file").c_str(), 0));
@@ -149,10 +173,10 @@ TEST(RemoveA, DeletesWithoutWritingForNoPassesOrAnEmptyFile)
 TEST(RemoveA, NeverRemovesWhatIsNotARegularFile)
 {
     const TempDir dir;
-    mkdir((dir / "sub").c_str(), 0700);
-    mkfifo((dir / "fifo").c_str(), 0600);
+    ASSERT_EQ(mkdir((dir / "sub").c_str(), 0700), 0);
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
     MakeSocket(dir / "socket");
-    symlink("/dev/null", (dir / "null").c_str());
+    ASSERT_EQ(symlink("/dev/null", (dir / "null").c_str()), 0);
 
     EXPECT_TRUE(RemoveA((dir / "missing").c_str(), 1));
     RemoveA((dir / "sub").c_str(), 1);

@@ -32,7 +32,7 @@ TEST_F(IsPckTest, RefusesNamesThatAreNoPackageNames)
 
 TEST_F(IsPckTest, LooksOnlyAtTheLastComponentForTheExtension)
 {
-    mkdir((dir / "d.c0").c_str(), 0700);
+    ASSERT_EQ(mkdir((dir / "d.c0").c_str(), 0700), 0);
     WriteBytes(dir / "d.c0/f", "x");
     EXPECT_EQ(Count("d.c0/f"), 0u);
 }
@@ -51,7 +51,7 @@ TEST_F(IsPckTest, EndsTheSetAtTheFirstIndexThatIsNoRegularFile)
     WriteBytes(dir / "gap.c3", "d");
     WriteBytes(dir / "late.c1", "b");
     WriteBytes(dir / "dir.c0", "a");
-    mkdir((dir / "dir.c1").c_str(), 0700);
+    ASSERT_EQ(mkdir((dir / "dir.c1").c_str(), 0700), 0);
     WriteBytes(dir / "dir.c2", "c");
     WriteBytes(dir / "sock.c0", "a");
     MakeSocket(dir / "sock.c1");

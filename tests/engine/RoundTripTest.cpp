@@ -133,8 +133,8 @@ TEST(RoundTrip, HandlesSourcesOverFourGibibytes)
     EXPECT_FALSE(Exists(dir / "set.c2"));
 
     ASSERT_TRUE(Velkaro::Build(dir / "set.c1", dir / "joined", false));
-    unlink((dir / "set.c0").c_str());
-    unlink((dir / "set.c1").c_str());
+    ASSERT_EQ(unlink((dir / "set.c0").c_str()), 0);
+    ASSERT_EQ(unlink((dir / "set.c1").c_str()), 0);
     EXPECT_TRUE(SameContents(dir / "src", dir / "joined"));
 }
 

@@ -132,7 +132,7 @@ TEST_F(SplitOverTest, RefusesSizeZeroBeforeRemovingAnything)
 
 TEST_F(SplitOverTest, RefusesSourcesThatAreNoRegularFiles)
 {
-    mkdir((dir / "sub").c_str(), 0700);
+    ASSERT_EQ(mkdir((dir / "sub").c_str(), 0700), 0);
     EXPECT_FALSE(Velkaro::Split(dir / "sub", dir / "out", 4, true));
     EXPECT_FALSE(Velkaro::Split(dir / "missing", dir / "out", 4, true));
     EXPECT_FALSE(Velkaro::Split("/dev/null", dir / "out", 4, true));
@@ -141,7 +141,7 @@ TEST_F(SplitOverTest, RefusesSourcesThatAreNoRegularFiles)
 
 TEST_F(SplitOverTest, RefusesADestinationThatCannotBeCreated)
 {
-    mkdir((dir / "out.c0").c_str(), 0700);
+    ASSERT_EQ(mkdir((dir / "out.c0").c_str(), 0700), 0);
     EXPECT_FALSE(Velkaro::Split(source, dir / "missing/out", 4, true));
     EXPECT_FALSE(Velkaro::Split(source, dir / "out", 4, true));
     EXPECT_FALSE(Exists(dir / "missing"));
@@ -214,10 +214,10 @@ TEST(Split, RefusesPackageNamesItCouldNotWriteBeforeRemovingAnything)
     const TempDir dir;
     WriteBytes(dir / "src", "0123456789");
     WritePackages(dir / "dir", {"old"});
-    mkdir((dir / "dir.c1").c_str(), 0700);
+    ASSERT_EQ(mkdir((dir / "dir.c1").c_str(), 0700), 0);
     WritePackages(dir / "sock", {"old"});
     MakeSocket(dir / "sock.c1");
-    symlink("/dev/null", (dir / "null.c0").c_str());
+    ASSERT_EQ(symlink("/dev/null", (dir / "null.c0").c_str()), 0);
 
     EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "dir", 4, true));
     EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "sock", 4, true));
@@ -237,7 +237,7 @@ TEST(Split, RemovesItsOwnPackagesWhenAWriteFails)
 {
     const TempDir dir;
     WriteBytes(dir / "src", "0123456789");
-    symlink((dir / "missing/target").c_str(), (dir / "out.c2").c_str());
+    ASSERT_EQ(symlink((dir / "missing/target").c_str(), (dir / "out.c2").c_str()), 0);
 
     EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "out", 4, true));
 

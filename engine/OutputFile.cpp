@@ -1,0 +1,29 @@
+#include "OutputFile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+OutputFile::OutputFile(FileDescriptor opened) : file(std::move(opened))
+{
+    struct stat status = {};
+    if (file.IsOpen() && fstat(file.Get(), &status) == 0
+        && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
+        behind.emplace(file.Get());
+}
+
+bool OutputFile::Wrote(std::uint64_t bytes)
+{
+    end += static_cast<off_t>(bytes);
+    return !behind || behind->Advance(end);
+}
+
+bool OutputFile::Drain()
+{
+    return !behind || behind->Drain();
+}
+
+bool OutputFile::Sync()
+{
+    return !behind || (behind->Drain() && fdatasync(file.Get()) == 0);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "FileDescriptor.h"
+#include "WriteBehind.h"
+
+#include <cstdint>
+#include <optional>
+
+// A file being written from its start: it counts what has gone in and, where the bytes reach a
+// device (a regular file or a block device), pushes them on to it as it goes.
+class OutputFile
+{
+public:
+    explicit OutputFile(FileDescriptor file);
+
+    bool IsOpen() const { return file.IsOpen(); }
+    int Get() const { return file.Get(); }
+
+    // Records `bytes` more written. False when the device has reported an error.
+    bool Wrote(std::uint64_t bytes);
+
+    // Everything written so far is on the device, short of its metadata and the device's own
+    // cache, which a sync of the whole file system (or Sync) takes care of.
+    bool Drain();
+
+    // Everything written so far is on stable storage. Pipes and character devices keep nothing
+    // and pass at once.
+    bool Sync();
+
+    bool Close() { return file.Close(); }
+
+    // Bytes written that are not known to have reached the device yet.
+    std::uint64_t Pending() const
+    {
+        return static_cast<std::uint64_t>(behind ? behind->Pending(end) : 0);
+    }
+
+private:
+    FileDescriptor file;
+    off_t end = 0;
+    std::optional<WriteBehind> behind;
+};

@@ -1,0 +1,87 @@
+#include "TemporaryFile.h"
+
+#include "ExtractFileNameA.h"
+#include "OpenFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <random>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+// Leaves room for the suffix within the 255 bytes a name may have.
+constexpr std::string::size_type LongestStem = 200;
+constexpr int Attempts = 64;
+
+std::string FolderOf(const std::string& path)
+{
+    const std::string::size_type slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string RandomSuffix(std::mt19937& generator)
+{
+    static constexpr char Letters[]
+        = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
+    std::string suffix(8, ' ');
+    for (char& letter : suffix)
+        letter = Letters[pick(generator)];
+    return suffix;
+}
+
+} // namespace
+
+TemporaryFile::TemporaryFile(std::string targetPath)
+    : target(std::move(targetPath))
+    , folder(open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    , output(FileDescriptor())
+{
+    if (!folder.IsOpen())
+        return;
+    // The name starts with a dot and ends in no package extension, so that neither a file
+    // manager nor a package set shows it.
+    const std::string stem
+        = FolderOf(target) + "/." + ExtractFileNameA(target).substr(0, LongestStem) + ".velkaro-";
+    std::mt19937 generator(std::random_device {}());
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        std::string candidate = stem + RandomSuffix(generator);
+        FileDescriptor file = CreateNewFile(candidate.c_str());
+        if (file.IsOpen()) {
+            path = std::move(candidate);
+            output = OutputFile(std::move(file));
+            return;
+        }
+        if (errno != EEXIST)
+            return;
+    }
+}
+
+TemporaryFile::~TemporaryFile()
+{
+    if (!path.empty() && !committed)
+        unlink(path.c_str());
+}
+
+bool TemporaryFile::TakeOwnerAndModeOf(const struct stat& replaced)
+{
+    // Only root may give a file away; anyone else keeps it, as with any file they write.
+    if (fchown(output.Get(), replaced.st_uid, replaced.st_gid) != 0 && errno != EPERM)
+        return false;
+    return fchmod(output.Get(), replaced.st_mode & 07777) == 0;
+}
+
+bool TemporaryFile::Commit()
+{
+    if (!IsOpen() || !output.Sync() || !output.Close())
+        return false;
+    if (std::rename(path.c_str(), target.c_str()) != 0)
+        return false;
+    committed = true;
+    return fsync(folder.Get()) == 0;
+}
