@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QAction;
 class QCloseEvent;
 class QComboBox;
@@ -104,6 +106,12 @@ private slots:
 private:
     QString lastSourcePath;
     QString lastDestinationPath;
+    // An engine command is under way, and a close request waits for it to end.
+    bool commandRunning = false;
+    bool closeAsked = false;
 
     void init();
+    // Runs an engine command under the wait cursor; returns what the command returns.
+    bool runCommand(const std::function<bool()>& command);
+    void closeIfAsked();
 };

@@ -1,6 +1,5 @@
 #include "formmain.h"
 
-#include "FileIdentity.h"
 #include "PackageSet.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
@@ -9,7 +8,10 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,7 +19,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string>
 
 namespace {
@@ -39,11 +40,20 @@ private:
     const QCursor saved_;
 };
 
-// True when `file` is, under any name or link, one of the packages of the set of `prefix`.
-bool isInSet(const QByteArray& file, const std::string& prefix)
+// While the engine works, the window goes on being painted and answering the window system (a
+// desktop whose pings go unanswered offers to kill the program), but takes no user input: keys
+// and clicks wait in the queue and take effect once the command has returned.
+Heartbeat keepWindowAlive()
 {
-    const std::optional<FileIdentity> identity = IdentityOfPath(file.constData());
-    return identity && SetContainsFile(prefix, *identity);
+    constexpr qint64 IntervalMs = 30;
+    QElapsedTimer sinceLast;
+    sinceLast.start();
+    return [sinceLast]() mutable {
+        if (sinceLast.elapsed() < IntervalMs)
+            return;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sinceLast.restart();
+    };
 }
 
 } // namespace
@@ -56,10 +66,15 @@ void FormMain::split()
         return;
     }
 
+    // A blank base would write hidden packages ".c0", ".c1", ... wherever the program runs.
+    if (txtDestination->text().trimmed().isEmpty()) {
+        QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
+        return;
+    }
     const QByteArray destination = QFile::encodeName(txtDestination->text());
     const unsigned long oldPackages = Velkaro::IsPck((destination + ".c0").toStdString());
-    // Overwriting wipes the old set before the source is read: a source inside it would be lost.
-    if (isInSet(source, (destination + ".c").toStdString())) {
+    // The split would remove or rewrite the source before it has been read.
+    if (IsPackageOf(source.toStdString(), (destination + ".c").toStdString())) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
@@ -93,18 +108,18 @@ void FormMain::split()
         return;
     }
 
-    bool done = false;
-    {
-        const WaitCursor wait(this);
-        done = Velkaro::Split(source.toStdString(), destination.toStdString(),
-            static_cast<std::uint32_t>(bytes), true);
-        if (done)
+    const bool done = runCommand([&] {
+        const bool split = Velkaro::Split(source.toStdString(), destination.toStdString(),
+            static_cast<std::uint32_t>(bytes), true, keepWindowAlive());
+        if (split)
             AddUniqueComboListItem(cboPackageSize, 0);
-    }
+        return split;
+    });
     if (done)
         QApplication::beep();
     else
         QMessageBox::critical(this, tr("Error"), tr("Unable to split!"), QMessageBox::Ok);
+    closeIfAsked();
 }
 
 void FormMain::build()
@@ -118,8 +133,8 @@ void FormMain::build()
     }
 
     const QByteArray destination = QFile::encodeName(txtDestination->text());
-    // Writing the destination empties it before it is read: it must not be one of the packages.
-    if (isInSet(destination, PackagePrefix(source.toStdString()))) {
+    // The build would read the destination, or leave it under a package's name.
+    if (IsPackageOf(destination.toStdString(), PackagePrefix(source.toStdString()))) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
@@ -138,13 +153,31 @@ void FormMain::build()
         break;
     }
 
-    bool done = false;
-    {
-        const WaitCursor wait(this);
-        done = Velkaro::Build(source.toStdString(), destination.toStdString(), true);
-    }
+    const bool done = runCommand([&] {
+        return Velkaro::Build(
+            source.toStdString(), destination.toStdString(), true, keepWindowAlive());
+    });
     if (done)
         QApplication::beep();
     else
         QMessageBox::critical(this, tr("Error"), tr("Unable to build!"), QMessageBox::Ok);
+    closeIfAsked();
+}
+
+bool FormMain::runCommand(const std::function<bool()>& command)
+{
+    const WaitCursor wait(this);
+    commandRunning = true;
+    const bool done = command();
+    commandRunning = false;
+    return done;
+}
+
+// A close request that came while a command ran is carried out now that its result is shown.
+void FormMain::closeIfAsked()
+{
+    if (!closeAsked)
+        return;
+    closeAsked = false;
+    close();
 }

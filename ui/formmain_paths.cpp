@@ -51,7 +51,8 @@ void FormMain::clear()
 
 void FormMain::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    // A drop is user input, which waits while a command runs; a drag cannot wait, so it is refused.
+    if (event->mimeData()->hasUrls() && !commandRunning)
         event->acceptProposedAction();
     else
         event->ignore();

@@ -112,6 +112,12 @@ void FormMain::SaveSettings()
 // Every close request ends the program; the window itself stays until start-up destroys it.
 void FormMain::closeEvent(QCloseEvent* e)
 {
+    // Nothing is cut short: the request is carried out once the running command has returned.
+    if (commandRunning) {
+        closeAsked = true;
+        e->ignore();
+        return;
+    }
     SaveSettings();
     QApplication::exit(0);
     e->ignore();
