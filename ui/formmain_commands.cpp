@@ -1,6 +1,7 @@
 #include "formmain.h"
 
 #include "FileIdentity.h"
+#include "NumStrA.h"
 #include "PackageSet.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
@@ -70,7 +71,7 @@ void FormMain::split()
             == QMessageBox::No)
         return;
 
-    double value = cboPackageSize->currentText().toDouble();
+    double value = StrToNumA<double>(cboPackageSize->currentText().toStdString());
     bool valid = value > 0;
     switch (cboUnits->currentIndex()) {
     case 0:
