@@ -1,5 +1,7 @@
 #include "formmain.h"
 
+#include "windowplacement.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -99,6 +101,10 @@ void FormMain::LoadSettings()
 
     if (std::optional<QStringList> sizes = readStringList(store, APP_KEY + "PackageSize"))
         SetComboList(cboPackageSize, *sizes);
+
+    // A position or size stored on a larger screen, or at another scale, may put the window out
+    // of reach.
+    FitWindowOnScreen(*this);
 }
 
 void FormMain::SaveSettings()
