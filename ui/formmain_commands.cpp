@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "NumStrA.h"
 #include "PackageSet.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
@@ -85,7 +86,7 @@ void FormMain::split()
             == QMessageBox::No)
         return;
 
-    double value = cboPackageSize->currentText().toDouble();
+    double value = StrToNumA<double>(cboPackageSize->currentText().toStdString());
     bool valid = value > 0;
     switch (cboUnits->currentIndex()) {
     case 0:

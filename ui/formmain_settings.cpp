@@ -1,5 +1,7 @@
 #include "formmain.h"
 
+#include "windowplacement.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -66,14 +68,17 @@ void FormMain::init()
     lastSourcePath = QDir::homePath();
     lastDestinationPath = lastSourcePath;
 
-    // The size is later read with QString::toDouble, which knows only the C locale's point: a
-    // comma, whether decimal or grouping, must not get past the box.
+    // The size is later read as a C-locale number, which knows only the point: a comma, whether
+    // decimal or grouping, must not get past the box.
     QLocale numbers = QLocale::c();
     numbers.setNumberOptions(QLocale::RejectGroupSeparator);
     auto* validator = new QDoubleValidator(cboPackageSize);
     validator->setLocale(numbers);
     validator->setNotation(QDoubleValidator::ScientificNotation);
     cboPackageSize->setValidator(validator);
+    // An editable box completes typed text inline from its items, so a typed 1 would become a
+    // remembered 1457664: the size must be exactly what the user typed.
+    cboPackageSize->setCompleter(nullptr);
 
     LoadSettings();
 }
@@ -96,6 +101,10 @@ void FormMain::LoadSettings()
 
     if (std::optional<QStringList> sizes = readStringList(store, APP_KEY + "PackageSize"))
         SetComboList(cboPackageSize, *sizes);
+
+    // A position or size stored on a larger screen, or at another scale, may put the window out
+    // of reach.
+    FitWindowOnScreen(*this);
 }
 
 void FormMain::SaveSettings()

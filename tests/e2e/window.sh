@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real program on a virtual X server: its window appears under its caption at no less than its
-# least size, Ctrl+Q ends it with exit code 0 after writing the settings, and a second run puts the
-# window back where the stored settings say.
+# least size, Ctrl+Q ends it with exit code 0 after writing the settings, a second run puts the
+# window back where the stored settings say, and on a small screen a stored place out of reach is
+# brought wholly onto it while one that fits is kept.
 set -u
 source "$(dirname "$(readlink -f "$0")")/lib/program.bash"
 
@@ -77,5 +78,24 @@ grep -qx "WindowX=40" "$store" && grep -qx "WindowY=30" "$store" \
 grep -qx "PackageSize=2, 1457664" "$store" && grep -qx "Units=1" "$store" \
     || abort "history or unit not saved back unchanged: $(cat "$store")"
 pass "second run: the window at the stored place, the settings saved back unchanged"
+
+# On a 640x480 screen the window stored as $2 (WIDTHxHEIGHT+X+Y) must show, and be saved, as $3.
+small_screen_run() {
+    local width height x y result
+    IFS='x+' read -r width height x y <<<"$2"
+    printf '[Velkaro]\nWindowWidth=%s\nWindowHeight=%s\nWindowX=%s\nWindowY=%s\n' \
+        "$width" "$height" "$x" "$y" >"$store"
+    result=$(screen_size=640x480 run_in_display 90 "$velkaro" "$3") && [ "$result" = "exit=0" ] \
+        || { fail "$1: stored $2, see above"; return; }
+    IFS='x+' read -r width height x y <<<"$3"
+    grep -qx "WindowWidth=$width" "$store" && grep -qx "WindowHeight=$height" "$store" \
+        && grep -qx "WindowX=$x" "$store" && grep -qx "WindowY=$y" "$store" \
+        || { fail "$1: not saved as shown: $(cat "$store")"; return; }
+    pass "$1: stored $2, shown and saved as $3 on a 640x480 screen"
+}
+
+small_screen_run "beyond the screen" "600x420+3000+2000" "600x420+40+60"
+small_screen_run "larger than the screen" "900x700+50+30" "640x480+0+0"
+small_screen_run "flush with the far edges" "500x300+140+180" "500x300+140+180"
 
 summary

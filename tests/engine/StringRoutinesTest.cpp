@@ -122,4 +122,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, StrToNumATest,
         NumberCase {"0.25", 0.25}, NumberCase {" 12abc", 12}, NumberCase {"1,5", 1},
         NumberCase {"", 0}, NumberCase {"abc", 0}, NumberCase {"0", 0}));
 
+// An exponent or point still being typed leaves the number before it.
+INSTANTIATE_TEST_SUITE_P(PartlyTyped, StrToNumATest,
+    testing::Values(NumberCase {"5e", 5}, NumberCase {"5e+", 5}, NumberCase {"-.5e-1x", -0.05},
+        NumberCase {"+2E2e3", 200}, NumberCase {"7.", 7}, NumberCase {".e5", 0}));
+
 } // namespace

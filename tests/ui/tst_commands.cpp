@@ -85,6 +85,7 @@ private slots:
     void splitWritesThePackageSet();
     void packageSize_data();
     void packageSize();
+    void splitCutsAtTheSizeAsTyped();
     void splitRefusesAnInvalidSource_data();
     void splitRefusesAnInvalidSource();
     void splitAsksBeforeReplacingASet_data();
@@ -336,6 +337,24 @@ void TestCommands::packageSize()
     QVERIFY(!QFile::exists(path("out.c0")));
     QCOMPARE(history(), before);
     QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+}
+
+// Keys typed as a user types them: 1 must not be completed into the remembered 1457664, nor an
+// exponent still without digits read as no number.
+void TestCommands::splitCutsAtTheSizeAsTyped()
+{
+    write("source", pattern(8));
+    QLineEdit* const edit = window_->cboPackageSize->lineEdit();
+    BoxAnswerer answerer;
+    for (const QString& typed : {"1", "5e"}) {
+        fill(path("source"), path(typed));
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        split();
+    }
+    QCOMPARE(answerer.texts(), QStringList());
+    QCOMPARE(packages("1"), expectedPackages(8, 1));
+    QCOMPARE(packages("5e"), expectedPackages(8, 5));
 }
 
 void TestCommands::splitRefusesAnInvalidSource_data()

@@ -1,4 +1,5 @@
-// What the window remembers between runs: size, position, the package-size history and the unit;
+// What the window remembers between runs: size, position (brought on screen when it is out of
+// reach), the package-size history and the unit;
 // how it reads a store that is missing entries or holds wrong ones; and that every close request
 // saves and ends the program.
 
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTimer>
 
 namespace {
@@ -54,6 +56,12 @@ private slots:
             << QByteArray("WindowX=-20\nWindowY=15") << unchanged << QPoint(0, 15) << 0 << builtIn;
         QTest::newRow("negative x and y")
             << QByteArray("WindowX=-5\nWindowY=-7") << unchanged << QPoint(0, 0) << 0 << builtIn;
+        // Two screens: the primary 800x600 at (0, 0), and 1024x768 at (800, 0).
+        QTest::newRow("mostly on the second screen")
+            << QByteArray("WindowWidth=600\nWindowHeight=400\nWindowX=700\nWindowY=500")
+            << QSize(600, 400) << QPoint(800, 368) << 0 << builtIn;
+        QTest::newRow("larger, never moved") << QByteArray("WindowWidth=2000\nWindowHeight=1500")
+                                             << QSize(800, 600) << notMoved << 0 << builtIn;
         QTest::newRow("x without y") << QByteArray("WindowWidth=640\nWindowX=50") << QSize(640, -1)
                                      << notMoved << 0 << builtIn;
         QTest::newRow("y without x")
@@ -195,5 +203,20 @@ private slots:
     }
 };
 
-WINDOW_TEST_MAIN(TestFormMainSettings)
+// Two screens side by side, so that a window can be on one, the other, or neither.
+int main(int argc, char* argv[])
+{
+    SettingsSandbox::instance();
+    QTemporaryFile screens;
+    if (!screens.open()
+        || screens.write(R"({"screens": [{"name": "a", "x": 0, "y": 0, "width": 800, "height": 600},
+            {"name": "b", "x": 800, "y": 0, "width": 1024, "height": 768}]})")
+            < 0
+        || !screens.flush())
+        qFatal("no screen layout for the offscreen platform");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    QApplication app(argc, argv);
+    TestFormMainSettings test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_formmain_settings.moc"
