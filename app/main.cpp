@@ -4,10 +4,22 @@
 #include "information.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
 
 #include <vector>
+
+namespace {
+
+// The window holds its paths as text and hands the engine their encoded bytes: a name that is not
+// valid in the file-name encoding would come back as another name, one that does not exist.
+bool survivesAsText(const char* path)
+{
+    return QFile::encodeName(QFile::decodeName(path)) == QByteArray(path);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -30,7 +42,7 @@ int main(int argc, char* argv[])
     arguments.insert(arguments.end(), line.afterSeparator.begin(), line.afterSeparator.end());
     if (arguments.size() == 1) {
         const char* const path = arguments.front();
-        if (!VerifyFileA(path)) {
+        if (!VerifyFileA(path) || !survivesAsText(path)) {
             QApplication::beep();
             return 1;
         }

@@ -23,7 +23,7 @@ private slots:
     void rejectedArgumentEndsWithCode1();
     void otherStartsOpenTheWindow_data();
     void otherStartsOpenTheWindow();
-    void argumentIsTestedAsTheBytesReceived();
+    void nameThatIsNoTextIsRejected();
     void optionsAnswerWithoutADisplay_data();
     void optionsAnswerWithoutADisplay();
 
@@ -130,19 +130,21 @@ void TestStartup::otherStartsOpenTheWindow()
     expectRunning(process);
 }
 
-void TestStartup::argumentIsTestedAsTheBytesReceived()
+void TestStartup::nameThatIsNoTextIsRejected()
 {
-    // A name that is not valid UTF-8 cannot survive a round trip through text.
-    const QByteArray name = QFile::encodeName(dir_.path()) + "/raw\xff\xfe.bin";
+    // A Latin-1 "é": no valid UTF-8, so its text would name another file.
+    const QByteArray name = QFile::encodeName(dir_.path()) + "/caf\xe9";
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(fd >= 0);
     ::close(fd);
 
     QProcess process;
-    start(process, {"-c", "exec \"$0\" \"$1/raw$(printf '\\377\\376').bin\"", binary_, dir_.path()},
+    start(process, {"-c", "exec \"$0\" \"$1/caf$(printf '\\351')\"", binary_, dir_.path()},
         "/bin/sh");
-    expectRunning(process);
+    QVERIFY(process.waitForFinished(20000));
     ::unlink(name.constData());
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
 }
 
 void TestStartup::optionsAnswerWithoutADisplay_data()
