@@ -1,8 +1,8 @@
 #!/bin/bash
-# `cmake --install` into a fresh prefix: the command on the PATH runs, the manual sits beside the
-# real program, where Help > Manual finds it, the desktop entry and the icons are in the XDG
-# places with an entry that desktop-file-validate accepts, and the package file type is known and
-# opens in the program as a file manager opens it.
+# `cmake --install` into a fresh prefix: the command on the PATH runs and answers --version, the
+# manual sits beside the real program, where Help > Manual finds it, the desktop entry and the
+# icons are in the XDG places with an entry that desktop-file-validate accepts, the package file
+# type is known and opens in the program as a file manager opens it, and the manual page renders.
 set -u
 source "$(dirname "$(readlink -f "$0")")/lib/program.bash"
 
@@ -41,7 +41,7 @@ enter_display "$@"
 velkaro=${1:?usage: install.sh PATH_TO_VELKARO}
 build=$(dirname "$(readlink -f "$velkaro")")
 require_tools cmake desktop-file-validate xvfb-run xdotool timeout update-mime-database \
-    update-desktop-database xdg-mime mimetype gio
+    update-desktop-database xdg-mime mimetype gio groff man
 [ -f "$build/CMakeCache.txt" ] || abort "$build is not a build folder"
 
 open_sandbox
@@ -82,7 +82,25 @@ pass "icons in every size"
 status=0
 QT_QPA_PLATFORM=offscreen timeout 20 "$command" "$work/missing" 2>/dev/null || status=$?
 [ "$status" = 1 ] || abort "a missing file gave exit code $status, expected 1"
-pass "installed program runs (a missing file ends it with 1)"
+[ "$(env -u DISPLAY timeout 20 "$command" --version)" = "$caption" ] \
+    || abort "--version does not print '$caption'"
+pass "installed program runs (a missing file ends it with 1, --version answers)"
+
+page="$prefix/share/man/man1/velkaro.1.gz"
+[ -f "$page" ] || abort "no manual page at $page"
+warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
+[ -z "$warnings" ] || abort "groff warns about the manual page: $warnings"
+rendered=$(MANWIDTH=80 man -l "$page" 2>&1)
+# The heads of the option paragraphs, such as "-h, --help": every one of --help is on the page.
+option_heads() { sed -nE 's/^ +(-[^ ,]*(, -[^ ]*)?).*/\1/p'; }
+page_heads=$(option_heads <<<"$rendered")
+while read -r head; do
+    grep -qxF -- "$head" <<<"$page_heads" || abort "the manual page lacks $head, which --help shows"
+done < <("$command" --help | option_heads)
+for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES "EXIT STATUS" "SEE ALSO"; do
+    grep -qx "$section" <<<"$rendered" || abort "the manual page has no section $section"
+done
+pass "manual page renders without warnings and shows the options of --help"
 
 # The package type as a desktop session sees it, the prefix's data before the system's. xdg-mime
 # splits its list of folders at blanks, so the prefix's data is reached through a link.
