@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run deb bench clean
 
 all: build
 
@@ -24,6 +24,9 @@ run: build
 		exit 1; \
 	fi
 	@$(BUILD_DIR)/velkaro
+
+deb: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velkaro_bench
