@@ -1,4 +1,5 @@
-# Thin wrapper over CMake. `make run` and `make test` install any missing Debian packages first.
+# Thin wrapper over CMake. Every target but `clean` first installs any missing Debian packages
+# (scripts/install-deps) and configures the build folder.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
