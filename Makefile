@@ -1,8 +1,9 @@
-# Thin wrapper over CMake. `make run` and `make test` install any missing Debian packages first.
+# Thin wrapper over CMake. Every target but `clean` first installs any missing Debian packages
+# (scripts/install-deps) and configures the build folder.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run deb bench clean
 
 all: build
 
@@ -24,6 +25,9 @@ run: build
 		exit 1; \
 	fi
 	@$(BUILD_DIR)/velkaro
+
+deb: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velkaro_bench

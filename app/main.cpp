@@ -1,28 +1,55 @@
 #include "VerifyFileA.h"
+#include "commandline.h"
 #include "formmain.h"
+#include "information.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
+
+#include <vector>
+
+namespace {
+
+// The window holds its paths as text and hands the engine their encoded bytes: a name that is not
+// valid in the file-name encoding would come back as another name, one that does not exist.
+bool survivesAsText(const char* path)
+{
+    return QFile::encodeName(QFile::decodeName(path)) == QByteArray(path);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    // The application object takes its own options (-style, -platform, ...) out of argc and argv,
-    // so what is left is the program name and the program's own arguments, still the very bytes the
-    // process received: a file name that is not valid in the locale's encoding is tested as it is.
-    const QApplication app(argc, argv);
+    const CommandLine line = readCommandLine(argc, argv);
+    if (line.request != CommandLine::Request::Window) {
+        // Needs no display: it only tells where the program and its settings are.
+        const QCoreApplication app(argc, argv);
+        return line.request == CommandLine::Request::Help ? printHelp() : printVersion();
+    }
+
+    // The application object takes its own options (-style, -platform, ...) out of the arguments
+    // before "--"; what it leaves after the program name, and everything after "--", are the
+    // program's own arguments, still the very bytes the process received.
+    int toolkitCount = line.toolkitCount;
+    const QApplication app(toolkitCount, argv);
     // Destroyed before the application object on every way out, the early return included.
     FormMain window(nullptr, nullptr, Qt::Window);
 
-    if (argc == 2) {
-        const char* const path = argv[1];
-        if (!VerifyFileA(path)) {
+    std::vector<const char*> arguments(argv + 1, argv + toolkitCount);
+    arguments.insert(arguments.end(), line.afterSeparator.begin(), line.afterSeparator.end());
+    if (arguments.size() == 1) {
+        const char* const path = arguments.front();
+        if (!VerifyFileA(path) || !survivesAsText(path)) {
             QApplication::beep();
             return 1;
         }
         window.SetFields(QFile::decodeName(path));
     }
 
-    window.manualPath = QCoreApplication::applicationDirPath() + QStringLiteral("/Manual.html");
+    window.manualPath = manualLocation();
     window.show();
     return QApplication::exec();
 }

@@ -23,8 +23,17 @@ message(STATUS "Installing: $ENV{DESTDIR}${bindir}/velkaro -> ${link_target}")
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${bindir}/velkaro")
 
 # The entry names the program by its full path, so the menu works also where the prefix's bin
-# folder is not on the PATH (a prefix of ~/.local, say).
+# folder is not on the PATH (a prefix of ~/.local, say). A path with blanks or other reserved
+# characters goes in double quotes, as the desktop entry format wants: backslash, quote, backtick
+# and dollar escaped inside them, then every backslash doubled again for the string value, and a
+# percent sign written twice.
 set(velkaro_program "${bindir}/velkaro")
+if(NOT velkaro_program MATCHES "^[A-Za-z0-9/._+-]*$")
+    string(REGEX REPLACE "([\\\\\"`$])" "\\\\\\1" velkaro_program "${velkaro_program}")
+    string(REPLACE "\\" "\\\\" velkaro_program "${velkaro_program}")
+    string(REPLACE "%" "%%" velkaro_program "${velkaro_program}")
+    set(velkaro_program "\"${velkaro_program}\"")
+endif()
 configure_file("${velkaro_desktop_template}" "${velkaro_staging_dir}/velkaro.desktop" @ONLY)
 file(INSTALL DESTINATION "${applications_dir}" TYPE FILE
     FILES "${velkaro_staging_dir}/velkaro.desktop")

@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "caption.h"
 #include "mimesourcefactory.h"
 
 #include <QAction>
@@ -265,7 +266,7 @@ FormMain::~FormMain() = default;
 
 void FormMain::languageChange()
 {
-    setWindowTitle(tr("Velkaro v1.0.90 Beta 2"));
+    setWindowTitle(tr(ProgramCaption));
     gboxSplitBuild->setTitle(tr("Split && Build"));
     lblSource->setText(tr("So&urce ------->"));
     lblDestination->setText(tr("&Destination -->"));

@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "settingsstore.h"
 #include "windowplacement.h"
 
 #include <QApplication>
@@ -16,15 +17,6 @@
 #include <optional>
 
 namespace {
-
-// The per-user store of the organisation named by the Windows search path (without its leading
-// slash), so the entries sit where that path put them on Windows. On Linux the file is
-// $XDG_CONFIG_HOME/Ostrevan Software/Velkaro.conf.
-QSettings openStore()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-        FormMain::WINDOWS_REGISTRY.mid(1), QStringLiteral("Velkaro"));
-}
 
 std::optional<int> readInt(const QSettings& store, const QString& key)
 {
@@ -85,7 +77,7 @@ void FormMain::init()
 
 void FormMain::LoadSettings()
 {
-    const QSettings store = openStore();
+    const QSettings store = openSettingsStore();
 
     const int width = readInt(store, APP_KEY + "WindowWidth").value_or(this->width());
     const int height = readInt(store, APP_KEY + "WindowHeight").value_or(this->height());
@@ -109,7 +101,7 @@ void FormMain::LoadSettings()
 
 void FormMain::SaveSettings()
 {
-    QSettings store = openStore();
+    QSettings store = openSettingsStore();
     store.setValue(APP_KEY + "WindowWidth", width());
     store.setValue(APP_KEY + "WindowHeight", height());
     store.setValue(APP_KEY + "WindowX", pos().x());

@@ -11,7 +11,8 @@
 #include <unistd.h>
 
 // Runs the real program offscreen. A rejected argument must end it at once with code 1; any other
-// start leaves it running with its window up, and the test then ends it.
+// start leaves it running with its window up, and the test then ends it. The options answer on
+// standard output without any display.
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -22,10 +23,14 @@ private slots:
     void rejectedArgumentEndsWithCode1();
     void otherStartsOpenTheWindow_data();
     void otherStartsOpenTheWindow();
-    void argumentIsTestedAsTheBytesReceived();
+    void nameThatIsNoTextIsRejected();
+    void optionsAnswerWithoutADisplay_data();
+    void optionsAnswerWithoutADisplay();
 
 private:
-    void start(QProcess& process, const QStringList& arguments, const QString& program = {}) const;
+    QProcessEnvironment environment() const;
+    void start(QProcess& process, const QStringList& arguments, const QString& program = {},
+        const QProcessEnvironment& environment = {}) const;
     void expectRunning(QProcess& process) const;
 
     QString binary_;
@@ -40,20 +45,27 @@ void TestStartup::initTestCase()
     QVERIFY(QDir(dir_.path()).mkdir("folder"));
     QVERIFY(
         QDir(dir_.path()).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    for (const QString& name : {QStringLiteral("file"), QString::fromUtf8("Žluťoučký kůň 文件")}) {
+    // "-reverse" is also an option of the toolkit's.
+    for (const QString& name : {QStringLiteral("file"), QStringLiteral("-reverse"),
+             QString::fromUtf8("Žluťoučký kůň 文件")}) {
         QFile file(dir_.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
 }
 
-void TestStartup::start(
-    QProcess& process, const QStringList& arguments, const QString& program) const
+QProcessEnvironment TestStartup::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     // Without it the toolkit itself would warn on the error stream, which must stay empty.
     environment.insert("XDG_RUNTIME_DIR", dir_.filePath("runtime"));
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+void TestStartup::start(QProcess& process, const QStringList& arguments, const QString& program,
+    const QProcessEnvironment& environment) const
+{
+    process.setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
     process.setWorkingDirectory(dir_.path());
     process.start(program.isEmpty() ? binary_ : program, arguments);
     QVERIFY(process.waitForStarted(10000));
@@ -79,6 +91,8 @@ void TestStartup::rejectedArgumentEndsWithCode1_data()
     QTest::newRow("empty argument") << QStringList {QString()};
     QTest::newRow("toolkit option, then a missing path")
         << QStringList {"-style", "fusion", dir_.filePath("missing")};
+    QTest::newRow("dash-named missing path after --") << QStringList {"--", "-missing"};
+    QTest::newRow("an option's name after --") << QStringList {"--", "--help"};
 }
 
 void TestStartup::rejectedArgumentEndsWithCode1()
@@ -105,6 +119,7 @@ void TestStartup::otherStartsOpenTheWindow_data()
         << QStringList {dir_.filePath("missing"), dir_.filePath("folder")};
     QTest::newRow("toolkit option, then a file")
         << QStringList {"-style", "fusion", dir_.filePath("file")};
+    QTest::newRow("toolkit option's name as a file after --") << QStringList {"--", "-reverse"};
 }
 
 void TestStartup::otherStartsOpenTheWindow()
@@ -115,19 +130,55 @@ void TestStartup::otherStartsOpenTheWindow()
     expectRunning(process);
 }
 
-void TestStartup::argumentIsTestedAsTheBytesReceived()
+void TestStartup::nameThatIsNoTextIsRejected()
 {
-    // A name that is not valid UTF-8 cannot survive a round trip through text.
-    const QByteArray name = QFile::encodeName(dir_.path()) + "/raw\xff\xfe.bin";
+    // A Latin-1 "é": no valid UTF-8, so its text would name another file.
+    const QByteArray name = QFile::encodeName(dir_.path()) + "/caf\xe9";
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(fd >= 0);
     ::close(fd);
 
     QProcess process;
-    start(process, {"-c", "exec \"$0\" \"$1/raw$(printf '\\377\\376').bin\"", binary_, dir_.path()},
+    start(process, {"-c", "exec \"$0\" \"$1/caf$(printf '\\351')\"", binary_, dir_.path()},
         "/bin/sh");
-    expectRunning(process);
+    QVERIFY(process.waitForFinished(20000));
     ::unlink(name.constData());
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+}
+
+void TestStartup::optionsAnswerWithoutADisplay_data()
+{
+    const QString manual = QFileInfo(binary_).absolutePath() + "/Manual.html";
+    const QString settings = dir_.filePath("config") + "/Ostrevan Software/Velkaro.conf";
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList help {
+        "Usage: velkaro [OPTION] [FILE]", "Manual:   " + manual, "Settings: " + settings};
+    QTest::newRow("--help") << QStringList {"--help"} << help;
+    QTest::newRow("-h after a toolkit option") << QStringList {"-style", "fusion", "-h"} << help;
+    QTest::newRow("--version") << QStringList {"--version"}
+                               << QStringList {"Velkaro v1.0.90 Beta 2"};
+}
+
+void TestStartup::optionsAnswerWithoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, lines);
+    QProcessEnvironment bare = environment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        bare.remove(name);
+    bare.insert("XDG_CONFIG_HOME", dir_.filePath("config"));
+
+    QProcess process;
+    start(process, arguments, {}, bare);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    const QStringList shown = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    for (const QString& expected : lines)
+        QVERIFY2(shown.contains(expected), qPrintable("no line '" + expected + "'"));
 }
 
 WINDOW_TEST_MAIN(TestStartup)
