@@ -171,6 +171,11 @@ bool FormMain::runCommand(const std::function<bool()>& command)
     commandRunning = true;
     const bool done = command();
     commandRunning = false;
+    // Keys and clicks made meanwhile wait in the toolkit's queue, which would hand them out only
+    // with the next event from the display: they are taken once this slot has returned (not in
+    // it, where a key could start a second command inside this one).
+    QMetaObject::invokeMethod(
+        this, [] { QCoreApplication::processEvents(); }, Qt::QueuedConnection);
     return done;
 }
 
