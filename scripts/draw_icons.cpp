@@ -1,5 +1,5 @@
 // Paints the window's icons into PNG files. Run through scripts/draw-icons; the PNGs it writes are
-// committed under app/images/, and the build turns them into the embedded image table.
+// committed under ui/images/, and the build turns them into the embedded image table.
 //
 // Everything is drawn as paths (no text), so the result does not depend on the fonts installed.
 

@@ -1,8 +1,8 @@
 // What the window is made of: widgets and where they sit, texts, tool tips, menus, actions, and
 // which command each button and menu entry runs.
 
-#include "../../app/mimesourcefactory.h"
 #include "formmain_fixture.h"
+#include "mimesourcefactory.h"
 
 #include <QAction>
 #include <QComboBox>
