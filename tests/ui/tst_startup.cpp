@@ -28,20 +28,20 @@ private:
     void start(QProcess& process, const QStringList& arguments, const QString& program = {}) const;
     void expectRunning(QProcess& process) const;
 
-    QString binary_;
-    QTemporaryDir dir_;
+    QString binary;
+    QTemporaryDir dir;
 };
 
 void TestStartup::initTestCase()
 {
-    binary_ = qEnvironmentVariable("VELKARO_BINARY");
-    QVERIFY2(QFileInfo(binary_).isExecutable(), "VELKARO_BINARY names no program");
-    QVERIFY(dir_.isValid());
-    QVERIFY(QDir(dir_.path()).mkdir("folder"));
+    binary = qEnvironmentVariable("VELKARO_BINARY");
+    QVERIFY2(QFileInfo(binary).isExecutable(), "VELKARO_BINARY names no program");
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
     QVERIFY(
-        QDir(dir_.path()).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QDir(dir.path()).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     for (const QString& name : {QStringLiteral("file"), QString::fromUtf8("Žluťoučký kůň 文件")}) {
-        QFile file(dir_.filePath(name));
+        QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
 }
@@ -52,10 +52,10 @@ void TestStartup::start(
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     // Without it the toolkit itself would warn on the error stream, which must stay empty.
-    environment.insert("XDG_RUNTIME_DIR", dir_.filePath("runtime"));
+    environment.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
     process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(dir_.path());
-    process.start(program.isEmpty() ? binary_ : program, arguments);
+    process.setWorkingDirectory(dir.path());
+    process.start(program.isEmpty() ? binary : program, arguments);
     QVERIFY(process.waitForStarted(10000));
 }
 
@@ -71,14 +71,14 @@ void TestStartup::expectRunning(QProcess& process) const
 void TestStartup::rejectedArgumentEndsWithCode1_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("missing path") << QStringList {dir_.filePath("missing")};
-    QTest::newRow("folder") << QStringList {dir_.filePath("folder")};
+    QTest::newRow("missing path") << QStringList {dir.filePath("missing")};
+    QTest::newRow("folder") << QStringList {dir.filePath("folder")};
     QTest::newRow("missing path in UTF-8")
-        << QStringList {dir_.filePath(QString::fromUtf8("Žluťoučký kůň 文件.c0"))};
+        << QStringList {dir.filePath(QString::fromUtf8("Žluťoučký kůň 文件.c0"))};
     QTest::newRow("relative missing path") << QStringList {"missing"};
     QTest::newRow("empty argument") << QStringList {QString()};
     QTest::newRow("toolkit option, then a missing path")
-        << QStringList {"-style", "fusion", dir_.filePath("missing")};
+        << QStringList {"-style", "fusion", dir.filePath("missing")};
 }
 
 void TestStartup::rejectedArgumentEndsWithCode1()
@@ -97,14 +97,14 @@ void TestStartup::otherStartsOpenTheWindow_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no argument") << QStringList();
-    QTest::newRow("a file") << QStringList {dir_.filePath("file")};
+    QTest::newRow("a file") << QStringList {dir.filePath("file")};
     QTest::newRow("relative file") << QStringList {"file"};
     QTest::newRow("a file named in UTF-8")
-        << QStringList {dir_.filePath(QString::fromUtf8("Žluťoučký kůň 文件"))};
+        << QStringList {dir.filePath(QString::fromUtf8("Žluťoučký kůň 文件"))};
     QTest::newRow("two missing paths")
-        << QStringList {dir_.filePath("missing"), dir_.filePath("folder")};
+        << QStringList {dir.filePath("missing"), dir.filePath("folder")};
     QTest::newRow("toolkit option, then a file")
-        << QStringList {"-style", "fusion", dir_.filePath("file")};
+        << QStringList {"-style", "fusion", dir.filePath("file")};
 }
 
 void TestStartup::otherStartsOpenTheWindow()
@@ -118,13 +118,13 @@ void TestStartup::otherStartsOpenTheWindow()
 void TestStartup::argumentIsTestedAsTheBytesReceived()
 {
     // A name that is not valid UTF-8 cannot survive a round trip through text.
-    const QByteArray name = QFile::encodeName(dir_.path()) + "/raw\xff\xfe.bin";
+    const QByteArray name = QFile::encodeName(dir.path()) + "/raw\xff\xfe.bin";
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(fd >= 0);
     ::close(fd);
 
     QProcess process;
-    start(process, {"-c", "exec \"$0\" \"$1/raw$(printf '\\377\\376').bin\"", binary_, dir_.path()},
+    start(process, {"-c", "exec \"$0\" \"$1/raw$(printf '\\377\\376').bin\"", binary, dir.path()},
         "/bin/sh");
     expectRunning(process);
     ::unlink(name.constData());
