@@ -55,25 +55,6 @@ QPainterPath page(const QRectF& r, qreal fold)
     return p;
 }
 
-void drawPage(QPainter& p, const QRectF& r, qreal fold, int lines, qreal lineGap)
-{
-    p.setPen(pen(outline));
-    p.setBrush(vertical(r.top(), r.bottom(), paper, paperShade));
-    p.drawPath(page(r, fold));
-    QPainterPath corner;
-    corner.moveTo(r.right() - fold, r.top());
-    corner.lineTo(r.right() - fold, r.top() + fold);
-    corner.lineTo(r.right(), r.top() + fold);
-    p.setBrush(paperShade);
-    p.drawPath(corner);
-    p.setPen(pen(textLine));
-    for (int i = 0; i < lines; ++i) {
-        const qreal y = r.top() + fold + 2 + i * lineGap;
-        const qreal right = (i % 3 == 2) ? r.right() - 4 : r.right() - 2;
-        p.drawLine(QPointF(r.left() + 2, y), QPointF(right, y));
-    }
-}
-
 // One horizontal band of a sheet, cut edges outlined as well, shifted by `shift`.
 void drawPiece(QPainter& p, const QRectF& sheet, qreal fold, qreal top, qreal bottom,
     const QPointF& shift, const QColor& fill, const QColor& edge)
