@@ -26,17 +26,17 @@ namespace {
 class WaitCursor
 {
 public:
-    explicit WaitCursor(QWidget* widget) : widget_(widget), saved_(widget->cursor())
+    explicit WaitCursor(QWidget* target) : widget(target), saved(target->cursor())
     {
-        widget_->setCursor(Qt::WaitCursor);
+        widget->setCursor(Qt::WaitCursor);
     }
-    ~WaitCursor() { widget_->setCursor(saved_); }
+    ~WaitCursor() { widget->setCursor(saved); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
 private:
-    QWidget* const widget_;
-    const QCursor saved_;
+    QWidget* const widget;
+    const QCursor saved;
 };
 
 // True when `file` is, under any name or link, one of the packages of the set of `prefix`.
