@@ -19,23 +19,18 @@
 #include <QSpacerItem>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <QVariant>
 
 const QString FormMain::WINDOWS_REGISTRY = QStringLiteral("/Ostrevan Software");
 const QString FormMain::APP_KEY = QStringLiteral("/Velkaro/");
 
 namespace {
 
-// Menu-bar items keep the numeric ids by which languageChange() finds them again.
-enum MenuBarItem { FileItem = 1, TaskItem = 2, HelpItem = 3 };
-
 QIcon iconFromCollection(const char* name)
 {
     return QIcon(pixmapFromMimeSource(QString::fromLatin1(name)));
 }
 
-// Buttons show their image at its own size, as an icon set with automatic size selection did; a
-// missing image leaves the toolkit's icon size alone.
+// Buttons show their image at its own size; a missing image leaves the toolkit's icon size alone.
 void setButtonIcon(QPushButton* button, const char* name)
 {
     const QPixmap pixmap = pixmapFromMimeSource(QString::fromLatin1(name));
@@ -63,24 +58,6 @@ QGridLayout* addGroupGrid(QGroupBox* box)
     column->addLayout(grid);
     grid->setAlignment(Qt::AlignTop);
     return grid;
-}
-
-void insertMenu(QMenuBar* bar, QMenu* menu, MenuBarItem id)
-{
-    QAction* item = bar->addMenu(menu);
-    item->setText(QString());
-    item->setData(static_cast<int>(id));
-}
-
-QAction* findMenuBarItem(const QMenuBar* bar, MenuBarItem id)
-{
-    const QList<QAction*> items = bar->actions();
-    for (QAction* item : items) {
-        bool ok = false;
-        if (item->data().toInt(&ok) == id && ok)
-            return item;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -215,19 +192,19 @@ FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMai
 
     fileMenu = new QMenu(this);
     fileMenu->addAction(fileExit);
-    insertMenu(MenuBarEditor, fileMenu, FileItem);
+    MenuBarEditor->addMenu(fileMenu);
 
     taskMenu = new QMenu(this);
     taskMenu->addAction(taskSplit);
     taskMenu->addSeparator();
     taskMenu->addAction(taskBuild);
-    insertMenu(MenuBarEditor, taskMenu, TaskItem);
+    MenuBarEditor->addMenu(taskMenu);
 
     helpMenu = new QMenu(this);
     helpMenu->addAction(helpManual);
     helpMenu->addSeparator();
     helpMenu->addAction(helpAbout);
-    insertMenu(MenuBarEditor, helpMenu, HelpItem);
+    MenuBarEditor->addMenu(helpMenu);
 
     languageChange();
     resize(QSize(428, 279).expandedTo(minimumSizeHint()));
@@ -316,10 +293,8 @@ void FormMain::languageChange()
     helpManual->setText(tr("&Manual"));
     helpManual->setShortcut(QKeySequence(tr("F1")));
 
-    if (QAction* item = findMenuBarItem(MenuBarEditor, FileItem))
-        item->setText(tr("&File"));
-    if (QAction* item = findMenuBarItem(MenuBarEditor, TaskItem))
-        item->setText(tr("&Task"));
-    if (QAction* item = findMenuBarItem(MenuBarEditor, HelpItem))
-        item->setText(tr("&Help"));
+    // A menu's title is the text of the menu-bar item that addMenu made for it.
+    fileMenu->setTitle(tr("&File"));
+    taskMenu->setTitle(tr("&Task"));
+    helpMenu->setTitle(tr("&Help"));
 }
