@@ -25,16 +25,28 @@ const QString FormMain::APP_KEY = QStringLiteral("/Velkaro/");
 
 namespace {
 
+// The image `name` together with its drawing at twice the size, which the collection keeps under
+// the usual "@2x" name: on a screen at a device pixel ratio of 2 Qt picks the sharp one instead of
+// enlarging the small one.
 QIcon iconFromCollection(const char* name)
 {
-    return QIcon(pixmapFromMimeSource(QString::fromLatin1(name)));
+    const QString plain = QString::fromLatin1(name);
+    QIcon icon(pixmapFromMimeSource(plain));
+    QString doubled = plain;
+    doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+    QPixmap sharp = pixmapFromMimeSource(doubled);
+    if (!sharp.isNull()) {
+        sharp.setDevicePixelRatio(2);
+        icon.addPixmap(sharp);
+    }
+    return icon;
 }
 
 // Buttons show their image at its own size; a missing image leaves the toolkit's icon size alone.
 void setButtonIcon(QPushButton* button, const char* name)
 {
     const QPixmap pixmap = pixmapFromMimeSource(QString::fromLatin1(name));
-    button->setIcon(QIcon(pixmap));
+    button->setIcon(iconFromCollection(name));
     if (!pixmap.isNull())
         button->setIconSize(pixmap.size());
 }
