@@ -1,6 +1,7 @@
 #include "ScratchFiles.h"
 
 #include "FileDescriptor.h"
+#include "WriteAll.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr std::size_t RandomBlock = 1024 * 1024;
-constexpr std::size_t CompareBlock = 256 * 1024;
 
 // splitmix64: fast, and good enough that nothing along the way can compress or skip the data.
 class SplitMix64
@@ -42,53 +42,7 @@ FileDescriptor OpenOrThrow(const std::string& path, int flags)
     return file;
 }
 
-void WriteAll(int fd, const unsigned char* data, std::size_t size, const std::string& path)
-{
-    while (size > 0) {
-        const ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            throw std::runtime_error("cannot write " + path + " (file system full?)");
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-}
-
-// Fills `buffer` as far as the file allows: fewer bytes only at its end.
-std::size_t ReadFull(int fd, unsigned char* buffer, std::size_t size, const std::string& path)
-{
-    std::size_t filled = 0;
-    while (filled < size) {
-        const ssize_t got = read(fd, buffer + filled, size - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throw std::runtime_error("cannot read " + path);
-        if (got == 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-    }
-    return filled;
-}
-
-std::string MakeTempDir(const std::string& parent)
-{
-    std::string pattern = parent + "/velkaro-bench-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a scratch folder in " + parent);
-    return pattern;
-}
-
 } // namespace
-
-ScratchDir::ScratchDir(const std::string& parent) : path(MakeTempDir(parent)) { }
-
-ScratchDir::~ScratchDir()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-}
 
 std::uint64_t FreeBytes(const std::string& path)
 {
@@ -109,27 +63,12 @@ void WriteRandomFile(const std::string& path, std::uint64_t size, std::uint64_t 
             = static_cast<std::size_t>(std::min<std::uint64_t>(left, RandomBlock));
         for (std::size_t i = 0; i < (block + 7) / 8; ++i)
             words[i] = generator.Next();
-        WriteAll(file.Get(), bytes, block, path);
+        if (!WriteAll(file.Get(), bytes, block))
+            throw std::runtime_error("cannot write " + path + " (file system full?)");
         left -= block;
     }
     if (!file.Close())
         throw std::runtime_error("cannot close " + path);
-}
-
-bool SameContents(const std::string& first, const std::string& second)
-{
-    const FileDescriptor a = OpenOrThrow(first, O_RDONLY);
-    const FileDescriptor b = OpenOrThrow(second, O_RDONLY);
-    const auto bufferA = std::make_unique<unsigned char[]>(CompareBlock);
-    const auto bufferB = std::make_unique<unsigned char[]>(CompareBlock);
-    for (;;) {
-        const std::size_t gotA = ReadFull(a.Get(), bufferA.get(), CompareBlock, first);
-        const std::size_t gotB = ReadFull(b.Get(), bufferB.get(), CompareBlock, second);
-        if (gotA != gotB || !std::equal(bufferA.get(), bufferA.get() + gotA, bufferB.get()))
-            return false;
-        if (gotA < CompareBlock)
-            return true;
-    }
 }
 
 std::uint64_t FileSize(const std::string& path)
@@ -150,18 +89,6 @@ std::vector<std::string> FilesWithPrefix(const std::string& dir, const std::stri
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-std::vector<std::string> PackagesOf(const std::string& base)
-{
-    std::vector<std::string> names;
-    for (std::uint64_t index = 0;; ++index) {
-        std::string name = base + ".c" + std::to_string(index);
-        struct stat status = {};
-        if (stat(name.c_str(), &status) != 0)
-            return names;
-        names.push_back(std::move(name));
-    }
 }
 
 void RemoveFiles(const std::vector<std::string>& paths)

@@ -3,8 +3,10 @@
 
 #include "ChildProcess.h"
 #include "Interrupts.h"
+#include "PackageSet.h"
 #include "PairedRuns.h"
 #include "ScratchFiles.h"
+#include "TestFiles.h"
 #include "Velkaro.h"
 
 #include <cerrno>
@@ -92,14 +94,20 @@ Command ParseCommand(int argc, char** argv)
 // The scratch folder, its random source and the source's length.
 struct Workspace
 {
-    const ScratchDir& scratch;
+    const TempDir& scratch;
     const std::string source;
     const std::uint64_t size;
 
-    std::string OurBase() const { return scratch.File("v"); }
-    std::string TheirPrefix() const { return scratch.File("s."); }
-    std::string Joined() const { return scratch.File("joined"); }
+    std::string OurBase() const { return scratch / "v"; }
+    std::string TheirPrefix() const { return scratch / "s."; }
+    std::string Joined() const { return scratch / "joined"; }
 };
+
+// The set of `base` as the engine counts it.
+std::vector<std::string> PackagesOf(const std::string& base)
+{
+    return PackageNames(base, Velkaro::IsPck(PackageName(base + ".c", 0)));
+}
 
 void Require(bool succeeded, const char* what)
 {
@@ -280,8 +288,8 @@ int Run(const Options& options)
     }
     try {
         const double loadBefore = LoadAverage();
-        const ScratchDir scratch(ScratchParent);
-        const Workspace work {scratch, scratch.File("source"), size};
+        const TempDir scratch(ScratchParent);
+        const Workspace work {scratch, scratch / "source", size};
         std::printf("velkaro_bench: %llu MiB random source in %s, %d pairs per comparison\n",
             static_cast<unsigned long long>(options.sizeMiB), scratch.Path().c_str(),
             options.pairs);

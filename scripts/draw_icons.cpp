@@ -1,5 +1,6 @@
-// Paints the window's icons into PNG files. Run through scripts/draw-icons; the PNGs it writes are
-// committed under app/images/, and the build turns them into the embedded image table.
+// Paints the window's icons into PNG files, each at its own size and at twice that size. Run
+// through scripts/draw-icons; the PNGs it writes are committed under ui/images/, and the build
+// turns them into the embedded image table.
 //
 // Everything is drawn as paths (no text), so the result does not depend on the fonts installed.
 
@@ -53,25 +54,6 @@ QPainterPath page(const QRectF& r, qreal fold)
     p.lineTo(r.left(), r.bottom());
     p.closeSubpath();
     return p;
-}
-
-void drawPage(QPainter& p, const QRectF& r, qreal fold, int lines, qreal lineGap)
-{
-    p.setPen(pen(outline));
-    p.setBrush(vertical(r.top(), r.bottom(), paper, paperShade));
-    p.drawPath(page(r, fold));
-    QPainterPath corner;
-    corner.moveTo(r.right() - fold, r.top());
-    corner.lineTo(r.right() - fold, r.top() + fold);
-    corner.lineTo(r.right(), r.top() + fold);
-    p.setBrush(paperShade);
-    p.drawPath(corner);
-    p.setPen(pen(textLine));
-    for (int i = 0; i < lines; ++i) {
-        const qreal y = r.top() + fold + 2 + i * lineGap;
-        const qreal right = (i % 3 == 2) ? r.right() - 4 : r.right() - 2;
-        p.drawLine(QPointF(r.left() + 2, y), QPointF(right, y));
-    }
 }
 
 // One horizontal band of a sheet, cut edges outlined as well, shifted by `shift`.
@@ -358,6 +340,26 @@ struct Icon
     std::function<void(QPainter&, int)> draw;
 };
 
+bool save(const Icon& icon, int scale, const QString& path)
+{
+    const int pixels = icon.size * scale;
+    QImage image(
+        pixels, pixels, icon.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(icon.alpha ? Qt::transparent : Qt::black);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+        icon.draw(painter, icon.size);
+    }
+    const QImage saved = icon.alpha ? image.convertToFormat(QImage::Format_ARGB32) : image;
+    if (!saved.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -382,19 +384,14 @@ int main(int argc, char* argv[])
         {"contents-16x16.png", 16, true, drawContents},
     };
     for (const Icon& icon : icons) {
-        QImage image(icon.size, icon.size,
-            icon.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-        image.fill(icon.alpha ? Qt::transparent : Qt::black);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            icon.draw(painter, icon.size);
-        }
-        const QString path = out.filePath(QString::fromLatin1(icon.name));
-        const QImage saved = icon.alpha ? image.convertToFormat(QImage::Format_ARGB32) : image;
-        if (!saved.save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+        // Each icon also at twice its size, the same drawing on a finer grid, for screens at a
+        // device pixel ratio of 2; it goes under the usual "@2x" name.
+        for (const int scale : {1, 2}) {
+            QString name = QString::fromLatin1(icon.name);
+            if (scale == 2)
+                name.insert(name.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+            if (!save(icon, scale, out.filePath(name)))
+                return 1;
         }
     }
     return 0;

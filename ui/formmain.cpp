@@ -20,27 +20,34 @@
 #include <QSpacerItem>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <QVariant>
 
 const QString FormMain::WINDOWS_REGISTRY = QStringLiteral("/Ostrevan Software");
 const QString FormMain::APP_KEY = QStringLiteral("/Velkaro/");
 
 namespace {
 
-// Menu-bar items keep the numeric ids by which languageChange() finds them again.
-enum MenuBarItem { FileItem = 1, TaskItem = 2, HelpItem = 3 };
-
+// The image `name` together with its drawing at twice the size, which the collection keeps under
+// the usual "@2x" name: on a screen at a device pixel ratio of 2 Qt picks the sharp one instead of
+// enlarging the small one.
 QIcon iconFromCollection(const char* name)
 {
-    return QIcon(pixmapFromMimeSource(QString::fromLatin1(name)));
+    const QString plain = QString::fromLatin1(name);
+    QIcon icon(pixmapFromMimeSource(plain));
+    QString doubled = plain;
+    doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+    QPixmap sharp = pixmapFromMimeSource(doubled);
+    if (!sharp.isNull()) {
+        sharp.setDevicePixelRatio(2);
+        icon.addPixmap(sharp);
+    }
+    return icon;
 }
 
-// Buttons show their image at its own size, as an icon set with automatic size selection did; a
-// missing image leaves the toolkit's icon size alone.
+// Buttons show their image at its own size; a missing image leaves the toolkit's icon size alone.
 void setButtonIcon(QPushButton* button, const char* name)
 {
     const QPixmap pixmap = pixmapFromMimeSource(QString::fromLatin1(name));
-    button->setIcon(QIcon(pixmap));
+    button->setIcon(iconFromCollection(name));
     if (!pixmap.isNull())
         button->setIconSize(pixmap.size());
 }
@@ -64,24 +71,6 @@ QGridLayout* addGroupGrid(QGroupBox* box)
     column->addLayout(grid);
     grid->setAlignment(Qt::AlignTop);
     return grid;
-}
-
-void insertMenu(QMenuBar* bar, QMenu* menu, MenuBarItem id)
-{
-    QAction* item = bar->addMenu(menu);
-    item->setText(QString());
-    item->setData(static_cast<int>(id));
-}
-
-QAction* findMenuBarItem(const QMenuBar* bar, MenuBarItem id)
-{
-    const QList<QAction*> items = bar->actions();
-    for (QAction* item : items) {
-        bool ok = false;
-        if (item->data().toInt(&ok) == id && ok)
-            return item;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -216,19 +205,19 @@ FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMai
 
     fileMenu = new QMenu(this);
     fileMenu->addAction(fileExit);
-    insertMenu(MenuBarEditor, fileMenu, FileItem);
+    MenuBarEditor->addMenu(fileMenu);
 
     taskMenu = new QMenu(this);
     taskMenu->addAction(taskSplit);
     taskMenu->addSeparator();
     taskMenu->addAction(taskBuild);
-    insertMenu(MenuBarEditor, taskMenu, TaskItem);
+    MenuBarEditor->addMenu(taskMenu);
 
     helpMenu = new QMenu(this);
     helpMenu->addAction(helpManual);
     helpMenu->addSeparator();
     helpMenu->addAction(helpAbout);
-    insertMenu(MenuBarEditor, helpMenu, HelpItem);
+    MenuBarEditor->addMenu(helpMenu);
 
     languageChange();
     resize(QSize(428, 279).expandedTo(minimumSizeHint()));
@@ -317,10 +306,8 @@ void FormMain::languageChange()
     helpManual->setText(tr("&Manual"));
     helpManual->setShortcut(QKeySequence(tr("F1")));
 
-    if (QAction* item = findMenuBarItem(MenuBarEditor, FileItem))
-        item->setText(tr("&File"));
-    if (QAction* item = findMenuBarItem(MenuBarEditor, TaskItem))
-        item->setText(tr("&Task"));
-    if (QAction* item = findMenuBarItem(MenuBarEditor, HelpItem))
-        item->setText(tr("&Help"));
+    // A menu's title is the text of the menu-bar item that addMenu made for it.
+    fileMenu->setTitle(tr("&File"));
+    taskMenu->setTitle(tr("&Task"));
+    helpMenu->setTitle(tr("&Help"));
 }

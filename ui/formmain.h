@@ -67,7 +67,7 @@ public:
     static const QString WINDOWS_REGISTRY;
     static const QString APP_KEY;
 
-    // Virtual operations, declared in the order of the window's operation table.
+    // The window's own operations are virtual, so that a test window can watch or replace them.
     virtual void SetFields(QString path);
 
 protected slots:

@@ -28,17 +28,17 @@ namespace {
 class WaitCursor
 {
 public:
-    explicit WaitCursor(QWidget* widget) : widget_(widget), saved_(widget->cursor())
+    explicit WaitCursor(QWidget* target) : widget(target), saved(target->cursor())
     {
-        widget_->setCursor(Qt::WaitCursor);
+        widget->setCursor(Qt::WaitCursor);
     }
-    ~WaitCursor() { widget_->setCursor(saved_); }
+    ~WaitCursor() { widget->setCursor(saved); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
 private:
-    QWidget* const widget_;
-    const QCursor saved_;
+    QWidget* const widget;
+    const QCursor saved;
 };
 
 // While the engine works, the window goes on being painted and answering the window system (a

@@ -23,7 +23,7 @@ struct Browser
 
 // The browsers are started directly, never through a shell, so that no character of the path
 // (a quote, a dollar sign, a backtick) can be read as a command; only a browser that is really
-// installed counts, so a missing one no longer passes for a launched manual.
+// installed counts, so that a missing one does not pass for a launched manual.
 void FormMain::manual()
 {
     static const Browser browsers[] = {

@@ -39,14 +39,18 @@ set_joins_to_original() {
     cat "$file.c0" "$file.c1" "$file.c2" "$file.c3" | cmp -s - "$copy"
 }
 
-# Ctrl+Q at the end of the step named $1: the program must end, with exit code 0.
-quit_step() {
-    quit 20 || { fail "$1: Ctrl+Q did not end the program"; return 1; }
-    [ "$code" = 0 ] || { fail "$1: Ctrl+Q gave exit code $code, expected 0"; return 1; }
+# Each function below checks one thing for the step named $1. Those that return 1 have failed the
+# step and stopped the program; they are not run in a subshell, so that the failure counts and
+# only this shell can wait for the program.
+
+# Starts the program with the arguments after $1 and waits for its window.
+start_step() {
+    local step=$1
+    shift
+    start 30 "$@" || { fail "$step: the program did not start"; return 1; }
 }
 
-# Waits for the overwrite question that the key named $2 brings up and leaves its id in $box; fails
-# the step named $1 if none comes. Not run in a subshell: the failure must count and stop the program.
+# Waits for the overwrite question that the key named $2 brings up and leaves its id in $box.
 await_question() {
     box=$(await_box Warning 30)
     if [ -z "$box" ]; then
@@ -56,30 +60,50 @@ await_question() {
     fi
 }
 
-# F8 on a file with no packages yet: no question, four packages, the original back when joined.
-step_split() {
-    local step="split"
-    start 30 "$file" || { fail "$step: the program did not start"; return 1; }
-    press "$window" F8
+# Waits for exactly the four packages a split of the file gives, after the key or answer named $2.
+await_set() {
     if ! poll 60 set_is_complete; then
-        fail "$step: no complete set within 60 s of F8 ($(describe_set)); windows: $(shown_windows)"
+        fail "$1: no complete set within 60 s of $2 ($(describe_set)); windows: $(shown_windows)"
         stop
         return 1
     fi
-    pass "$step: F8 wrote four packages of $package_size, $package_size, $package_size and $tail_size bytes"
-    if no_box_shown; then
-        pass "$step: a successful split shows no message"
-    else
-        fail "$step: a message came up after the split; windows: $(shown_windows)"
-    fi
-    quit_step "$step" || return 1
-    pass "$step: Ctrl+Q ended the program with exit code 0"
+}
+
+expect_set_joins() {
     if set_joins_to_original; then
-        pass "$step: the packages joined in order equal the original"
+        pass "$1: the packages joined in order equal the original"
     else
-        fail "$step: the packages joined in order differ from the original"
+        fail "$1: the packages joined in order differ from the original"
         return 1
     fi
+}
+
+# Success is told by the bell alone: no message may come up after the command named $2.
+expect_no_box() {
+    if poll 10 no_box_shown; then
+        pass "$1: a successful $2 shows no message"
+    else
+        fail "$1: a message came up after the $2; windows: $(shown_windows)"
+    fi
+}
+
+# Ctrl+Q at the end of the step: the program must end, with exit code 0.
+quit_step() {
+    quit 20 || { fail "$1: Ctrl+Q did not end the program"; return 1; }
+    [ "$code" = 0 ] || { fail "$1: Ctrl+Q gave exit code $code, expected 0"; return 1; }
+    pass "$1: Ctrl+Q ended the program with exit code 0"
+}
+
+# F8 on a file with no packages yet: no question, four packages, the original back when joined.
+step_split() {
+    local step="split"
+    start_step "$step" "$file" || return 1
+    press "$window" F8
+    await_set "$step" F8 || return 1
+    pass "$step: F8 wrote four packages of $package_size, $package_size, $package_size and $tail_size bytes"
+    expect_no_box "$step" split
+    quit_step "$step" || return 1
+    expect_set_joins "$step"
 }
 
 # F8 over an older set that is longer and whose first package differs: the question comes, Yes
@@ -88,23 +112,14 @@ step_resplit() {
     local step="split over an older set"
     head -c 10 /dev/urandom >"$file.c0"
     head -c 100 /dev/urandom >"$file.c4"
-    start 30 "$file" || { fail "$step: the program did not start"; return 1; }
+    start_step "$step" "$file" || return 1
     press "$window" F8
-    await_question "$step" "F8" || return 1
+    await_question "$step" F8 || return 1
     pass "$step: F8 asks before it replaces an existing set"
     press "$box" alt+y
-    if ! poll 60 set_is_complete; then
-        fail "$step: no complete new set within 60 s of Yes ($(describe_set)); windows: $(shown_windows)"
-        stop
-        return 1
-    fi
+    await_set "$step" Yes || return 1
     quit_step "$step" || return 1
-    if set_joins_to_original; then
-        pass "$step: Yes left exactly the new four packages, which join to the original"
-    else
-        fail "$step: the new packages joined in order differ from the original"
-        return 1
-    fi
+    expect_set_joins "$step"
 }
 
 # F9 on package 2 of the set builds from package 0 into the original's name, which exists: No
@@ -114,10 +129,10 @@ step_build() {
     # Junk of another length in the original's place: only a real build brings the bytes back.
     head -c 5000 /dev/urandom >"$file"
     cp "$file" "$work/junk"
-    start 30 "$file.c2" || { fail "$step: the program did not start"; return 1; }
+    start_step "$step" "$file.c2" || return 1
 
     press "$window" F9
-    await_question "$step" "F9" || return 1
+    await_question "$step" F9 || return 1
     pass "$step: F9 asks before it replaces the existing original"
     press "$box" alt+n
     if ! poll 20 no_box_shown; then
@@ -141,13 +156,8 @@ step_build() {
         return 1
     fi
     pass "$step: Yes rebuilt the original byte for byte from the whole set"
-    if poll 10 no_box_shown; then
-        pass "$step: a successful build shows no message"
-    else
-        fail "$step: a message came up after the build; windows: $(shown_windows)"
-    fi
-    quit_step "$step" || return 1
-    pass "$step: Ctrl+Q ended the program with exit code 0"
+    expect_no_box "$step" build
+    quit_step "$step"
 }
 
 # A path that names nothing: exit code 1 at once, and no window while it runs.

@@ -2,8 +2,8 @@
 
 // Shared by the window tests. The settings store lives in a temporary XDG_CONFIG_HOME, and HOME in
 // a folder of its own, both set before the application object exists, so no test ever reads or
-// writes the user's own settings or files. A probe
-// window counts what reaches its slots instead of opening dialogs, browsers or message boxes.
+// writes the user's own settings or files. A probe window counts what reaches its slots instead of
+// opening dialogs, browsers or message boxes.
 
 #include "formmain.h"
 
@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 class SettingsSandbox
 {
@@ -101,6 +103,33 @@ private:
     void clear() override { ++clears; }
     void split() override { ++splits; }
     void build() override { ++builds; }
+};
+
+// For tests that work on files through a real window: each test function gets an empty folder and
+// a fresh window of type W, shown and active. Call openWindow() from init() and closeWindow() from
+// cleanup().
+template <typename W> class WindowWithFolder
+{
+protected:
+    bool openWindow()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        window = std::make_unique<W>();
+        window->show();
+        window->activateWindow();
+        return dir->isValid() && QTest::qWaitForWindowActive(window.get());
+    }
+
+    void closeWindow()
+    {
+        window.reset();
+        dir.reset();
+    }
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<W> window;
 };
 
 #define WINDOW_TEST_MAIN(TestObject)                                                               \

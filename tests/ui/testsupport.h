@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared pieces of the window tests: an answerer for the modal message boxes that the commands
-// show, and a key press on a button's mnemonic.
+// Shared pieces of the window tests: answerers for the modal windows that the commands show, and a
+// key press on a button's mnemonic.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +11,36 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+// Watches for modal windows of type W while it lives, polling as a user's eye would, and hands each
+// one that comes up to answer() once. A modal window runs its own event loop, so only a timer can
+// reach it.
+template <typename W> class ModalAnswerer : public QObject
+{
+public:
+    ModalAnswerer()
+    {
+        timer.setInterval(5);
+        connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+        timer.start();
+    }
+
+protected:
+    virtual void answer(W* window) = 0;
+
+private:
+    void poll()
+    {
+        auto* const window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible() || window == current)
+            return;
+        current = window;
+        answer(window);
+    }
+
+    QPointer<W> current;
+    QTimer timer;
+};
 
 // What a message box showed when it came up.
 struct SeenBox
@@ -28,41 +58,32 @@ struct SeenBox
 // Answers the modal message boxes in turn with the planned buttons, clicking them as a user would,
 // and records every box. A box beyond the plan is dismissed (No, else Ok) so that a test fails on
 // what it saw instead of hanging.
-class BoxAnswerer : public QObject
+class BoxAnswerer : public ModalAnswerer<QMessageBox>
 {
 public:
-    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers = {})
-        : answers_(std::move(answers))
-    {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::poll);
-        timer_.start();
-    }
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> plan = {})
+        : answers(std::move(plan)) { }
 
-    const QList<SeenBox>& seen() const { return seen_; }
+    const QList<SeenBox>& seen() const { return seenBoxes; }
 
     QStringList texts() const
     {
         QStringList result;
-        for (const SeenBox& box : seen_)
+        for (const SeenBox& box : seenBoxes)
             result << box.text;
         return result;
     }
 
 private:
-    void poll()
+    void answer(QMessageBox* box) override
     {
-        auto* const box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || box == current_)
-            return;
-        current_ = box;
         QWidget* const parent = box->parentWidget();
-        seen_.append({box->windowTitle(), box->text(), box->standardButtons(), box->icon(), parent,
-            parent ? parent->cursor().shape() : Qt::ArrowCursor,
+        seenBoxes.append({box->windowTitle(), box->text(), box->standardButtons(), box->icon(),
+            parent, parent ? parent->cursor().shape() : Qt::ArrowCursor,
             QApplication::overrideCursor() != nullptr});
         QAbstractButton* button = nullptr;
-        if (!answers_.isEmpty())
-            button = box->button(answers_.takeFirst());
+        if (!answers.isEmpty())
+            button = box->button(answers.takeFirst());
         if (!button)
             button = box->button(QMessageBox::No);
         if (!button)
@@ -73,10 +94,8 @@ private:
             box->reject();
     }
 
-    QList<QMessageBox::StandardButton> answers_;
-    QList<SeenBox> seen_;
-    QPointer<QMessageBox> current_;
-    QTimer timer_;
+    QList<QMessageBox::StandardButton> answers;
+    QList<SeenBox> seenBoxes;
 };
 
 // Presses Alt+key as a user would and waits until `button`, which has that mnemonic, has run its

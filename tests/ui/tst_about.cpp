@@ -4,6 +4,7 @@
 #include "about_images.h"
 #include "formmain.h"
 #include "formmain_fixture.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <iterator>
 
@@ -41,6 +41,40 @@ struct SeenDialog
     QSize sizeAfterResize;
     QSize minimumSize;
     QSize maximumSize;
+};
+
+// Notes what each About dialog looks like, tries to resize it as a user would, and closes it.
+class DialogWatcher : public ModalAnswerer<About>
+{
+public:
+    QList<SeenDialog> seen;
+
+private:
+    void answer(About* dialog) override
+    {
+        SeenDialog s;
+        s.dialog = dialog;
+        s.previousGone = seen.isEmpty() || seen.last().dialog.isNull();
+        s.title = dialog->windowTitle();
+        s.objectName = dialog->objectName();
+        s.parent = dialog->parentWidget();
+        s.modal = dialog->isModal();
+        s.iconSizes = dialog->windowIcon().availableSizes();
+        s.logoSize = dialog->pixLogo->pixmap().size();
+        s.frameShape = dialog->pixLogo->frameShape();
+        s.frameShadow = dialog->pixLogo->frameShadow();
+        s.lineWidth = dialog->pixLogo->lineWidth();
+        s.alignment = dialog->pixLogo->alignment();
+        s.scaled = dialog->pixLogo->hasScaledContents();
+        s.constraint = dialog->layout()->sizeConstraint();
+        s.size = dialog->size();
+        s.minimumSize = dialog->minimumSize();
+        s.maximumSize = dialog->maximumSize();
+        dialog->resize(dialog->width() + 120, dialog->height() + 90);
+        s.sizeAfterResize = dialog->size();
+        seen.append(s);
+        dialog->reject();
+    }
 };
 
 } // namespace
@@ -107,37 +141,8 @@ void TestAbout::logoIsAnXpmOfExactly1596Colours()
 void TestAbout::aboutShowsAFreshFixedDialogEachTime()
 {
     FormMain window;
-    QList<SeenDialog> seen;
-    QTimer poll;
-    poll.setInterval(5);
-    connect(&poll, &QTimer::timeout, &window, [&] {
-        auto* const dialog = qobject_cast<About*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible() || (!seen.isEmpty() && seen.last().dialog == dialog))
-            return;
-        SeenDialog s;
-        s.dialog = dialog;
-        s.previousGone = seen.isEmpty() || seen.last().dialog.isNull();
-        s.title = dialog->windowTitle();
-        s.objectName = dialog->objectName();
-        s.parent = dialog->parentWidget();
-        s.modal = dialog->isModal();
-        s.iconSizes = dialog->windowIcon().availableSizes();
-        s.logoSize = dialog->pixLogo->pixmap().size();
-        s.frameShape = dialog->pixLogo->frameShape();
-        s.frameShadow = dialog->pixLogo->frameShadow();
-        s.lineWidth = dialog->pixLogo->lineWidth();
-        s.alignment = dialog->pixLogo->alignment();
-        s.scaled = dialog->pixLogo->hasScaledContents();
-        s.constraint = dialog->layout()->sizeConstraint();
-        s.size = dialog->size();
-        s.minimumSize = dialog->minimumSize();
-        s.maximumSize = dialog->maximumSize();
-        dialog->resize(dialog->width() + 120, dialog->height() + 90);
-        s.sizeAfterResize = dialog->size();
-        seen.append(s);
-        dialog->reject();
-    });
-    poll.start();
+    DialogWatcher watcher;
+    const QList<SeenDialog>& seen = watcher.seen;
 
     window.helpAbout->trigger();
     QVERIFY(seen.size() == 1);

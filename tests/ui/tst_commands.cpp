@@ -73,7 +73,7 @@ public:
 
 Q_DECLARE_METATYPE(Trigger)
 
-class TestCommands : public QObject
+class TestCommands : public QObject, private WindowWithFolder<TracingWindow>
 {
     Q_OBJECT
 
@@ -115,7 +115,6 @@ private slots:
     void namesInUtf8SplitAndBuild();
 
 private:
-    QString path(const QString& name) const { return dir_->filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
     // Sizes of base.c0, base.c1, ... up to the first missing one.
@@ -128,25 +127,16 @@ private:
     void build(Trigger trigger = Trigger::Button);
     void checkBox(const SeenBox& box, const QString& title, const QString& text,
         QMessageBox::StandardButtons buttons) const;
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TracingWindow> window_;
 };
 
 void TestCommands::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    window_ = std::make_unique<TracingWindow>();
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(openWindow());
 }
 
 void TestCommands::cleanup()
 {
-    window_.reset();
-    dir_.reset();
+    closeWindow();
 }
 
 void TestCommands::write(const QString& name, const QByteArray& bytes) const
@@ -183,37 +173,37 @@ void TestCommands::writeSet(const QString& base, const QByteArray& bytes, qint64
 QStringList TestCommands::history() const
 {
     QStringList items;
-    for (int i = 0; i < window_->cboPackageSize->count(); ++i)
-        items << window_->cboPackageSize->itemText(i);
+    for (int i = 0; i < window->cboPackageSize->count(); ++i)
+        items << window->cboPackageSize->itemText(i);
     return items;
 }
 
 void TestCommands::fill(
     const QString& source, const QString& destination, const QString& size, int unit)
 {
-    window_->txtSource->setText(source);
-    window_->txtDestination->setText(destination);
+    window->txtSource->setText(source);
+    window->txtDestination->setText(destination);
     if (!size.isNull())
-        window_->cboPackageSize->setEditText(size);
-    window_->cboUnits->setCurrentIndex(unit);
+        window->cboPackageSize->setEditText(size);
+    window->cboUnits->setCurrentIndex(unit);
 }
 
 void TestCommands::split(Trigger trigger)
 {
     switch (trigger) {
     case Trigger::Button:
-        QTest::mouseClick(window_->btnSplit, Qt::LeftButton);
+        QTest::mouseClick(window->btnSplit, Qt::LeftButton);
         break;
     case Trigger::Key:
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        QTest::keyClick(window_.get(), Qt::Key_F8);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F8);
         break;
     case Trigger::Mnemonic:
-        QVERIFY(pressMnemonic(window_.get(), window_->btnSplit, Qt::Key_S));
+        QVERIFY(pressMnemonic(window.get(), window->btnSplit, Qt::Key_S));
         break;
     case Trigger::Menu:
-        window_->taskSplit->trigger();
+        window->taskSplit->trigger();
         break;
     }
 }
@@ -222,18 +212,18 @@ void TestCommands::build(Trigger trigger)
 {
     switch (trigger) {
     case Trigger::Button:
-        QTest::mouseClick(window_->btnBuild, Qt::LeftButton);
+        QTest::mouseClick(window->btnBuild, Qt::LeftButton);
         break;
     case Trigger::Key:
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        QTest::keyClick(window_.get(), Qt::Key_F9);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F9);
         break;
     case Trigger::Mnemonic:
-        QVERIFY(pressMnemonic(window_.get(), window_->btnBuild, Qt::Key_B));
+        QVERIFY(pressMnemonic(window.get(), window->btnBuild, Qt::Key_B));
         break;
     case Trigger::Menu:
-        window_->taskBuild->trigger();
+        window->taskBuild->trigger();
         break;
     }
 }
@@ -245,7 +235,7 @@ void TestCommands::checkBox(const SeenBox& box, const QString& title, const QStr
     QCOMPARE(box.text, text);
     QCOMPARE(box.buttons, buttons);
     QCOMPARE(box.icon, title == "Error" ? QMessageBox::Critical : QMessageBox::Warning);
-    QCOMPARE(box.parent, static_cast<QWidget*>(window_.get()));
+    QCOMPARE(box.parent, static_cast<QWidget*>(window.get()));
     QCOMPARE(box.parentCursor, Qt::ArrowCursor);
     QVERIFY(!box.overrideCursor);
 }
@@ -273,10 +263,10 @@ void TestCommands::splitWritesThePackageSet()
     QCOMPARE(packages("film.avi"), QList<qint64>({4, 4, 2}));
     QCOMPARE(read("film.avi.c0") + read("film.avi.c1") + read("film.avi.c2"), data);
     QCOMPARE(read("film.avi"), data);
-    QCOMPARE(window_->txtSource->text(), path("film.avi"));
-    QCOMPARE(window_->txtDestination->text(), path("film.avi"));
-    QCOMPARE(window_->cursorsAtHistory, QList<Qt::CursorShape>({Qt::WaitCursor}));
-    QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(window->txtSource->text(), path("film.avi"));
+    QCOMPARE(window->txtDestination->text(), path("film.avi"));
+    QCOMPARE(window->cursorsAtHistory, QList<Qt::CursorShape>({Qt::WaitCursor}));
+    QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestCommands::packageSize_data()
@@ -336,7 +326,7 @@ void TestCommands::packageSize()
         checkBox(answerer.seen().first(), "Error", kUnableToSplit, QMessageBox::Ok);
     QVERIFY(!QFile::exists(path("out.c0")));
     QCOMPARE(history(), before);
-    QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
 }
 
 // Keys typed as a user types them: 1 must not be completed into the remembered 1457664, nor an
@@ -368,7 +358,7 @@ void TestCommands::splitRefusesAnInvalidSource_data()
 void TestCommands::splitRefusesAnInvalidSource()
 {
     QFETCH(QString, source);
-    QVERIFY(QDir(dir_->path()).mkdir("folder"));
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
     // An existing set at the destination: the source is checked before anything is asked.
     write("out.c0", "old");
     fill(source.isEmpty() ? QString() : path(source), path("out"), "1");
@@ -379,8 +369,8 @@ void TestCommands::splitRefusesAnInvalidSource()
     QCOMPARE(answerer.seen().size(), 1);
     checkBox(answerer.seen().first(), "Warning", kInvalidSource, QMessageBox::Ok);
     QCOMPARE(read("out.c0"), QByteArray("old"));
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList({"out.c0"}));
-    QVERIFY(window_->cursorsAtHistory.isEmpty());
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"out.c0"}));
+    QVERIFY(window->cursorsAtHistory.isEmpty());
 }
 
 void TestCommands::splitAsksBeforeReplacingASet_data()
@@ -446,34 +436,34 @@ void TestCommands::splitReportsAnEngineFailure()
 
     QCOMPARE(answerer.seen().size(), 1);
     checkBox(answerer.seen().first(), "Error", kUnableToSplit, QMessageBox::Ok);
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+    QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList({"source"}));
     QCOMPARE(history(), before);
-    QVERIFY(window_->cursorsAtHistory.isEmpty());
-    QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(window->cursorsAtHistory.isEmpty());
+    QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestCommands::splitRecordsTheSizeInTheHistory()
 {
     write("source", pattern(10));
-    window_->cboPackageSize->clear();
-    window_->cboPackageSize->addItems({"2", "1457664"});
-    window_->cboPackageSize->setCurrentIndex(0);
+    window->cboPackageSize->clear();
+    window->cboPackageSize->addItems({"2", "1457664"});
+    window->cboPackageSize->setCurrentIndex(0);
     fill(path("source"), path("a"));
-    window_->cboPackageSize->lineEdit()->selectAll();
-    QTest::keyClicks(window_->cboPackageSize->lineEdit(), "700");
+    window->cboPackageSize->lineEdit()->selectAll();
+    QTest::keyClicks(window->cboPackageSize->lineEdit(), "700");
 
     BoxAnswerer answerer;
     split();
     QCOMPARE(history(), QStringList({"700", "2", "1457664"}));
-    QCOMPARE(window_->cboPackageSize->currentIndex(), 0);
+    QCOMPARE(window->cboPackageSize->currentIndex(), 0);
 
     // A size that the list holds already only becomes current, where it stands.
-    window_->cboPackageSize->setCurrentIndex(2);
+    window->cboPackageSize->setCurrentIndex(2);
     fill(path("source"), path("b"));
     split();
     QCOMPARE(history(), QStringList({"700", "2", "1457664"}));
-    QCOMPARE(window_->cboPackageSize->currentIndex(), 2);
+    QCOMPARE(window->cboPackageSize->currentIndex(), 2);
     QCOMPARE(answerer.texts(), QStringList());
     QCOMPARE(packages("a"), QList<qint64>({10}));
     QCOMPARE(packages("b"), QList<qint64>({10}));
@@ -501,9 +491,9 @@ void TestCommands::splitRefusesASourceInsideTheSetItReplaces()
         0);
     QVERIFY(QFile::link(path("f.c2"), path("soft")));
     // Choosing a package proposes its own set as the destination.
-    window_->SetFields(path(source));
-    window_->txtDestination->setText(path("f"));
-    window_->cboPackageSize->setEditText("1");
+    window->SetFields(path(source));
+    window->txtDestination->setText(path("f"));
+    window->cboPackageSize->setEditText("1");
 
     BoxAnswerer answerer({QMessageBox::Yes});
     split();
@@ -577,8 +567,8 @@ void TestCommands::buildJoinsTheSet()
     QCOMPARE(read("joined"), data);
     QCOMPARE(packages("f").size(), 6);
     QCOMPARE(history(), QStringList({"1457664"}));
-    QCOMPARE(window_->cboPackageSize->currentText(), QString("abc"));
-    QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(window->cboPackageSize->currentText(), QString("abc"));
+    QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestCommands::buildRefusesAnInvalidSource_data()
@@ -622,8 +612,8 @@ void TestCommands::buildAsksBeforeReplacingAFile()
     writeSet("f", data, 4);
     const QByteArray old = pattern(100).right(50);
     write("f", old);
-    window_->SetFields(path("f.c1"));
-    QCOMPARE(window_->txtDestination->text(), path("f"));
+    window->SetFields(path("f.c1"));
+    QCOMPARE(window->txtDestination->text(), path("f"));
 
     BoxAnswerer answerer({answer});
     build(Trigger::Mnemonic);
@@ -643,7 +633,7 @@ void TestCommands::buildRefusesADestinationThatCannotBeCreated_data()
 void TestCommands::buildRefusesADestinationThatCannotBeCreated()
 {
     QFETCH(QString, destination);
-    QVERIFY(QDir(dir_->path()).mkdir("folder"));
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
     writeSet("f", pattern(9), 4);
     fill(path("f.c0"), path(destination));
 
@@ -669,7 +659,7 @@ void TestCommands::buildReportsAnEngineFailure()
 
     QCOMPARE(answerer.seen().size(), 1);
     checkBox(answerer.seen().first(), "Error", kUnableToBuild, QMessageBox::Ok);
-    QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestCommands::buildRefusesADestinationInsideTheSet_data()
@@ -728,7 +718,7 @@ void TestCommands::ownCursorIsPutBack()
         fill(path("source"), succeeds ? path("out") : failing, "4");
     else
         fill(path("f.c0"), succeeds ? path("out") : failing);
-    window_->setCursor(Qt::CrossCursor);
+    window->setCursor(Qt::CrossCursor);
 
     BoxAnswerer answerer;
     isSplit ? split() : build();
@@ -736,7 +726,7 @@ void TestCommands::ownCursorIsPutBack()
     QCOMPARE(answerer.seen().size(), succeeds ? 0 : 1);
     if (!succeeds)
         QCOMPARE(answerer.seen().first().parentCursor, Qt::CrossCursor);
-    QCOMPARE(window_->cursor().shape(), Qt::CrossCursor);
+    QCOMPARE(window->cursor().shape(), Qt::CrossCursor);
 }
 
 void TestCommands::namesInUtf8SplitAndBuild()
@@ -744,15 +734,15 @@ void TestCommands::namesInUtf8SplitAndBuild()
     const QString name = QString::fromUtf8("Žluťoučký kůň 文件.bin");
     const QByteArray data = pattern(10);
     write(name, data);
-    window_->SetFields(path(name));
-    window_->cboPackageSize->setEditText("4");
+    window->SetFields(path(name));
+    window->cboPackageSize->setEditText("4");
 
     BoxAnswerer answerer({QMessageBox::Yes});
     split(Trigger::Key);
     QCOMPARE(packages(name), QList<qint64>({4, 4, 2}));
 
-    window_->SetFields(path(name + ".c2"));
-    QCOMPARE(window_->txtDestination->text(), path(name));
+    window->SetFields(path(name + ".c2"));
+    QCOMPARE(window->txtDestination->text(), path(name));
     QVERIFY(QFile::remove(path(name)));
     build(Trigger::Key);
     QCOMPARE(read(name), data);

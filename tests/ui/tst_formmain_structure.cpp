@@ -1,8 +1,8 @@
 // What the window is made of: widgets and where they sit, texts, tool tips, menus, actions, and
 // which command each button and menu entry runs.
 
-#include "../../app/mimesourcefactory.h"
 #include "formmain_fixture.h"
+#include "mimesourcefactory.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,6 +45,19 @@ bool sameImage(const QIcon& icon, const QPixmap& pixmap)
         return icon.isNull();
     return icon.pixmap(pixmap.size()).toImage().convertToFormat(QImage::Format_ARGB32)
         == pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// Every icon of the window with the name of its image in the collection.
+QList<std::pair<QIcon, QString>> iconsByName(const FormMain& window)
+{
+    return {{window.windowIcon(), "Velkaro.png"}, {window.btnSource->icon(), "open-18x18.png"},
+        {window.btnDestination->icon(), "save-18x18.png"},
+        {window.btnClear->icon(), "clear-16x16.png"}, {window.btnSplit->icon(), "split-22x22.png"},
+        {window.btnBuild->icon(), "rebuild-22x22.png"}, {window.btnExit->icon(), "exit-22x22.png"},
+        {window.fileExit->icon(), "exit-16x16.png"}, {window.taskSplit->icon(), "split-16x16.png"},
+        {window.taskBuild->icon(), "rebuild-16x16.png"},
+        {window.helpAbout->icon(), "info-16x16.png"},
+        {window.helpManual->icon(), "contents-16x16.png"}};
 }
 
 } // namespace
@@ -187,19 +200,27 @@ private slots:
     void icons()
     {
         const FormMain window;
-        QVERIFY(sameImage(window.windowIcon(), pixmapFromMimeSource("Velkaro.png")));
-        const QList<std::pair<const QPushButton*, const char*>> buttons
-            = {{window.btnSource, "open-18x18.png"}, {window.btnDestination, "save-18x18.png"},
-                {window.btnClear, "clear-16x16.png"}, {window.btnSplit, "split-22x22.png"},
-                {window.btnBuild, "rebuild-22x22.png"}, {window.btnExit, "exit-22x22.png"}};
-        for (const auto& [button, name] : buttons)
-            QVERIFY2(sameImage(button->icon(), pixmapFromMimeSource(name)), name);
-        const QList<std::pair<const QAction*, const char*>> actions
-            = {{window.fileExit, "exit-16x16.png"}, {window.taskSplit, "split-16x16.png"},
-                {window.taskBuild, "rebuild-16x16.png"}, {window.helpAbout, "info-16x16.png"},
-                {window.helpManual, "contents-16x16.png"}};
-        for (const auto& [action, name] : actions)
-            QVERIFY2(sameImage(action->icon(), pixmapFromMimeSource(name)), name);
+        for (const auto& [icon, name] : iconsByName(window))
+            QVERIFY2(sameImage(icon, pixmapFromMimeSource(name)), qPrintable(name));
+    }
+
+    // At a device pixel ratio of 2 every icon shows its own drawing at twice the size, not its
+    // small image enlarged.
+    void iconsAreSharpAtDoublePixelRatio()
+    {
+        const FormMain window;
+        for (const auto& [icon, name] : iconsByName(window)) {
+            const QSize size = pixmapFromMimeSource(name).size();
+            const QPixmap shown = icon.pixmap(size, 2.0);
+            QCOMPARE(shown.devicePixelRatio(), 2.0);
+            QString doubled = name;
+            doubled.insert(doubled.lastIndexOf('.'), "@2x");
+            const QImage drawing = pixmapFromMimeSource(doubled).toImage();
+            QCOMPARE(drawing.size(), 2 * size);
+            QVERIFY2(shown.toImage().convertToFormat(QImage::Format_ARGB32)
+                    == drawing.convertToFormat(QImage::Format_ARGB32),
+                qPrintable(name));
+        }
     }
 
     void widgetTexts_data()

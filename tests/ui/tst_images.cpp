@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(image.hasAlphaChannel(), alpha);
 
         // Channel order, row order and alpha all survive the trip through the table.
-        const QImage source(QFINDTESTDATA(QStringLiteral("../../app/images/") + name));
+        const QImage source(QFINDTESTDATA(QStringLiteral("../../ui/images/") + name));
         QVERIFY(!source.isNull());
         QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
             source.convertToFormat(QImage::Format_ARGB32));

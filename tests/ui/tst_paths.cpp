@@ -21,44 +21,37 @@ namespace {
 
 // Answers the next modal file dialog: picks `choice`, or cancels when it is empty, and notes where
 // the dialog started.
-class FileDialogAnswerer : public QObject
+class FileDialogAnswerer : public ModalAnswerer<QFileDialog>
 {
 public:
-    explicit FileDialogAnswerer(QString choice) : choice_(std::move(choice))
-    {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, &FileDialogAnswerer::poll);
-        timer_.start();
-    }
+    explicit FileDialogAnswerer(QString pick) : choice(std::move(pick)) { }
 
     bool seen = false;
     QString startDirectory;
     QStringList startSelection;
 
 private:
-    void poll()
+    void answer(QFileDialog* dialog) override
     {
-        auto* const dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (seen || !dialog || !dialog->isVisible())
+        if (seen)
             return;
         seen = true;
         startDirectory = dialog->directory().absolutePath();
         startSelection = dialog->selectedFiles();
-        if (choice_.isEmpty()) {
+        if (choice.isEmpty()) {
             dialog->reject();
             return;
         }
-        dialog->selectFile(choice_);
+        dialog->selectFile(choice);
         static_cast<QDialog*>(dialog)->accept();
     }
 
-    const QString choice_;
-    QTimer timer_;
+    const QString choice;
 };
 
 } // namespace
 
-class TestPaths : public QObject
+class TestPaths : public QObject, private WindowWithFolder<FormMain>
 {
     Q_OBJECT
 
@@ -79,29 +72,19 @@ private slots:
     void clearResetsTheSplitOptions();
 
 private:
-    QString path(const QString& name) const { return dir_->filePath(name); }
     void touch(const QString& name) const;
     bool drop(QMimeData& data);
     void fields(const QString& source, const QString& destination) const;
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<FormMain> window_;
 };
 
 void TestPaths::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    window_ = std::make_unique<FormMain>();
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(openWindow());
 }
 
 void TestPaths::cleanup()
 {
-    window_.reset();
-    dir_.reset();
+    closeWindow();
 }
 
 void TestPaths::touch(const QString& name) const
@@ -115,16 +98,16 @@ bool TestPaths::drop(QMimeData& data)
 {
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     enter.ignore();
-    QCoreApplication::sendEvent(window_.get(), &enter);
+    QCoreApplication::sendEvent(window.get(), &enter);
     QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window_.get(), &dropped);
+    QCoreApplication::sendEvent(window.get(), &dropped);
     return enter.isAccepted();
 }
 
 void TestPaths::fields(const QString& source, const QString& destination) const
 {
-    window_->txtSource->setText(source);
-    window_->txtDestination->setText(destination);
+    window->txtSource->setText(source);
+    window->txtDestination->setText(destination);
 }
 
 void TestPaths::setFieldsProposesADestination_data()
@@ -160,10 +143,10 @@ void TestPaths::setFieldsProposesADestination()
     for (const QString& name : files)
         touch(name);
 
-    window_->SetFields(path(chosen));
+    window->SetFields(path(chosen));
 
-    QCOMPARE(window_->txtSource->text(), path(chosen));
-    QCOMPARE(window_->txtDestination->text(), path(destination));
+    QCOMPARE(window->txtSource->text(), path(chosen));
+    QCOMPARE(window->txtDestination->text(), path(destination));
 }
 
 void TestPaths::sourceDialogFillsBothFields()
@@ -174,30 +157,30 @@ void TestPaths::sourceDialogFillsBothFields()
     const QString home = QDir::homePath();
 
     FileDialogAnswerer first(path("film.avi.c3"));
-    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QTest::mouseClick(window->btnSource, Qt::LeftButton);
     QVERIFY(first.seen);
     QCOMPARE(first.startDirectory, home);
-    QCOMPARE(window_->txtSource->text(), path("film.avi.c3"));
-    QCOMPARE(window_->txtDestination->text(), path("film.avi"));
+    QCOMPARE(window->txtSource->text(), path("film.avi.c3"));
+    QCOMPARE(window->txtDestination->text(), path("film.avi"));
 
     // Cancelling changes nothing, and the next dialog still starts at the last choice.
     FileDialogAnswerer cancelled {QString()};
-    QVERIFY(pressMnemonic(window_.get(), window_->btnSource, Qt::Key_O));
+    QVERIFY(pressMnemonic(window.get(), window->btnSource, Qt::Key_O));
     QVERIFY(cancelled.seen);
-    QCOMPARE(cancelled.startDirectory, dir_->path());
+    QCOMPARE(cancelled.startDirectory, dir->path());
     QCOMPARE(cancelled.startSelection, QStringList {path("film.avi.c3")});
-    QCOMPARE(window_->txtSource->text(), path("film.avi.c3"));
-    QCOMPARE(window_->txtDestination->text(), path("film.avi"));
+    QCOMPARE(window->txtSource->text(), path("film.avi.c3"));
+    QCOMPARE(window->txtDestination->text(), path("film.avi"));
 
     FileDialogAnswerer third(path("other"));
-    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QTest::mouseClick(window->btnSource, Qt::LeftButton);
     QCOMPARE(third.startSelection, QStringList {path("film.avi.c3")});
-    QCOMPARE(window_->txtSource->text(), path("other"));
-    QCOMPARE(window_->txtDestination->text(), path("other"));
+    QCOMPARE(window->txtSource->text(), path("other"));
+    QCOMPARE(window->txtDestination->text(), path("other"));
 
     // The destination dialog keeps its own start.
     FileDialogAnswerer destination {QString()};
-    QTest::mouseClick(window_->btnDestination, Qt::LeftButton);
+    QTest::mouseClick(window->btnDestination, Qt::LeftButton);
     QCOMPARE(destination.startDirectory, home);
 }
 
@@ -209,21 +192,21 @@ void TestPaths::destinationDialogFillsOnlyTheDestination()
     // An existing file is taken without a question: Build asks before it replaces anything.
     BoxAnswerer boxes;
     FileDialogAnswerer chosen(path("film.avi.c0"));
-    QVERIFY(pressMnemonic(window_.get(), window_->btnDestination, Qt::Key_A));
+    QVERIFY(pressMnemonic(window.get(), window->btnDestination, Qt::Key_A));
     QVERIFY(chosen.seen);
     QCOMPARE(chosen.startDirectory, QDir::homePath());
     QCOMPARE(boxes.texts(), QStringList());
-    QCOMPARE(window_->txtSource->text(), QString("source text"));
-    QCOMPARE(window_->txtDestination->text(), path("film.avi.c0"));
+    QCOMPARE(window->txtSource->text(), QString("source text"));
+    QCOMPARE(window->txtDestination->text(), path("film.avi.c0"));
 
     FileDialogAnswerer cancelled {QString()};
-    QTest::mouseClick(window_->btnDestination, Qt::LeftButton);
+    QTest::mouseClick(window->btnDestination, Qt::LeftButton);
     QVERIFY(cancelled.seen);
     QCOMPARE(cancelled.startSelection, QStringList {path("film.avi.c0")});
-    QCOMPARE(window_->txtDestination->text(), path("film.avi.c0"));
+    QCOMPARE(window->txtDestination->text(), path("film.avi.c0"));
 
     FileDialogAnswerer source {QString()};
-    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QTest::mouseClick(window->btnSource, Qt::LeftButton);
     QCOMPARE(source.startDirectory, QDir::homePath());
 }
 
@@ -248,7 +231,7 @@ void TestPaths::dragEnterTakesOnlyUrlLists()
         data.setText(path("film.avi"));
 
     QCOMPARE(drop(data), accepted);
-    QCOMPARE(window_->txtSource->text(), urls ? path("film.avi") : QString("before"));
+    QCOMPARE(window->txtSource->text(), urls ? path("film.avi") : QString("before"));
 }
 
 void TestPaths::dropTakesTheFirstLocalFile_data()
@@ -290,7 +273,7 @@ void TestPaths::dropTakesTheFirstLocalFile()
     touch("film.avi.c1");
     touch("notes.cfg");
     touch(QString::fromUtf8("Žluťoučký 文件"));
-    QVERIFY(QDir(dir_->path()).mkdir("folder"));
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
     fields("before", "after");
 
     QList<QUrl> urls;
@@ -300,8 +283,8 @@ void TestPaths::dropTakesTheFirstLocalFile()
     data.setUrls(urls);
     drop(data);
 
-    QCOMPARE(window_->txtSource->text(), source.isNull() ? QString("before") : path(source));
-    QCOMPARE(window_->txtDestination->text(),
+    QCOMPARE(window->txtSource->text(), source.isNull() ? QString("before") : path(source));
+    QCOMPARE(window->txtDestination->text(),
         destination.isNull() ? QString("after") : path(destination));
 }
 
@@ -311,10 +294,10 @@ void TestPaths::dropLeavesTheDialogsStartAlone()
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path("film.avi"))});
     drop(data);
-    QCOMPARE(window_->txtSource->text(), path("film.avi"));
+    QCOMPARE(window->txtSource->text(), path("film.avi"));
 
     FileDialogAnswerer dialog {QString()};
-    QTest::mouseClick(window_->btnSource, Qt::LeftButton);
+    QTest::mouseClick(window->btnSource, Qt::LeftButton);
     QVERIFY(dialog.seen);
     QCOMPARE(dialog.startDirectory, QDir::homePath());
 }
@@ -329,24 +312,24 @@ void TestPaths::clearResetsTheSplitOptions_data()
 void TestPaths::clearResetsTheSplitOptions()
 {
     QFETCH(bool, byKey);
-    window_->cboPackageSize->clear();
-    window_->cboPackageSize->addItems({"700", "2", "1457664"});
-    window_->cboPackageSize->setEditText("33");
-    window_->cboUnits->setCurrentIndex(2);
+    window->cboPackageSize->clear();
+    window->cboPackageSize->addItems({"700", "2", "1457664"});
+    window->cboPackageSize->setEditText("33");
+    window->cboUnits->setCurrentIndex(2);
     fields("source text", "destination text");
 
     if (byKey)
-        QVERIFY(pressMnemonic(window_.get(), window_->btnClear, Qt::Key_C));
+        QVERIFY(pressMnemonic(window.get(), window->btnClear, Qt::Key_C));
     else
-        QTest::mouseClick(window_->btnClear, Qt::LeftButton);
+        QTest::mouseClick(window->btnClear, Qt::LeftButton);
 
-    QCOMPARE(window_->cboPackageSize->count(), 1);
-    QCOMPARE(window_->cboPackageSize->itemText(0), QString("1457664"));
-    QCOMPARE(window_->cboPackageSize->currentText(), QString("1457664"));
-    QCOMPARE(window_->cboUnits->currentIndex(), 0);
-    QCOMPARE(window_->cboUnits->count(), 3);
-    QCOMPARE(window_->txtSource->text(), QString("source text"));
-    QCOMPARE(window_->txtDestination->text(), QString("destination text"));
+    QCOMPARE(window->cboPackageSize->count(), 1);
+    QCOMPARE(window->cboPackageSize->itemText(0), QString("1457664"));
+    QCOMPARE(window->cboPackageSize->currentText(), QString("1457664"));
+    QCOMPARE(window->cboUnits->currentIndex(), 0);
+    QCOMPARE(window->cboUnits->count(), 3);
+    QCOMPARE(window->txtSource->text(), QString("source text"));
+    QCOMPARE(window->txtDestination->text(), QString("destination text"));
 }
 
 WINDOW_TEST_MAIN(TestPaths)

@@ -33,22 +33,22 @@ private:
         const QProcessEnvironment& environment = {}) const;
     void expectRunning(QProcess& process) const;
 
-    QString binary_;
-    QTemporaryDir dir_;
+    QString binary;
+    QTemporaryDir dir;
 };
 
 void TestStartup::initTestCase()
 {
-    binary_ = qEnvironmentVariable("VELKARO_BINARY");
-    QVERIFY2(QFileInfo(binary_).isExecutable(), "VELKARO_BINARY names no program");
-    QVERIFY(dir_.isValid());
-    QVERIFY(QDir(dir_.path()).mkdir("folder"));
+    binary = qEnvironmentVariable("VELKARO_BINARY");
+    QVERIFY2(QFileInfo(binary).isExecutable(), "VELKARO_BINARY names no program");
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
     QVERIFY(
-        QDir(dir_.path()).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QDir(dir.path()).mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     // "-reverse" is also an option of the toolkit's.
     for (const QString& name : {QStringLiteral("file"), QStringLiteral("-reverse"),
              QString::fromUtf8("Žluťoučký kůň 文件")}) {
-        QFile file(dir_.filePath(name));
+        QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
 }
@@ -58,7 +58,7 @@ QProcessEnvironment TestStartup::environment() const
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     // Without it the toolkit itself would warn on the error stream, which must stay empty.
-    environment.insert("XDG_RUNTIME_DIR", dir_.filePath("runtime"));
+    environment.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
     return environment;
 }
 
@@ -66,8 +66,8 @@ void TestStartup::start(QProcess& process, const QStringList& arguments, const Q
     const QProcessEnvironment& environment) const
 {
     process.setProcessEnvironment(environment.isEmpty() ? this->environment() : environment);
-    process.setWorkingDirectory(dir_.path());
-    process.start(program.isEmpty() ? binary_ : program, arguments);
+    process.setWorkingDirectory(dir.path());
+    process.start(program.isEmpty() ? binary : program, arguments);
     QVERIFY(process.waitForStarted(10000));
 }
 
@@ -83,14 +83,14 @@ void TestStartup::expectRunning(QProcess& process) const
 void TestStartup::rejectedArgumentEndsWithCode1_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("missing path") << QStringList {dir_.filePath("missing")};
-    QTest::newRow("folder") << QStringList {dir_.filePath("folder")};
+    QTest::newRow("missing path") << QStringList {dir.filePath("missing")};
+    QTest::newRow("folder") << QStringList {dir.filePath("folder")};
     QTest::newRow("missing path in UTF-8")
-        << QStringList {dir_.filePath(QString::fromUtf8("Žluťoučký kůň 文件.c0"))};
+        << QStringList {dir.filePath(QString::fromUtf8("Žluťoučký kůň 文件.c0"))};
     QTest::newRow("relative missing path") << QStringList {"missing"};
     QTest::newRow("empty argument") << QStringList {QString()};
     QTest::newRow("toolkit option, then a missing path")
-        << QStringList {"-style", "fusion", dir_.filePath("missing")};
+        << QStringList {"-style", "fusion", dir.filePath("missing")};
     QTest::newRow("dash-named missing path after --") << QStringList {"--", "-missing"};
     QTest::newRow("an option's name after --") << QStringList {"--", "--help"};
 }
@@ -111,14 +111,14 @@ void TestStartup::otherStartsOpenTheWindow_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no argument") << QStringList();
-    QTest::newRow("a file") << QStringList {dir_.filePath("file")};
+    QTest::newRow("a file") << QStringList {dir.filePath("file")};
     QTest::newRow("relative file") << QStringList {"file"};
     QTest::newRow("a file named in UTF-8")
-        << QStringList {dir_.filePath(QString::fromUtf8("Žluťoučký kůň 文件"))};
+        << QStringList {dir.filePath(QString::fromUtf8("Žluťoučký kůň 文件"))};
     QTest::newRow("two missing paths")
-        << QStringList {dir_.filePath("missing"), dir_.filePath("folder")};
+        << QStringList {dir.filePath("missing"), dir.filePath("folder")};
     QTest::newRow("toolkit option, then a file")
-        << QStringList {"-style", "fusion", dir_.filePath("file")};
+        << QStringList {"-style", "fusion", dir.filePath("file")};
     QTest::newRow("toolkit option's name as a file after --") << QStringList {"--", "-reverse"};
 }
 
@@ -133,13 +133,13 @@ void TestStartup::otherStartsOpenTheWindow()
 void TestStartup::nameThatIsNoTextIsRejected()
 {
     // A Latin-1 "é": no valid UTF-8, so its text would name another file.
-    const QByteArray name = QFile::encodeName(dir_.path()) + "/caf\xe9";
+    const QByteArray name = QFile::encodeName(dir.path()) + "/caf\xe9";
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(fd >= 0);
     ::close(fd);
 
     QProcess process;
-    start(process, {"-c", "exec \"$0\" \"$1/caf$(printf '\\351')\"", binary_, dir_.path()},
+    start(process, {"-c", "exec \"$0\" \"$1/caf$(printf '\\351')\"", binary, dir.path()},
         "/bin/sh");
     QVERIFY(process.waitForFinished(20000));
     ::unlink(name.constData());
@@ -149,8 +149,8 @@ void TestStartup::nameThatIsNoTextIsRejected()
 
 void TestStartup::optionsAnswerWithoutADisplay_data()
 {
-    const QString manual = QFileInfo(binary_).absolutePath() + "/Manual.html";
-    const QString settings = dir_.filePath("config") + "/Ostrevan Software/Velkaro.conf";
+    const QString manual = QFileInfo(binary).absolutePath() + "/Manual.html";
+    const QString settings = dir.filePath("config") + "/Ostrevan Software/Velkaro.conf";
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("lines");
     const QStringList help {
@@ -168,7 +168,7 @@ void TestStartup::optionsAnswerWithoutADisplay()
     QProcessEnvironment bare = environment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         bare.remove(name);
-    bare.insert("XDG_CONFIG_HOME", dir_.filePath("config"));
+    bare.insert("XDG_CONFIG_HOME", dir.filePath("config"));
 
     QProcess process;
     start(process, arguments, {}, bare);

@@ -79,12 +79,14 @@ close_sandbox() {
 # Runs the script's in_display with PROGRAM as $velkaro and the other arguments on a fresh
 # virtual display, for at most SECONDS. The screen is 1024x768 unless $screen_size names another
 # (screen_size=640x480 run_in_display ...). xvfb-run hands its command to /bin/sh, which drops
-# exported functions: the script calls itself, and enter_display takes the call.
+# exported functions: the script calls itself, and enter_display takes the call. -noreset: by
+# default the server resets when its last client leaves, and a program started in that moment
+# cannot connect, which would fail a step that starts the program right after another one quit.
 run_in_display() {
     local seconds=$1 program=$2
     shift 2
     local status=0
-    timeout "$seconds" xvfb-run -a -s "-screen 0 ${screen_size:-1024x768}x24 -nolisten tcp" \
+    timeout "$seconds" xvfb-run -a -s "-screen 0 ${screen_size:-1024x768}x24 -nolisten tcp -noreset" \
         bash "$script" --in-display "$program" "$work" "$@" || status=$?
     [ "$status" -ne 124 ] || fail "the run in the virtual display did not finish within $seconds s"
     return "$status"

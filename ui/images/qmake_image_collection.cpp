@@ -24,7 +24,7 @@ struct EmbedImage
     const char* name;
 };
 
-// image_0_data ... and embed_image_vec, generated from app/images/*.png by embed_images.
+// image_0_data ... and embed_image_vec, generated from the PNG files beside it by embed_images.
 #include "embedded_images.inc"
 
 QImage uic_findImage(const QString& name)

@@ -1,12 +1,16 @@
 #pragma once
 
+// Files for the engine tests and the benchmark: a private folder, whole files read and written at
+// once, block-wise comparison of large ones, and the shapes a package set can take on disk.
+
 #include <cstdint>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
-// A folder of its own for one test, removed with everything in it when the test ends.
+// A folder of its own under `parent`, removed with everything in it when the object goes, also
+// when a test fails or a run is interrupted.
 class TempDir
 {
 public:
@@ -19,12 +23,15 @@ public:
     std::string operator/(const std::string& name) const { return path + "/" + name; }
 
 private:
-    std::string path;
+    const std::string path;
 };
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string RandomBytes(std::size_t size, std::uint32_t seed);
+
+// Byte-for-byte equality, read in blocks, so that neither file has to fit in memory.
+bool SameContents(const std::string& first, const std::string& second);
 
 // lstat: true for dangling links too.
 bool Exists(const std::string& path);

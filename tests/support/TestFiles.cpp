@@ -1,7 +1,15 @@
 #include "TestFiles.h"
 
+#include "FileDescriptor.h"
+#include "PackageSet.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <random>
 #include <stdexcept>
 #include <stdlib.h>
 #include <sys/socket.h>
@@ -9,13 +17,46 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-TempDir::TempDir(const std::filesystem::path& parent)
+namespace {
+
+constexpr std::size_t CompareBlock = 256 * 1024;
+
+std::string MakeTempDir(const std::filesystem::path& parent)
 {
-    std::string pattern = (parent / "velkaro-test-XXXXXX").string();
+    std::string pattern = (parent / "velkaro-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder in " + parent.string());
-    path = pattern;
+    return pattern;
 }
+
+FileDescriptor OpenForReading(const std::string& path)
+{
+    FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.IsOpen())
+        throw std::runtime_error("cannot open " + path);
+    return file;
+}
+
+// Fills `buffer` as far as the file allows: fewer bytes only at its end.
+std::size_t ReadFull(int fd, unsigned char* buffer, std::size_t size, const std::string& path)
+{
+    std::size_t filled = 0;
+    while (filled < size) {
+        const ssize_t got = read(fd, buffer + filled, size - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw std::runtime_error("cannot read " + path);
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
+}
+
+} // namespace
+
+TempDir::TempDir(const std::filesystem::path& parent) : path(MakeTempDir(parent)) { }
 
 TempDir::~TempDir()
 {
@@ -47,6 +88,22 @@ std::string RandomBytes(std::size_t size, std::uint32_t seed)
     return bytes;
 }
 
+bool SameContents(const std::string& first, const std::string& second)
+{
+    const FileDescriptor a = OpenForReading(first);
+    const FileDescriptor b = OpenForReading(second);
+    const auto bufferA = std::make_unique<unsigned char[]>(CompareBlock);
+    const auto bufferB = std::make_unique<unsigned char[]>(CompareBlock);
+    for (;;) {
+        const std::size_t gotA = ReadFull(a.Get(), bufferA.get(), CompareBlock, first);
+        const std::size_t gotB = ReadFull(b.Get(), bufferB.get(), CompareBlock, second);
+        if (gotA != gotB || !std::equal(bufferA.get(), bufferA.get() + gotA, bufferB.get()))
+            return false;
+        if (gotA < CompareBlock)
+            return true;
+    }
+}
+
 bool Exists(const std::string& path)
 {
     struct stat status = {};
@@ -63,7 +120,7 @@ std::vector<std::string> PackageNames(const std::string& base, std::size_t count
 {
     std::vector<std::string> names;
     for (std::size_t index = 0; index < count; ++index)
-        names.push_back(base + ".c" + std::to_string(index));
+        names.push_back(PackageName(base + ".c", index));
     return names;
 }
 
@@ -85,12 +142,9 @@ void MakeSocket(const std::string& path)
     if (path.size() >= sizeof(address.sun_path))
         throw std::runtime_error("socket path too long: " + path);
     path.copy(address.sun_path, path.size());
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound
-        = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
-    if (fd >= 0)
-        close(fd);
-    if (!bound)
+    const FileDescriptor socketFd(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!socketFd.IsOpen()
+        || bind(socketFd.Get(), reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0)
         throw std::runtime_error("cannot bind a socket at " + path);
 }
 
