@@ -1,8 +1,11 @@
-// Times the engine's split and join against coreutils split and cat on a 1 GiB random file in
-// /dev/shm, so that the disk drops out and only the copying itself is measured.
+// Times the engine's split and join against coreutils split and cat on a 1 GiB random file: in
+// /dev/shm, where the disk drops out and only the copying itself is measured, and on an ext4 file
+// system on a loop device, where both sides also make their output durable (coreutils with
+// sync -d), as the engine always does before it reports success.
 
 #include "ChildProcess.h"
 #include "Interrupts.h"
+#include "LoopMount.h"
 #include "PackageSet.h"
 #include "PairedRuns.h"
 #include "ScratchFiles.h"
@@ -25,8 +28,10 @@ namespace {
 constexpr const char* ScratchParent = "/dev/shm";
 constexpr std::uint32_t SmallPackage = 1457664;
 constexpr std::uint32_t LargePackage = 100 * 1024 * 1024;
+constexpr std::uint32_t TinyPackage = 64 * 1024;
 constexpr double SplitGoal = 0.90;
 constexpr double JoinGoal = 1.00;
+constexpr double DurableGoal = 1.10;
 constexpr double MemoryGoalMiB = 8;
 constexpr std::uint64_t Seed = 0x56656c6b61726f31ULL;
 constexpr std::uint64_t MiB = 1024 * 1024;
@@ -35,6 +40,7 @@ struct Options
 {
     int pairs = 11;
     std::uint64_t sizeMiB = 1024;
+    std::string imageDir = "/var/tmp";
 };
 
 struct Command
@@ -52,9 +58,11 @@ public:
 void PrintUsage(std::FILE* stream)
 {
     std::fprintf(stream,
-        "usage: velkaro_bench [--pairs N] [--size-mib N]\n"
-        "  --pairs N     timed pairs per comparison (default 11)\n"
-        "  --size-mib N  size of the random source in MiB (default 1024)\n");
+        "usage: velkaro_bench [--pairs N] [--size-mib N] [--image-dir DIR]\n"
+        "  --pairs N        timed pairs per comparison (default 11)\n"
+        "  --size-mib N     size of the random source in MiB (default 1024)\n"
+        "  --image-dir DIR  where the image of the ext4 file system goes, on a disk\n"
+        "                   (default /var/tmp)\n");
 }
 
 std::uint64_t ParseNumber(
@@ -84,6 +92,11 @@ Command ParseCommand(int argc, char** argv)
         } else if (option == "--size-mib") {
             command.options.sizeMiB = ParseNumber(option, value, 1, 64 * 1024);
             ++i;
+        } else if (option == "--image-dir") {
+            if (!value)
+                throw UsageError("--image-dir needs a folder");
+            command.options.imageDir = value;
+            ++i;
         } else {
             throw UsageError("unknown option " + option);
         }
@@ -91,16 +104,18 @@ Command ParseCommand(int argc, char** argv)
     return command;
 }
 
-// The scratch folder, its random source and the source's length.
+// The scratch folder, its random source and the source's length. On a durable workspace the
+// coreutils side syncs its output too, and outputs are synced away between runs.
 struct Workspace
 {
-    const TempDir& scratch;
+    const std::string folder;
     const std::string source;
     const std::uint64_t size;
+    const bool durable;
 
-    std::string OurBase() const { return scratch / "v"; }
-    std::string TheirPrefix() const { return scratch / "s."; }
-    std::string Joined() const { return scratch / "joined"; }
+    std::string OurBase() const { return folder + "/v"; }
+    std::string TheirPrefix() const { return folder + "/s."; }
+    std::string Joined() const { return folder + "/joined"; }
 };
 
 // The set of `base` as the engine counts it.
@@ -122,9 +137,19 @@ double OurSplit(const Workspace& work, std::uint32_t packageSize)
         [&] { Require(Velkaro::Split(work.source, base, packageSize, true), "Velkaro::Split"); });
 }
 
+// `sync -d FILE...` is the cheapest way the shell has to make files durable: fdatasync of each.
+double SyncPieces(const std::vector<std::string>& pieces)
+{
+    std::vector<std::string> command {"sync", "-d"};
+    command.insert(command.end(), pieces.begin(), pieces.end());
+    return RunChild(command);
+}
+
 double TheirSplit(const Workspace& work, std::uint32_t packageSize)
 {
-    return RunChild({"split", "-b", std::to_string(packageSize), work.source, work.TheirPrefix()});
+    const double split
+        = RunChild({"split", "-b", std::to_string(packageSize), work.source, work.TheirPrefix()});
+    return work.durable ? split + SyncPieces(FilesWithPrefix(work.folder, "s.")) : split;
 }
 
 double OurJoin(const Workspace& work)
@@ -138,13 +163,27 @@ double TheirJoin(const Workspace& work, const std::vector<std::string>& packages
 {
     std::vector<std::string> command {"cat"};
     command.insert(command.end(), packages.begin(), packages.end());
-    return RunChild(command, work.Joined());
+    const double cat = RunChild(command, work.Joined());
+    return work.durable ? cat + SyncPieces({work.Joined()}) : cat;
+}
+
+void Settle(const Workspace& work)
+{
+    if (work.durable)
+        SyncFileSystem(work.folder);
 }
 
 void RemoveSplitOutputs(const Workspace& work)
 {
-    RemoveFiles(FilesWithPrefix(work.scratch.Path(), "v.c"));
-    RemoveFiles(FilesWithPrefix(work.scratch.Path(), "s."));
+    RemoveFiles(FilesWithPrefix(work.folder, "v.c"));
+    RemoveFiles(FilesWithPrefix(work.folder, "s."));
+    Settle(work);
+}
+
+void RemoveJoined(const Workspace& work)
+{
+    RemoveFiles({work.Joined()});
+    Settle(work);
 }
 
 // Both tools cut the source at `packageSize`; their slices must agree in count and bytes. Our
@@ -154,7 +193,7 @@ void CheckSplitsAgree(const Workspace& work, std::uint32_t packageSize)
     OurSplit(work, packageSize);
     TheirSplit(work, packageSize);
     std::vector<std::string> ours = PackagesOf(work.OurBase());
-    const std::vector<std::string> theirs = FilesWithPrefix(work.scratch.Path(), "s.");
+    const std::vector<std::string> theirs = FilesWithPrefix(work.folder, "s.");
     if (ours.size() != work.size / packageSize + 1)
         throw std::runtime_error("Velkaro::Split made " + std::to_string(ours.size())
             + " packages at " + std::to_string(packageSize) + " bytes");
@@ -190,10 +229,16 @@ void CheckJoinRestoresSource(const Workspace& work)
 
 struct Comparison
 {
+    std::string where;
     std::string name;
     double goal;
     Summary summary;
 };
+
+std::string Where(const Workspace& work)
+{
+    return work.durable ? "ext4 on loop" : "/dev/shm";
+}
 
 void Announce(const std::string& what, int pairs)
 {
@@ -205,12 +250,12 @@ Comparison CompareSplit(
     const Workspace& work, std::uint32_t packageSize, int pairs, const InterruptGuard& guard)
 {
     const std::string name = "split at " + std::to_string(packageSize) + " B";
-    Announce(name + " (Velkaro::Split vs split -b)", pairs);
+    Announce(name + " (Velkaro::Split vs split -b" + (work.durable ? " && sync -d)" : ")"), pairs);
     const PairedTimes times = RunPairs(
         pairs, [&] { return OurSplit(work, packageSize); },
         [&] { return TheirSplit(work, packageSize); }, [&] { RemoveSplitOutputs(work); },
         [&] { guard.ThrowIfRequested(); });
-    return {name, SplitGoal, Summarize(times)};
+    return {Where(work), name, work.durable ? DurableGoal : SplitGoal, Summarize(times)};
 }
 
 // Joins the package set that is in place; both sides read the same packages.
@@ -218,22 +263,22 @@ Comparison CompareJoin(const Workspace& work, int pairs, const InterruptGuard& g
 {
     const std::vector<std::string> packages = PackagesOf(work.OurBase());
     const std::string name = "join of " + std::to_string(packages.size()) + " packages";
-    Announce(name + " (Velkaro::Build vs cat)", pairs);
+    Announce(name + " (Velkaro::Build vs cat" + (work.durable ? " && sync -d)" : ")"), pairs);
     const PairedTimes times = RunPairs(
         pairs, [&] { return OurJoin(work); }, [&] { return TheirJoin(work, packages); },
-        [&] { RemoveFiles({work.Joined()}); }, [&] { guard.ThrowIfRequested(); });
-    return {name, JoinGoal, Summarize(times)};
+        [&] { RemoveJoined(work); }, [&] { guard.ThrowIfRequested(); });
+    return {Where(work), name, work.durable ? DurableGoal : JoinGoal, Summarize(times)};
 }
 
 void PrintComparisons(const std::vector<Comparison>& comparisons)
 {
-    std::printf("\n%-28s %9s %11s %12s %14s %8s  %s\n", "comparison", "ours (s)", "theirs (s)",
-        "ours/theirs", "ratio range", "goal", "result");
+    std::printf("\n%-13s %-28s %9s %11s %12s %14s %8s  %s\n", "where", "comparison", "ours (s)",
+        "theirs (s)", "ours/theirs", "ratio range", "goal", "result");
     for (const Comparison& c : comparisons) {
         const Summary& s = c.summary;
-        std::printf("%-28s %9.3f %11.3f %12.3f %6.3f - %5.3f  <= %4.2f  %s\n", c.name.c_str(),
-            s.oursMedian, s.theirsMedian, s.ratioMedian, s.ratioLowest, s.ratioHighest, c.goal,
-            s.ratioMedian <= c.goal ? "met" : "NOT met");
+        std::printf("%-13s %-28s %9.3f %11.3f %12.3f %6.3f - %5.3f  <= %4.2f  %s\n",
+            c.where.c_str(), c.name.c_str(), s.oursMedian, s.theirsMedian, s.ratioMedian,
+            s.ratioLowest, s.ratioHighest, c.goal, s.ratioMedian <= c.goal ? "met" : "NOT met");
     }
     std::printf("(seconds are medians; ours/theirs is the median of the per-pair ratios)\n");
 }
@@ -272,6 +317,56 @@ std::uint64_t SpaceNeeded(std::uint64_t size)
     return 3 * size + size / 5;
 }
 
+// Checks that both tools agree, then times every comparison in one workspace.
+void CompareAll(const Workspace& work, int pairs, const InterruptGuard& guard,
+    std::vector<Comparison>& comparisons)
+{
+    CheckSplitsAgree(work, LargePackage);
+    RemoveFiles(PackagesOf(work.OurBase()));
+    CheckSplitsAgree(work, SmallPackage);
+    CheckJoinRestoresSource(work);
+    Settle(work);
+    guard.ThrowIfRequested();
+
+    // The checked set at the small size is the one both joins read.
+    comparisons.push_back(CompareJoin(work, pairs, guard));
+    RemoveFiles(PackagesOf(work.OurBase()));
+    Settle(work);
+    for (const std::uint32_t packageSize : {SmallPackage, LargePackage, TinyPackage})
+        comparisons.push_back(CompareSplit(work, packageSize, pairs, guard));
+}
+
+// Writes the source into the workspace and runs the comparisons there.
+void Measure(const Workspace& work, const Options& options, const InterruptGuard& guard,
+    std::vector<Comparison>& comparisons)
+{
+    std::printf("velkaro_bench: %llu MiB random source in %s (%s), %d pairs per comparison\n",
+        static_cast<unsigned long long>(options.sizeMiB), work.folder.c_str(), Where(work).c_str(),
+        options.pairs);
+    const double written = Seconds([&] { WriteRandomFile(work.source, work.size, Seed); });
+    std::printf("wrote the source in %.2f s\n", written);
+    Settle(work);
+    guard.ThrowIfRequested();
+    CompareAll(work, options.pairs, guard, comparisons);
+}
+
+// The same comparisons on a real block file system, where durability costs what a disk asks.
+void MeasureOnDisk(
+    const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
+{
+    const std::uint64_t size = options.sizeMiB * MiB;
+    // Room for the source, a set and a joined copy, and for the file system's own records.
+    const std::uint64_t image = SpaceNeeded(size) + 256 * MiB;
+    try {
+        if (FreeBytes(options.imageDir) < image)
+            throw LoopMount::Unavailable(Gib(image) + " free needed in " + options.imageDir);
+        const LoopMount disk(options.imageDir, image);
+        Measure({disk.Path(), disk.Path() + "/source", size, true}, options, guard, comparisons);
+    } catch (const LoopMount::Unavailable& why) {
+        std::printf("skipped the runs on a block file system: %s\n", why.what());
+    }
+}
+
 int Run(const Options& options)
 {
     const InterruptGuard guard;
@@ -288,29 +383,14 @@ int Run(const Options& options)
     }
     try {
         const double loadBefore = LoadAverage();
-        const TempDir scratch(ScratchParent);
-        const Workspace work {scratch, scratch / "source", size};
-        std::printf("velkaro_bench: %llu MiB random source in %s, %d pairs per comparison\n",
-            static_cast<unsigned long long>(options.sizeMiB), scratch.Path().c_str(),
-            options.pairs);
-        std::fflush(stdout);
-        const double written = Seconds([&] { WriteRandomFile(work.source, size, Seed); });
-        std::printf("wrote the source in %.2f s\n", written);
-        guard.ThrowIfRequested();
+        std::vector<Comparison> comparisons;
+        {
+            const TempDir scratch(ScratchParent);
+            Measure({scratch.Path(), scratch / "source", size, false}, options, guard, comparisons);
+        }
+        MeasureOnDisk(options, guard, comparisons);
 
-        CheckSplitsAgree(work, LargePackage);
-        RemoveFiles(PackagesOf(work.OurBase()));
-        CheckSplitsAgree(work, SmallPackage);
-        CheckJoinRestoresSource(work);
-        guard.ThrowIfRequested();
-
-        // The checked set at the small size is the one both joins read.
-        const Comparison join = CompareJoin(work, options.pairs, guard);
-        RemoveFiles(PackagesOf(work.OurBase()));
-        const Comparison small = CompareSplit(work, SmallPackage, options.pairs, guard);
-        const Comparison large = CompareSplit(work, LargePackage, options.pairs, guard);
-
-        PrintComparisons({small, large, join});
+        PrintComparisons(comparisons);
         PrintMemory();
         std::printf("load average (1 min) on %ld cores: %.2f at start, %.2f at end\n",
             sysconf(_SC_NPROCESSORS_ONLN), loadBefore, LoadAverage());

@@ -334,9 +334,9 @@ void TestCommands::packageSize()
 void TestCommands::splitCutsAtTheSizeAsTyped()
 {
     write("source", pattern(8));
-    QLineEdit* const edit = window_->cboPackageSize->lineEdit();
+    QLineEdit* const edit = window->cboPackageSize->lineEdit();
     BoxAnswerer answerer;
-    for (const QString& typed : {"1", "5e"}) {
+    for (const QString typed : {"1", "5e"}) {
         fill(path("source"), path(typed));
         edit->selectAll();
         QTest::keyClicks(edit, typed);
@@ -527,13 +527,13 @@ void TestCommands::closeRequestWaitsForTheCommand()
     fill(path("big"), path("big"), "1048576");
     int saves = 0;
     bool wholeAtSave = false;
-    window_->onSave = [&] {
+    window->onSave = [&] {
         ++saves;
         wholeAtSave = packages("big").size() == 97;
     };
-    QTimer::singleShot(0, window_.get(), [this] { split(); });
-    QTimer::singleShot(0, window_.get(), [this] { window_->close(); });
-    QTimer::singleShot(60000, window_.get(), [] { QApplication::exit(1); });
+    QTimer::singleShot(0, window.get(), [this] { split(); });
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer::singleShot(60000, window.get(), [] { QApplication::exit(1); });
 
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(saves, 1);
