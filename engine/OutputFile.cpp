@@ -18,6 +18,11 @@ bool OutputFile::Wrote(std::uint64_t bytes)
     return !behind || behind->Advance(end);
 }
 
+bool OutputFile::StartRest()
+{
+    return !behind || behind->StartRest(end);
+}
+
 bool OutputFile::Drain()
 {
     return !behind || behind->Drain();

@@ -19,6 +19,9 @@ public:
     // Records `bytes` more written. False when the device has reported an error.
     bool Wrote(std::uint64_t bytes);
 
+    // The writeback of everything written so far is under way; nothing is waited for.
+    bool StartRest();
+
     // Everything written so far is on the device, short of its metadata and the device's own
     // cache, which a sync of the whole file system (or Sync) takes care of.
     bool Drain();

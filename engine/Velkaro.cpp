@@ -6,6 +6,7 @@
 #include "OpenFile.h"
 #include "OutputFile.h"
 #include "PackageSet.h"
+#include "PackagesInFlight.h"
 #include "RemoveA.h"
 #include "TemporaryFile.h"
 #include "VerifyFileA.h"
@@ -56,8 +57,6 @@ FileDescriptor OpenFolder(const std::string& prefix)
     return FileDescriptor(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-constexpr std::uint64_t PendingLimit = std::uint64_t(16) << 20;
-
 // Writes the packages of one split and takes them away again if the split does not finish.
 class SplitWriter
 {
@@ -88,7 +87,7 @@ public:
     bool Run(const FileDescriptor& folder)
     {
         const std::uint64_t count = length / size + 1;
-        std::uint64_t pending = 0;
+        PackagesInFlight written;
         for (std::uint64_t index = 1; index < count; ++index) {
             const std::string name = PackageName(prefix, index);
             if (!Free(name))
@@ -97,19 +96,11 @@ public:
             if (!package.IsOpen())
                 return false;
             created = index + 1;
-            if (!Fill(package, index) || !package.Close())
+            if (!Fill(package, index) || !written.Add(std::move(package)))
                 return false;
-            // What the write-behind of each package leaves (all of a small one) adds up: a sync
-            // of the file system now and then writes it in one batch, far faster than a sync a
-            // package, and keeps every wait short.
-            pending += package.Pending();
-            if (pending >= PendingLimit) {
-                if (syncfs(folder.Get()) != 0)
-                    return false;
-                pending = 0;
-            }
         }
-        if (syncfs(folder.Get()) != 0)
+        // Their data is on the device; one sync of the file system adds what describes them.
+        if (!written.Land() || syncfs(folder.Get()) != 0)
             return false;
         TemporaryFile first(PackageName(prefix, 0));
         if (!first.IsOpen() || !Fill(first.Output(), 0) || !first.Commit())

@@ -26,6 +26,14 @@ bool WriteBehind::Advance(off_t end)
     return true;
 }
 
+bool WriteBehind::StartRest(off_t end)
+{
+    if (end > started && sync_file_range(fd, started, end - started, StartOnly) != 0)
+        return false;
+    started = end;
+    return true;
+}
+
 bool WriteBehind::Drain()
 {
     // A length of 0 reaches to the end of the file.

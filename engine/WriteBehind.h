@@ -15,6 +15,9 @@ public:
     // `end`: how many bytes have been written so far. False when the device reported an error.
     bool Advance(off_t end);
 
+    // Starts the writeback of whatever is left up to `end`, without waiting for it.
+    bool StartRest(off_t end);
+
     // Waits until everything written so far has reached the device (not yet its cache).
     bool Drain();
 
