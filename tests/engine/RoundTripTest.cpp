@@ -69,28 +69,6 @@ TEST(RoundTrip, HandlesAHundredThousandPackages)
     EXPECT_TRUE(ReadBytes(dir / "joined") == source);
 }
 
-// Compares two files block by block, without holding either in memory.
-bool SameContents(const std::string& left, const std::string& right)
-{
-    std::FILE* a = std::fopen(left.c_str(), "rb");
-    std::FILE* b = std::fopen(right.c_str(), "rb");
-    bool same = a != nullptr && b != nullptr;
-    std::vector<char> blockA(1 << 20);
-    std::vector<char> blockB(1 << 20);
-    while (same) {
-        const std::size_t gotA = std::fread(blockA.data(), 1, blockA.size(), a);
-        const std::size_t gotB = std::fread(blockB.data(), 1, blockB.size(), b);
-        same = gotA == gotB && std::equal(blockA.begin(), blockA.begin() + gotA, blockB.begin());
-        if (gotA == 0)
-            break;
-    }
-    if (a != nullptr)
-        std::fclose(a);
-    if (b != nullptr)
-        std::fclose(b);
-    return same;
-}
-
 void WriteAt(int fd, off_t offset, const std::string& bytes)
 {
     ASSERT_EQ(pwrite(fd, bytes.data(), bytes.size(), offset), static_cast<ssize_t>(bytes.size()));
