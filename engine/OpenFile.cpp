@@ -33,3 +33,16 @@ FileDescriptor OpenSpecialForWriting(const char* path)
         return FileDescriptor();
     return file;
 }
+
+std::string FolderOf(const std::string& path)
+{
+    const std::string::size_type slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+FileDescriptor OpenFolderOf(const std::string& path)
+{
+    return FileDescriptor(open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | CommonFlags));
+}

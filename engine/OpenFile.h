@@ -2,6 +2,7 @@
 
 #include "FileDescriptor.h"
 
+#include <string>
 #include <sys/stat.h>
 
 // Opens that never hang on a FIFO without a partner (the open itself is non-blocking and fails at
@@ -20,3 +21,9 @@ FileDescriptor CreateNewFile(const char* path);
 // Something that exists and is not a regular file (a device, a FIFO with a reader) for writing in
 // place. Writes block as usual once it is open.
 FileDescriptor OpenSpecialForWriting(const char* path);
+
+// The folder that holds `path`: "." for a bare name.
+std::string FolderOf(const std::string& path);
+
+// That folder, open for syncing it (its names) or the file system it is on.
+FileDescriptor OpenFolderOf(const std::string& path);

@@ -1,6 +1,5 @@
 #include "TemporaryFile.h"
 
-#include "ExtractFileNameA.h"
 #include "OpenFile.h"
 
 #include <cerrno>
@@ -16,14 +15,6 @@ namespace {
 constexpr std::string::size_type LongestStem = 200;
 constexpr int Attempts = 64;
 
-std::string FolderOf(const std::string& path)
-{
-    const std::string::size_type slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string RandomSuffix(std::mt19937& generator)
 {
     static constexpr char Letters[]
@@ -38,16 +29,14 @@ std::string RandomSuffix(std::mt19937& generator)
 } // namespace
 
 TemporaryFile::TemporaryFile(std::string targetPath)
-    : target(std::move(targetPath))
-    , folder(open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    , output(FileDescriptor())
+    : target(std::move(targetPath)), folder(OpenFolderOf(target)), output(FileDescriptor())
 {
     if (!folder.IsOpen())
         return;
     // The name starts with a dot and ends in no package extension, so that neither a file
     // manager nor a package set shows it.
-    const std::string stem
-        = FolderOf(target) + "/." + ExtractFileNameA(target).substr(0, LongestStem) + ".velkaro-";
+    const std::string name = target.substr(target.rfind('/') + 1);
+    const std::string stem = FolderOf(target) + "/." + name.substr(0, LongestStem) + ".velkaro-";
     std::mt19937 generator(std::random_device {}());
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         std::string candidate = stem + RandomSuffix(generator);

@@ -14,14 +14,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <limits>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -47,14 +45,6 @@ bool SplitTargetsAreSafe(
                       && (index >= writeCount || S_ISREG(status.st_mode));
           });
     return listed && safe;
-}
-
-FileDescriptor OpenFolder(const std::string& prefix)
-{
-    const std::string::size_type slash = prefix.rfind('/');
-    const std::string folder
-        = slash == std::string::npos ? "." : (slash == 0 ? "/" : prefix.substr(0, slash));
-    return FileDescriptor(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 // Writes the packages of one split and takes them away again if the split does not finish.
@@ -208,7 +198,7 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
 
     struct stat status = {};
     const FileDescriptor input = OpenRegularForReading(source.c_str(), status);
-    const FileDescriptor folder = OpenFolder(prefix);
+    const FileDescriptor folder = OpenFolderOf(prefix);
     if (!input.IsOpen() || !folder.IsOpen())
         return false;
     // A source of length L makes floor(L / size) + 1 packages; the last one is empty when L is
