@@ -79,10 +79,7 @@ public:
         const std::uint64_t count = length / size + 1;
         PackagesInFlight written;
         for (std::uint64_t index = 1; index < count; ++index) {
-            const std::string name = PackageName(prefix, index);
-            if (!Free(name))
-                return false;
-            OutputFile package(CreateNewFile(name.c_str()));
+            OutputFile package(Create(PackageName(prefix, index)));
             if (!package.IsOpen())
                 return false;
             created = index + 1;
@@ -100,16 +97,17 @@ public:
     }
 
 private:
-    // Takes away whatever stands under a name about to be written, unless it is the source: a
-    // new file is never opened through a link or into another file's blocks.
-    bool Free(const std::string& name) const
+    // A new file under the name, after taking away a regular file that stands there, unless it
+    // is the source: a package is never opened through a link or into another file's blocks.
+    FileDescriptor Create(const std::string& name) const
     {
+        FileDescriptor file = CreateNewFile(name.c_str());
         struct stat status = {};
-        if (lstat(name.c_str(), &status) != 0)
-            return errno == ENOENT;
-        if (IdentityOf(status) == sourceFile || !S_ISREG(status.st_mode))
-            return false;
-        return unlink(name.c_str()) == 0;
+        if (file.IsOpen() || errno != EEXIST || lstat(name.c_str(), &status) != 0
+            || IdentityOf(status) == sourceFile || !S_ISREG(status.st_mode)
+            || unlink(name.c_str()) != 0)
+            return file;
+        return CreateNewFile(name.c_str());
     }
 
     // Exactly the bytes of package `index` as the source's length was at the start: a source
