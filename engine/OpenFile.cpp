@@ -42,6 +42,12 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string NameIn(const std::string& path)
+{
+    // With no slash, npos + 1 wraps to 0: the whole path is the name.
+    return path.substr(path.rfind('/') + 1);
+}
+
 FileDescriptor OpenFolderOf(const std::string& path)
 {
     return FileDescriptor(open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | CommonFlags));

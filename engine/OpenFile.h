@@ -22,8 +22,9 @@ FileDescriptor CreateNewFile(const char* path);
 // place. Writes block as usual once it is open.
 FileDescriptor OpenSpecialForWriting(const char* path);
 
-// The folder that holds `path`: "." for a bare name.
+// The folder that holds `path` ("." for a bare name) and the name it has there.
 std::string FolderOf(const std::string& path);
+std::string NameIn(const std::string& path);
 
 // That folder, open for syncing it (its names) or the file system it is on.
 FileDescriptor OpenFolderOf(const std::string& path);

@@ -30,5 +30,5 @@ bool OutputFile::Drain()
 
 bool OutputFile::Sync()
 {
-    return !behind || (behind->Drain() && fdatasync(file.Get()) == 0);
+    return Drain() && (!behind || fdatasync(file.Get()) == 0);
 }

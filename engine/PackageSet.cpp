@@ -2,6 +2,7 @@
 
 #include "FileIdentity.h"
 #include "NumStrA.h"
+#include "OpenFile.h"
 
 #include <dirent.h>
 #include <limits>
@@ -10,20 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-struct PathParts
-{
-    std::string folder; // with its trailing slash, empty for the current folder
-    std::string name;
-};
-
-PathParts SplitPath(const std::string& path)
-{
-    const std::string::size_type slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return {std::string(), path};
-    return {path.substr(0, slash + 1), path.substr(slash + 1)};
-}
 
 // The index that `digits` writes, if it is written as a package index is: decimal digits
 // without a leading zero (but "0" itself).
@@ -51,8 +38,8 @@ struct CloseDir
 
 bool SameFolder(const std::string& left, const std::string& right)
 {
-    const auto a = IdentityOfPath(left.empty() ? "." : left.c_str());
-    const auto b = IdentityOfPath(right.empty() ? "." : right.c_str());
+    const auto a = IdentityOfPath(left.c_str());
+    const auto b = IdentityOfPath(right.c_str());
     return a && b && *a == *b;
 }
 
@@ -72,17 +59,16 @@ std::string PackageName(const std::string& prefix, std::uint64_t index)
 bool ForEachPackageName(const std::string& prefix,
     const std::function<void(std::uint64_t index, const std::string& name)>& visit)
 {
-    const PathParts parts = SplitPath(prefix);
-    const std::unique_ptr<DIR, CloseDir> dir(
-        opendir(parts.folder.empty() ? "." : parts.folder.c_str()));
+    const std::string folder = FolderOf(prefix);
+    const std::string stem = NameIn(prefix);
+    const std::unique_ptr<DIR, CloseDir> dir(opendir(folder.c_str()));
     if (!dir)
         return false;
     while (const dirent* entry = readdir(dir.get())) {
         const std::string name = entry->d_name;
         std::uint64_t index = 0;
-        if (name.compare(0, parts.name.size(), parts.name) == 0
-            && ParseIndex(name.substr(parts.name.size()), index))
-            visit(index, parts.folder + name);
+        if (name.compare(0, stem.size(), stem) == 0 && ParseIndex(name.substr(stem.size()), index))
+            visit(index, folder + "/" + name);
     }
     return true;
 }
@@ -91,12 +77,11 @@ bool IsPackageOf(const std::string& path, const std::string& prefix)
 {
     if (prefix.empty())
         return false;
-    const PathParts pathParts = SplitPath(path);
-    const PathParts prefixParts = SplitPath(prefix);
+    const std::string name = NameIn(path);
+    const std::string stem = NameIn(prefix);
     std::uint64_t index = 0;
-    if (pathParts.name.compare(0, prefixParts.name.size(), prefixParts.name) == 0
-        && ParseIndex(pathParts.name.substr(prefixParts.name.size()), index)
-        && SameFolder(pathParts.folder, prefixParts.folder))
+    if (name.compare(0, stem.size(), stem) == 0 && ParseIndex(name.substr(stem.size()), index)
+        && SameFolder(FolderOf(path), FolderOf(prefix)))
         return true;
 
     const std::optional<FileIdentity> file = IdentityOfPath(path.c_str());

@@ -35,8 +35,8 @@ TemporaryFile::TemporaryFile(std::string targetPath)
         return;
     // The name starts with a dot and ends in no package extension, so that neither a file
     // manager nor a package set shows it.
-    const std::string name = target.substr(target.rfind('/') + 1);
-    const std::string stem = FolderOf(target) + "/." + name.substr(0, LongestStem) + ".velkaro-";
+    const std::string stem
+        = FolderOf(target) + "/." + NameIn(target).substr(0, LongestStem) + ".velkaro-";
     std::mt19937 generator(std::random_device {}());
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         std::string candidate = stem + RandomSuffix(generator);
