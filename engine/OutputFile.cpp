@@ -1,5 +1,7 @@
 #include "OutputFile.h"
 
+#include "Retry.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -7,7 +9,7 @@
 OutputFile::OutputFile(FileDescriptor opened) : file(std::move(opened))
 {
     struct stat status = {};
-    if (file.IsOpen() && fstat(file.Get(), &status) == 0
+    if (file.IsOpen() && RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) == 0
         && (S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
         behind.emplace(file.Get());
 }
@@ -30,5 +32,5 @@ bool OutputFile::Drain()
 
 bool OutputFile::Sync()
 {
-    return Drain() && (!behind || fdatasync(file.Get()) == 0);
+    return Drain() && (!behind || RetryOnInterrupt([&] { return fdatasync(file.Get()); }) == 0);
 }

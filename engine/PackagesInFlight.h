@@ -5,23 +5,30 @@
 #include <cstdint>
 #include <deque>
 
-// The packages of a split that are written in full but whose last bytes may still be on their way
-// to the device. The split waits for them a few megabytes behind the copy, as it does within one
-// package: no wait is ever long, and a sync of the whole set at the end finds little left to do.
-// Many small packages cost one batch, not one sync each.
+// The files of one command that are written in full but whose last bytes may still be on their
+// way to the device: packages of a split, old packages being wiped. They are waited for in one
+// batch, by bytes across files, far enough behind the copy that the device always has work
+// queued, near enough that dirty memory stays small: a split to a slow stick must not fill
+// memory and stall the desktop, nor the bell wait for gigabytes.
+//
+// Where one sync of the file system does not make files durable (FUSE and the like), each file
+// is synced by itself once its bytes have drained, before its descriptor is let go.
 class PackagesInFlight
 {
 public:
-    // Starts the writeback of the package's rest and takes it over; waits for the oldest packages
-    // while too many bytes or descriptors are under way. False on a write error.
-    bool Add(OutputFile package);
+    explicit PackagesInFlight(bool syncEachFile) : syncEachFile(syncEachFile) { }
 
-    // Waits for every package and closes it. False on a write or close error.
+    // Starts the writeback of the file's rest and takes it over; waits for the oldest files while
+    // too many bytes or descriptors are under way. False on a write error.
+    bool Add(OutputFile file);
+
+    // Waits for every file and closes it. False on a write or close error.
     bool Land();
 
 private:
     bool LandOldest();
 
-    std::deque<OutputFile> packages;
+    const bool syncEachFile;
+    std::deque<OutputFile> files;
     std::uint64_t bytes = 0;
 };

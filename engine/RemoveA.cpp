@@ -3,6 +3,8 @@
 #include "FileDescriptor.h"
 #include "FileIdentity.h"
 #include "OutputFile.h"
+#include "PackagesInFlight.h"
+#include "Retry.h"
 #include "VerifyFileA.h"
 #include "WriteAll.h"
 
@@ -20,20 +22,24 @@ constexpr off_t ZeroBlockSize = off_t(1) << 20;
 // name now leads elsewhere or the file cannot be written.
 FileDescriptor OpenForWiping(const char* path, const struct stat& named)
 {
-    FileDescriptor file(open(path, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    FileDescriptor file(RetryOnInterrupt(
+        [&] { return open(path, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY); }));
     struct stat opened = {};
-    if (!file.IsOpen() || fstat(file.Get(), &opened) != 0
+    if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &opened); }) != 0
         || !(IdentityOf(opened) == IdentityOf(named)))
         return FileDescriptor();
     return file;
 }
 
 // Writes zeros over the first `length` bytes, in place (no truncation, which would free the old
-// blocks instead of overwriting them), and waits until they are on the device.
-bool OverwriteWithZeros(int fd, off_t length, const Heartbeat& heartbeat)
+// blocks instead of overwriting them). They reach the device before the descriptor goes, or the
+// kernel would drop them with the unlinked file: here, or through `inFlight` in one batch with
+// the rest of the command's writing.
+bool OverwriteWithZeros(
+    int fd, off_t length, const Heartbeat& heartbeat, PackagesInFlight* inFlight)
 {
     const std::vector<char> zeros(static_cast<std::size_t>(std::min(length, ZeroBlockSize)), 0);
-    OutputFile output(FileDescriptor(dup(fd)));
+    OutputFile output(FileDescriptor(RetryOnInterrupt([&] { return dup(fd); })));
     if (!output.IsOpen() || lseek(fd, 0, SEEK_SET) != 0)
         return false;
     for (off_t done = 0; done < length;) {
@@ -45,21 +51,27 @@ bool OverwriteWithZeros(int fd, off_t length, const Heartbeat& heartbeat)
         if (heartbeat)
             heartbeat();
     }
-    return output.Sync();
+    return inFlight ? inFlight->Add(std::move(output)) : output.Sync();
 }
 
 } // namespace
 
 bool RemoveA(const char* path, unsigned short passes, const Heartbeat& heartbeat)
 {
+    return RemoveA(path, passes, heartbeat, nullptr);
+}
+
+bool RemoveA(
+    const char* path, unsigned short passes, const Heartbeat& heartbeat, PackagesInFlight* inFlight)
+{
     if (!VerifyFileA(path))
         return true;
 
     struct stat named = {};
-    if (lstat(path, &named) != 0)
+    if (RetryOnInterrupt([&] { return lstat(path, &named); }) != 0)
         return false;
     if (S_ISLNK(named.st_mode))
-        return unlink(path) == 0;
+        return RetryOnInterrupt([&] { return unlink(path); }) == 0;
     // VerifyFileA lets sockets through; they are not ours to delete.
     if (!S_ISREG(named.st_mode))
         return false;
@@ -69,10 +81,12 @@ bool RemoveA(const char* path, unsigned short passes, const Heartbeat& heartbeat
         file = OpenForWiping(path, named);
     // The name goes first, so that an interrupted wipe never leaves a half-zeroed file behind a
     // name that still counts; the open descriptor keeps the blocks to overwrite.
-    if (unlink(path) != 0)
+    if (RetryOnInterrupt([&] { return unlink(path); }) != 0)
         return false;
+    // Each pass but the last reaches the device before the next one overwrites it in memory.
     for (unsigned short pass = 0; file.IsOpen() && pass < passes; ++pass) {
-        if (!OverwriteWithZeros(file.Get(), named.st_size, heartbeat))
+        const bool last = pass + 1 == passes;
+        if (!OverwriteWithZeros(file.Get(), named.st_size, heartbeat, last ? inFlight : nullptr))
             break;
     }
     return true;

@@ -6,3 +6,10 @@
 // removed itself, and a file that has other names is removed without being overwritten: what
 // they lead to is not the caller's to wipe. True when the name is gone (or was never a file).
 bool RemoveA(const char* path, unsigned short passes, const Heartbeat& heartbeat = {});
+
+class PackagesInFlight;
+
+// The same for a command that removes many files: the last pass's zeros are left to `inFlight`
+// (null: waited for here), which waits for them in one batch with the rest of its writing.
+bool RemoveA(const char* path, unsigned short passes, const Heartbeat& heartbeat,
+    PackagesInFlight* inFlight);

@@ -1,5 +1,7 @@
 #include "WriteBehind.h"
 
+#include "Retry.h"
+
 #include <fcntl.h>
 
 namespace {
@@ -8,17 +10,22 @@ constexpr unsigned int StartOnly = SYNC_FILE_RANGE_WRITE;
 constexpr unsigned int StartAndWait
     = SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
 
+bool SyncRange(int fd, off_t from, off_t length, unsigned int how)
+{
+    return RetryOnInterrupt([&] { return sync_file_range(fd, from, length, how); }) == 0;
+}
+
 } // namespace
 
 bool WriteBehind::Advance(off_t end)
 {
     while (end - started >= Window) {
-        if (sync_file_range(fd, started, Window, StartOnly) != 0)
+        if (!SyncRange(fd, started, Window, StartOnly))
             return false;
         started += Window;
         // Two windows stay in flight, so the device always has the next one queued.
         if (started - waited > 2 * Window) {
-            if (sync_file_range(fd, waited, Window, StartAndWait) != 0)
+            if (!SyncRange(fd, waited, Window, StartAndWait))
                 return false;
             waited += Window;
         }
@@ -28,7 +35,7 @@ bool WriteBehind::Advance(off_t end)
 
 bool WriteBehind::StartRest(off_t end)
 {
-    if (end > started && sync_file_range(fd, started, end - started, StartOnly) != 0)
+    if (end > started && !SyncRange(fd, started, end - started, StartOnly))
         return false;
     started = end;
     return true;
@@ -37,5 +44,5 @@ bool WriteBehind::StartRest(off_t end)
 bool WriteBehind::Drain()
 {
     // A length of 0 reaches to the end of the file.
-    return sync_file_range(fd, waited, 0, StartAndWait) == 0;
+    return SyncRange(fd, waited, 0, StartAndWait);
 }

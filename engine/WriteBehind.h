@@ -2,10 +2,11 @@
 
 #include <sys/types.h>
 
-// Pushes what has been written to a file on to the device as the writing goes on, a few megabytes
-// behind it. Without it the page cache takes gigabytes at memory speed and the final sync then
-// blocks for as long as the device needs for all of them; with it no call waits for more than a
-// few megabytes of device work, and a write error shows up while the file is being written.
+// Pushes what has been written to a file on to the device as the writing goes on, some tens of
+// megabytes behind it, in large windows that keep the device busy. Without it the page cache takes
+// gigabytes at memory speed and the final sync then blocks for as long as the device needs for all
+// of them; with it no call waits for more than a window of device work, and a write error shows up
+// while the file is being written.
 class WriteBehind
 {
 public:
@@ -25,7 +26,7 @@ public:
     off_t Pending(off_t end) const { return end - waited; }
 
 private:
-    static constexpr off_t Window = off_t(4) << 20;
+    static constexpr off_t Window = off_t(32) << 20;
 
     int fd;
     off_t started = 0; // writeback has been started for [0, started)

@@ -1,0 +1,27 @@
+#include "SyncScope.h"
+
+#include "Retry.h"
+
+#include <sys/statfs.h>
+
+namespace {
+
+// Magic numbers of struct statfs::f_type (linux/magic.h).
+constexpr long Ext4 = 0xEF53; // also ext2 and ext3
+constexpr long Xfs = 0x58465342;
+constexpr long Btrfs = 0x9123683E;
+constexpr long F2fs = 0xF2F52010;
+constexpr long Tmpfs = 0x01021994;
+constexpr long Ramfs = 0x858458F6;
+
+} // namespace
+
+bool SyncfsMakesDurable(int fd)
+{
+    struct statfs status = {};
+    if (RetryOnInterrupt([&] { return fstatfs(fd, &status); }) != 0)
+        return false;
+    const long type = static_cast<long>(status.f_type);
+    return type == Ext4 || type == Xfs || type == Btrfs || type == F2fs || type == Tmpfs
+        || type == Ramfs;
+}
