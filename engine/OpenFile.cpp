@@ -17,9 +17,9 @@ FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
     return file;
 }
 
-FileDescriptor CreateNewFile(const char* path)
+FileDescriptor CreateNewFile(const char* path, mode_t mode)
 {
-    return FileDescriptor(open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | CommonFlags, 0666));
+    return FileDescriptor(open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | CommonFlags, mode));
 }
 
 FileDescriptor OpenSpecialForWriting(const char* path)

@@ -14,9 +14,9 @@
 FileDescriptor OpenRegularForReading(const char* path, struct stat& status);
 
 // A new file at `path` for writing, created by this call: nothing that was there before is ever
-// opened, and a symbolic link at `path` is not followed. Mode 0666 less the umask, as for any
-// new file.
-FileDescriptor CreateNewFile(const char* path);
+// opened, and a symbolic link at `path` is not followed. `mode` less the umask: 0666 as for any
+// new file, or the bits of what it is made from, so that it is readable by no one more.
+FileDescriptor CreateNewFile(const char* path, mode_t mode = 0666);
 
 // Something that exists and is not a regular file (a device, a FIFO with a reader) for writing in
 // place. Writes block as usual once it is open.

@@ -1,8 +1,13 @@
 #include "PackageSet.h"
 
+#include "ExtractExtensionA.h"
 #include "FileIdentity.h"
 #include "NumStrA.h"
 #include "OpenFile.h"
+#include "VerifyFileA.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 #include <dirent.h>
 #include <limits>
@@ -43,6 +48,35 @@ bool SameFolder(const std::string& left, const std::string& right)
     return a && b && *a == *b;
 }
 
+char FoldCase(char letter)
+{
+    return letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+}
+
+// Whether `name` starts with `stem`, letters compared without regard to case (ASCII only).
+bool StartsWithFolded(const std::string& name, const std::string& stem)
+{
+    return name.size() >= stem.size()
+        && std::equal(stem.begin(), stem.end(), name.begin(),
+            [](char a, char b) { return FoldCase(a) == FoldCase(b); });
+}
+
+// Whether `path` is named as a package of the prefix, at any index, the letters of the name in
+// either case.
+bool NamesPackageOf(const std::string& path, const std::string& prefix)
+{
+    const std::string name = NameIn(path);
+    const std::string stem = NameIn(prefix);
+    std::uint64_t index = 0;
+    return StartsWithFolded(name, stem) && ParseIndex(name.substr(stem.size()), index)
+        && SameFolder(FolderOf(path), FolderOf(prefix));
+}
+
+struct FreeDeleter
+{
+    void operator()(char* text) const { std::free(text); }
+};
+
 } // namespace
 
 std::string PackagePrefix(const std::string& path)
@@ -77,19 +111,28 @@ bool IsPackageOf(const std::string& path, const std::string& prefix)
 {
     if (prefix.empty())
         return false;
-    const std::string name = NameIn(path);
-    const std::string stem = NameIn(prefix);
-    std::uint64_t index = 0;
-    if (name.compare(0, stem.size(), stem) == 0 && ParseIndex(name.substr(stem.size()), index)
-        && SameFolder(FolderOf(path), FolderOf(prefix)))
+    // File systems that ignore case (FAT and exFAT sticks, NTFS disks) make "X.C1" package 1 of
+    // "X", and through FUSE give each spelling an inode of its own: only the name tells.
+    if (NamesPackageOf(path, prefix))
         return true;
 
-    const std::optional<FileIdentity> file = IdentityOfPath(path.c_str());
-    if (!file)
+    struct stat named = {};
+    struct stat file = {};
+    if (lstat(path.c_str(), &named) != 0 || stat(path.c_str(), &file) != 0)
         return false;
+    // A file with one name is a package only under that name: the name itself, or the one a
+    // link leads to. Only a file with several names needs the folder searched.
+    if (file.st_nlink <= 1) {
+        if (!S_ISLNK(named.st_mode))
+            return false;
+        const std::unique_ptr<char, FreeDeleter> resolved(realpath(path.c_str(), nullptr));
+        return resolved && NamesPackageOf(resolved.get(), prefix);
+    }
+
+    const FileIdentity identity = IdentityOf(file);
     bool found = false;
     const bool listed = ForEachPackageName(prefix, [&](std::uint64_t, const std::string& name) {
-        found = found || IdentityOfPath(name.c_str()) == file;
+        found = found || IdentityOfPath(name.c_str()) == identity;
     });
     if (listed)
         return found;
@@ -99,7 +142,32 @@ bool IsPackageOf(const std::string& path, const std::string& prefix)
         const std::optional<FileIdentity> package = IdentityOfPath(PackageName(prefix, at).c_str());
         if (!package)
             return false;
-        if (*package == *file)
+        if (*package == identity)
             return true;
     }
+}
+
+bool HasPackageExtension(const std::string& path)
+{
+    const std::string extension = ExtractExtensionA(path);
+    return extension.size() >= 2 && extension[0] == 'c'
+        && extension.find_first_not_of("0123456789", 1) == std::string::npos;
+}
+
+bool FirstPackageExists(const std::string& path)
+{
+    return HasPackageExtension(path) && VerifyFileA(PackageName(PackagePrefix(path), 0).c_str());
+}
+
+std::uint64_t PackagesFrom(const std::string& prefix, std::uint64_t index)
+{
+    std::uint64_t count = 0;
+    while (VerifyFileA(PackageName(prefix, index + count).c_str()))
+        ++count;
+    return count;
+}
+
+std::uint64_t SplitPackageCount(std::uint64_t length, std::uint32_t size)
+{
+    return length / size + 1;
 }

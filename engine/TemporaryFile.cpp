@@ -1,6 +1,7 @@
 #include "TemporaryFile.h"
 
 #include "OpenFile.h"
+#include "Retry.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -28,7 +29,7 @@ std::string RandomSuffix(std::mt19937& generator)
 
 } // namespace
 
-TemporaryFile::TemporaryFile(std::string targetPath)
+TemporaryFile::TemporaryFile(std::string targetPath, mode_t mode)
     : target(std::move(targetPath)), folder(OpenFolderOf(target)), output(FileDescriptor())
 {
     if (!folder.IsOpen())
@@ -40,7 +41,7 @@ TemporaryFile::TemporaryFile(std::string targetPath)
     std::mt19937 generator(std::random_device {}());
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         std::string candidate = stem + RandomSuffix(generator);
-        FileDescriptor file = CreateNewFile(candidate.c_str());
+        FileDescriptor file = CreateNewFile(candidate.c_str(), mode);
         if (file.IsOpen()) {
             path = std::move(candidate);
             output = OutputFile(std::move(file));
@@ -65,12 +66,14 @@ bool TemporaryFile::TakeOwnerAndModeOf(const struct stat& replaced)
     return fchmod(output.Get(), replaced.st_mode & 07777) == 0;
 }
 
-bool TemporaryFile::Commit()
+bool TemporaryFile::Commit(bool dataSynced, const std::function<bool()>& beforeRename)
 {
-    if (!IsOpen() || !output.Sync() || !output.Close())
+    if (!IsOpen() || !(dataSynced ? output.Drain() : output.Sync()) || !output.Close())
         return false;
-    if (std::rename(path.c_str(), target.c_str()) != 0)
+    if (beforeRename && !beforeRename())
+        return false;
+    if (RetryOnInterrupt([&] { return std::rename(path.c_str(), target.c_str()); }) != 0)
         return false;
     committed = true;
-    return fsync(folder.Get()) == 0;
+    return RetryOnInterrupt([&] { return fsync(folder.Get()); }) == 0;
 }

@@ -3,6 +3,7 @@
 #include "FileDescriptor.h"
 #include "OutputFile.h"
 
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 
@@ -12,7 +13,8 @@
 class TemporaryFile
 {
 public:
-    explicit TemporaryFile(std::string target);
+    // `mode`: the permission bits of a new file, less the umask.
+    TemporaryFile(std::string target, mode_t mode);
     ~TemporaryFile();
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -23,9 +25,14 @@ public:
     // The file that is being replaced keeps its owner (where we may give it) and permission bits.
     bool TakeOwnerAndModeOf(const struct stat& replaced);
 
-    // Syncs the file, renames it over the target and syncs the folder, so that the new name
-    // survives a power cut too. An existing target is replaced.
-    bool Commit();
+    // Syncs the file (unless `dataSynced`: the caller has made its bytes durable already), renames
+    // it over the target and syncs the folder, so that the new name survives a power cut too. An
+    // existing target is replaced. `beforeRename`, when given, has the last word on whether the
+    // target may still be replaced.
+    bool Commit(bool dataSynced = false, const std::function<bool()>& beforeRename = {});
+
+    // Whether the target's name has been taken, even if the folder's sync after it failed.
+    bool Renamed() const { return committed; }
 
 private:
     const std::string target;

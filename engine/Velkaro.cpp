@@ -1,13 +1,14 @@
 #include "Velkaro.h"
 
 #include "ByteCopier.h"
-#include "ExtractExtensionA.h"
 #include "FileIdentity.h"
 #include "OpenFile.h"
 #include "OutputFile.h"
 #include "PackageSet.h"
 #include "PackagesInFlight.h"
 #include "RemoveA.h"
+#include "Retry.h"
+#include "SyncScope.h"
 #include "TemporaryFile.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
@@ -22,12 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool IsPackageExtension(const std::string& extension)
-{
-    return extension.size() >= 2 && extension[0] == 'c'
-        && extension.find_first_not_of("0123456789", 1) == std::string::npos;
-}
 
 // Before a split touches anything: no name it will remove or write may be a symbolic link (the
 // split would write through it, or wipe what it leads to), and every name it will write must be
@@ -52,13 +47,15 @@ class SplitWriter
 {
 public:
     SplitWriter(const std::string& prefix, int source, const struct stat& sourceStatus,
-        std::uint32_t size, const Heartbeat& heartbeat)
+        std::uint32_t size, const Heartbeat& heartbeat, PackagesInFlight& inFlight)
         : prefix(prefix)
         , source(source)
         , sourceFile(IdentityOf(sourceStatus))
         , length(static_cast<std::uint64_t>(sourceStatus.st_size))
         , size(size)
+        , mode(sourceStatus.st_mode & 0777)
         , copier(heartbeat)
+        , inFlight(inFlight)
     { }
 
     ~SplitWriter()
@@ -66,34 +63,51 @@ public:
         if (finished)
             return;
         for (std::uint64_t index = 1; index < created; ++index)
-            unlink(PackageName(prefix, index).c_str());
+            RetryOnInterrupt([&] { return unlink(PackageName(prefix, index).c_str()); });
     }
 
     SplitWriter(const SplitWriter&) = delete;
     SplitWriter& operator=(const SplitWriter&) = delete;
 
-    // Packages 1 and up, each under its own name; package 0 last, through a temporary file, once
-    // the others are on disk, so that the set counts only once it is whole.
-    bool Run(const FileDescriptor& folder)
+    // Package 0 is written first, to a hidden temporary file, and takes its name last, once every
+    // other package is on stable storage: the set counts only once it is whole.
+    bool Run(const FileDescriptor& folder, bool syncfsMakesDurable)
     {
-        const std::uint64_t count = length / size + 1;
-        PackagesInFlight written;
+        TemporaryFile first(PackageName(prefix, 0), mode);
+        if (!first.IsOpen() || !Fill(first.Output(), 0) || !first.Output().StartRest())
+            return false;
+        const std::uint64_t count = SplitPackageCount(length, size);
         for (std::uint64_t index = 1; index < count; ++index) {
             OutputFile package(Create(PackageName(prefix, index)));
             if (!package.IsOpen())
                 return false;
             created = index + 1;
-            if (!Fill(package, index) || !written.Add(std::move(package)))
+            if (!Fill(package, index) || !inFlight.Add(std::move(package)))
                 return false;
         }
-        // Their data is on the device; one sync of the file system adds what describes them.
-        if (!written.Land() || syncfs(folder.Get()) != 0)
+        // The packages' bytes are on the device; one sync of the file system adds what describes
+        // them (and package 0's bytes), where it does. Elsewhere each file has been synced by
+        // itself, and the folder's names are synced before package 0 joins them.
+        if (!inFlight.Land())
             return false;
-        TemporaryFile first(PackageName(prefix, 0));
-        if (!first.IsOpen() || !Fill(first.Output(), 0) || !first.Commit())
+        const bool synced = syncfsMakesDurable
+            ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
+            : first.Output().Sync() && RetryOnInterrupt([&] { return fsync(folder.Get()); }) == 0;
+        if (!synced)
             return false;
-        finished = true;
-        return true;
+        if (first.Commit(true)) {
+            finished = true;
+            return true;
+        }
+        // Package 0 has its name but the folder's sync failed: without package 0 the rest
+        // counts for nothing and can go; where package 0 cannot be taken away again, the whole
+        // set stays rather than package 0 alone.
+        const std::string name = PackageName(prefix, 0);
+        if (first.Renamed()
+            && (RetryOnInterrupt([&] { return unlink(name.c_str()); }) != 0
+                || RetryOnInterrupt([&] { return fsync(folder.Get()); }) != 0))
+            finished = true;
+        return false;
     }
 
 private:
@@ -101,13 +115,14 @@ private:
     // is the source: a package is never opened through a link or into another file's blocks.
     FileDescriptor Create(const std::string& name) const
     {
-        FileDescriptor file = CreateNewFile(name.c_str());
+        FileDescriptor file = CreateNewFile(name.c_str(), mode);
         struct stat status = {};
-        if (file.IsOpen() || errno != EEXIST || lstat(name.c_str(), &status) != 0
+        if (file.IsOpen() || errno != EEXIST
+            || RetryOnInterrupt([&] { return lstat(name.c_str(), &status); }) != 0
             || IdentityOf(status) == sourceFile || !S_ISREG(status.st_mode)
-            || unlink(name.c_str()) != 0)
+            || RetryOnInterrupt([&] { return unlink(name.c_str()); }) != 0)
             return file;
-        return CreateNewFile(name.c_str());
+        return CreateNewFile(name.c_str(), mode);
     }
 
     // Exactly the bytes of package `index` as the source's length was at the start: a source
@@ -126,28 +141,30 @@ private:
     const FileIdentity sourceFile;
     const std::uint64_t length;
     const std::uint32_t size;
+    const mode_t mode;
     ByteCopier copier;
+    PackagesInFlight& inFlight;
     std::uint64_t created = 0; // packages 1 up to this index (excluded) are this split's
     bool finished = false;
 };
 
 // Appends packages 0, 1, ... of the prefix to `output` up to the first index that is no regular
-// file when the join gets there.
+// file when the join gets there: one open per package, and exactly the length it had then.
 bool Join(const std::string& prefix, OutputFile& output, const Heartbeat& heartbeat)
 {
     ByteCopier copier(heartbeat);
     for (std::uint64_t index = 0;; ++index) {
         const std::string name = PackageName(prefix, index);
-        // Package 0 was seen by IsPck; every later one is tested when the join gets there.
-        if (index > 0 && !VerifyFileA(name.c_str()))
-            return true;
         struct stat status = {};
         const FileDescriptor input = OpenRegularForReading(name.c_str(), status);
+        // The set ends where no regular file stands; one that is there but cannot be read
+        // fails the build.
+        if (!input.IsOpen())
+            return index > 0 && !VerifyFileA(name.c_str());
         off_t offset = 0;
-        if (!input.IsOpen()
-            || copier.Copy(input.Get(), offset, status.st_size, output,
-                   std::numeric_limits<std::uint64_t>::max())
-                < 0)
+        if (copier.Copy(input.Get(), offset, status.st_size, output,
+                static_cast<std::uint64_t>(status.st_size))
+            != status.st_size)
             return false;
     }
 }
@@ -157,21 +174,75 @@ struct FreeDeleter
     void operator()(char* text) const { std::free(text); }
 };
 
-// The file a destination name leads to: a symbolic link stays a link, to the new file.
-std::string ResolvedTarget(const std::string& destination)
+// The file a build replaces, as it stood when looked at: the name itself, or for a symbolic link
+// the file it leads to, followed only as the kernel lets a link be followed (not another user's
+// link in a shared sticky folder). Nothing put at the name later is followed or replaced.
+struct BuildTarget
 {
+    std::string path; // empty: the destination cannot be written
+    bool exists = false;
     struct stat status = {};
-    if (lstat(destination.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-        return destination;
-    const std::unique_ptr<char, FreeDeleter> resolved(realpath(destination.c_str(), nullptr));
-    return resolved ? std::string(resolved.get()) : std::string();
+
+    static BuildTarget Of(const std::string& destination)
+    {
+        BuildTarget target;
+        struct stat named = {};
+        if (RetryOnInterrupt([&] { return lstat(destination.c_str(), &named); }) != 0) {
+            if (errno == ENOENT)
+                target.path = destination;
+            return target;
+        }
+        target.exists = true;
+        target.status = named;
+        if (!S_ISLNK(named.st_mode)) {
+            target.path = destination;
+            return target;
+        }
+        const FileDescriptor followed(
+            RetryOnInterrupt([&] { return open(destination.c_str(), O_PATH | O_CLOEXEC); }));
+        const std::unique_ptr<char, FreeDeleter> resolved(realpath(destination.c_str(), nullptr));
+        struct stat reached = {};
+        if (!followed.IsOpen() || !resolved
+            || RetryOnInterrupt([&] { return fstat(followed.Get(), &target.status); }) != 0
+            || RetryOnInterrupt([&] { return stat(resolved.get(), &reached); }) != 0
+            || !(IdentityOf(reached) == IdentityOf(target.status)))
+            return target;
+        target.path = resolved.get();
+        return target;
+    }
+
+    // Whether the target's name still shows what it showed when it was looked at.
+    bool Unchanged() const
+    {
+        struct stat now = {};
+        if (RetryOnInterrupt([&] { return lstat(path.c_str(), &now); }) != 0)
+            return !exists && errno == ENOENT;
+        return exists && IdentityOf(now) == IdentityOf(status);
+    }
+};
+
+// Removes the old set from index 0 (package 0 first, so that from then on what is left no
+// longer counts as a set) and the packages from `runFrom` on up to the next gap, which the new
+// set would otherwise take in. Their wipes land with the split's own writing.
+bool RemoveReplaced(const std::string& prefix, std::uint64_t oldCount, std::uint64_t runFrom,
+    std::uint64_t runCount, const Heartbeat& heartbeat, PackagesInFlight& inFlight)
+{
+    for (std::uint64_t index = 0; index < oldCount; ++index) {
+        if (!RemoveA(PackageName(prefix, index).c_str(), 1, heartbeat, &inFlight))
+            return false;
+    }
+    for (std::uint64_t index = runFrom; index < runFrom + runCount; ++index) {
+        if (!RemoveA(PackageName(prefix, index).c_str(), 1, heartbeat, &inFlight))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
 unsigned long Velkaro::IsPck(std::string path)
 {
-    if (!IsPackageExtension(ExtractExtensionA(path)))
+    if (!HasPackageExtension(path))
         return 0;
     const std::string prefix = PackagePrefix(path);
     unsigned long count = 0;
@@ -199,27 +270,31 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
     const FileDescriptor folder = OpenFolderOf(prefix);
     if (!input.IsOpen() || !folder.IsOpen())
         return false;
-    // A source of length L makes floor(L / size) + 1 packages; the last one is empty when L is
-    // a multiple of size.
-    const std::uint64_t writeCount = static_cast<std::uint64_t>(status.st_size) / size + 1;
+    const std::uint64_t writeCount
+        = SplitPackageCount(static_cast<std::uint64_t>(status.st_size), size);
     const std::uint64_t removeCount = probe == 0 ? IsPck(firstPackage) : 0;
-    if (IsPackageOf(source, prefix) || !SplitTargetsAreSafe(prefix, removeCount, writeCount))
+    // Packages left from an earlier set (a split that was stopped, a package 0 deleted by hand)
+    // that the new set would run into would be joined after it: they are replaced too, and so
+    // only when replacing is allowed.
+    const std::uint64_t runCount = removeCount > writeCount ? 0 : PackagesFrom(prefix, writeCount);
+    if (runCount > 0 && !overwrite)
+        return false;
+    if (IsPackageOf(source, prefix)
+        || !SplitTargetsAreSafe(prefix, std::max(removeCount, writeCount + runCount), writeCount))
         return false;
 
-    // Package 0 goes first: from then on the rest no longer counts as a set, whatever stops the
-    // removal. A package that cannot be removed stops the split before anything is written.
-    for (std::uint64_t index = 0; index < removeCount; ++index) {
-        if (!RemoveA(PackageName(prefix, index).c_str(), 1, heartbeat))
-            return false;
-    }
-    SplitWriter writer(prefix, input.Get(), status, size, heartbeat);
-    return writer.Run(folder);
+    const bool syncfsMakesDurable = SyncfsMakesDurable(folder.Get());
+    PackagesInFlight inFlight(!syncfsMakesDurable);
+    if (!RemoveReplaced(prefix, removeCount, writeCount, runCount, heartbeat, inFlight))
+        return false;
+    SplitWriter writer(prefix, input.Get(), status, size, heartbeat, inFlight);
+    return writer.Run(folder, syncfsMakesDurable);
 }
 
 bool Velkaro::Build(
     std::string package, std::string destination, bool overwrite, const Heartbeat& heartbeat)
 {
-    if (IsPck(package) == 0)
+    if (!FirstPackageExists(package))
         return false;
     const int probe = VerifyFileExA(destination.c_str());
     if (probe == 2 || (probe == 0 && !overwrite))
@@ -228,21 +303,26 @@ bool Velkaro::Build(
     if (IsPackageOf(destination, prefix))
         return false;
 
-    struct stat existing = {};
-    const bool exists = stat(destination.c_str(), &existing) == 0;
+    const BuildTarget target = BuildTarget::Of(destination);
+    if (target.path.empty())
+        return false;
     // A device or a FIFO is written in place: there is no file to replace.
-    if (exists && !S_ISREG(existing.st_mode)) {
-        OutputFile output(OpenSpecialForWriting(destination.c_str()));
+    if (target.exists && !S_ISREG(target.status.st_mode)) {
+        OutputFile output(OpenSpecialForWriting(target.path.c_str()));
         return output.IsOpen() && Join(prefix, output, heartbeat) && output.Sync()
             && output.Close();
     }
 
-    const std::string target = ResolvedTarget(destination);
     // A file the user may not write stays as it is, as it would if it were written in place.
-    if (target.empty() || (exists && access(target.c_str(), W_OK) != 0))
+    if (target.exists && access(target.path.c_str(), W_OK) != 0)
         return false;
-    TemporaryFile joined(target);
-    if (!joined.IsOpen() || (exists && !joined.TakeOwnerAndModeOf(existing)))
+    // A new file is readable by no one more than the packages it is made from.
+    struct stat first = {};
+    if (RetryOnInterrupt([&] { return stat(PackageName(prefix, 0).c_str(), &first); }) != 0)
         return false;
-    return Join(prefix, joined.Output(), heartbeat) && joined.Commit();
+    TemporaryFile joined(target.path, first.st_mode & 0777);
+    if (!joined.IsOpen() || (target.exists && !joined.TakeOwnerAndModeOf(target.status)))
+        return false;
+    return Join(prefix, joined.Output(), heartbeat)
+        && joined.Commit(false, [&] { return target.Unchanged(); });
 }
