@@ -14,12 +14,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -57,6 +59,43 @@ Heartbeat keepWindowAlive()
     };
 }
 
+// The byte count that the size text and the unit (0 bytes, 1 KB, 2 MB) ask for, or none where
+// they ask for no valid size.
+std::optional<std::uint32_t> packageBytes(const QString& text, int unit)
+{
+    double value = StrToNumA<double>(text.toStdString());
+    bool valid = value > 0;
+    switch (unit) {
+    case 0:
+        valid = valid && value >= 1;
+        break;
+    case 1:
+        value *= 1024;
+        break;
+    case 2:
+        value *= 1024;
+        value *= 1024;
+        break;
+    }
+    const double bytes = std::floor(value);
+    // The engine counts in 32 bits; a larger size must not wrap round to a small one.
+    if (!valid || !std::isfinite(bytes)
+        || bytes > double(std::numeric_limits<std::uint32_t>::max()))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(bytes);
+}
+
+// Whether a split of `source` at `size` would write up to a package that is already there, left
+// from an earlier set without its package 0.
+bool runsIntoPackages(
+    const QByteArray& source, const std::string& prefix, std::optional<std::uint32_t> size)
+{
+    if (!size || *size == 0)
+        return false;
+    const qint64 length = QFileInfo(QFile::decodeName(source)).size();
+    return PackagesFrom(prefix, SplitPackageCount(static_cast<std::uint64_t>(length), *size)) > 0;
+}
+
 } // namespace
 
 void FormMain::split()
@@ -73,45 +112,34 @@ void FormMain::split()
         return;
     }
     const QByteArray destination = QFile::encodeName(txtDestination->text());
-    const unsigned long oldPackages = Velkaro::IsPck((destination + ".c0").toStdString());
+    const std::string prefix = (destination + ".c").toStdString();
     // The split would remove or rewrite the source before it has been read.
-    if (IsPackageOf(source.toStdString(), (destination + ".c").toStdString())) {
+    if (IsPackageOf(source.toStdString(), prefix)) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
     }
-    if (oldPackages != 0
+    // Asked for an old set, and for packages left from an earlier one that the new set would run
+    // into (it would otherwise take them in); the size is only looked at here, checked below.
+    const bool replaces = FirstPackageExists(prefix + "0")
+        || runsIntoPackages(
+            source, prefix, packageBytes(cboPackageSize->currentText(), cboUnits->currentIndex()));
+    if (replaces
         && QMessageBox::warning(this, tr("Warning"),
                tr("Destination package exists.\nOverwrite it?"), QMessageBox::Yes | QMessageBox::No)
             == QMessageBox::No)
         return;
 
-    double value = StrToNumA<double>(cboPackageSize->currentText().toStdString());
-    bool valid = value > 0;
-    switch (cboUnits->currentIndex()) {
-    case 0:
-        valid = valid && value >= 1;
-        break;
-    case 1:
-        value *= 1024;
-        break;
-    case 2:
-        value *= 1024;
-        value *= 1024;
-        break;
-    }
-    const double bytes = std::floor(value);
-    // The engine counts in 32 bits; a larger size must not wrap round to a small one.
-    valid = valid && std::isfinite(bytes)
-        && bytes <= double(std::numeric_limits<std::uint32_t>::max());
-    if (!valid) {
+    const std::optional<std::uint32_t> bytes
+        = packageBytes(cboPackageSize->currentText(), cboUnits->currentIndex());
+    if (!bytes) {
         QMessageBox::warning(this, tr("Warning"), tr("Invalid package size!"), QMessageBox::Ok);
         return;
     }
 
     const bool done = runCommand([&] {
-        const bool split = Velkaro::Split(source.toStdString(), destination.toStdString(),
-            static_cast<std::uint32_t>(bytes), true, keepWindowAlive());
+        const bool split = Velkaro::Split(
+            source.toStdString(), destination.toStdString(), *bytes, true, keepWindowAlive());
         if (split)
             AddUniqueComboListItem(cboPackageSize, 0);
         return split;
@@ -126,7 +154,7 @@ void FormMain::split()
 void FormMain::build()
 {
     const QByteArray source = QFile::encodeName(txtSource->text());
-    if (Velkaro::IsPck(source.toStdString()) == 0) {
+    if (!FirstPackageExists(source.toStdString())) {
         QMessageBox::warning(this, tr("Warning"),
             tr("Invalid source, please select a valid package with a (*.c*) extension."),
             QMessageBox::Ok);

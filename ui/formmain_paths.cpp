@@ -1,6 +1,6 @@
 #include "formmain.h"
 
-#include "Velkaro.h"
+#include "PackageSet.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,7 +17,7 @@ void FormMain::SetFields(QString path)
 {
     txtSource->setText(path);
     // A package proposes the base path of its set, the file that a build restores.
-    if (Velkaro::IsPck(QFile::encodeName(path).toStdString()) != 0)
+    if (FirstPackageExists(QFile::encodeName(path).toStdString()))
         path.truncate(path.lastIndexOf(QLatin1String(".c")));
     txtDestination->setText(path);
 }
