@@ -174,6 +174,17 @@ struct FreeDeleter
     void operator()(char* text) const { std::free(text); }
 };
 
+// The kernel's protected-symlinks rule, kept whether or not the kernel enforces it: in a sticky
+// folder that everyone may write (/tmp), a link is followed only by its owner or the folder's.
+bool MayFollow(const std::string& link, const struct stat& linkStatus)
+{
+    struct stat folder = {};
+    if (RetryOnInterrupt([&] { return stat(FolderOf(link).c_str(), &folder); }) != 0)
+        return false;
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || linkStatus.st_uid == geteuid() || linkStatus.st_uid == folder.st_uid;
+}
+
 // The file a build replaces, as it stood when looked at: the name itself, or for a symbolic link
 // the file it leads to, followed only as the kernel lets a link be followed (not another user's
 // link in a shared sticky folder). Nothing put at the name later is followed or replaced.
@@ -198,6 +209,8 @@ struct BuildTarget
             target.path = destination;
             return target;
         }
+        if (!MayFollow(destination, named))
+            return target;
         const FileDescriptor followed(
             RetryOnInterrupt([&] { return open(destination.c_str(), O_PATH | O_CLOEXEC); }));
         const std::unique_ptr<char, FreeDeleter> resolved(realpath(destination.c_str(), nullptr));

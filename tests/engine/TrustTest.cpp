@@ -1,0 +1,136 @@
+// What a true result may be trusted for: leftovers of an earlier set never join a new one, names
+// that alias on file systems without case never let a command eat its own input, a link planted
+// while a build runs is not written through, and nothing written is readable by more people than
+// what it was made from.
+
+#include "TestFiles.h"
+#include "Velkaro.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string JoinedSet(const std::string& base)
+{
+    std::string joined;
+    for (const auto& name : PackageNames(base, Velkaro::IsPck(base + ".c0")))
+        joined += ReadBytes(name);
+    return joined;
+}
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat status = {};
+    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+    return status.st_mode & 07777;
+}
+
+// A split stopped part-way, or a package 0 deleted by hand, leaves packages 1 and up; a new split
+// that writes fewer must not let a build take them in after its own.
+TEST(Leftovers, AreReplacedOnlyWithOverwriteAndNeverJoinTheNewSet)
+{
+    const TempDir dir;
+    const std::string source = RandomBytes(10000, 31);
+    WriteBytes(dir / "src", source);
+    ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "f", 1000, false));
+    ASSERT_EQ(unlink((dir / "f.c0").c_str()), 0);
+
+    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "f", 4000, false));
+    EXPECT_FALSE(Exists(dir / "f.c0"));
+    EXPECT_TRUE(Exists(dir / "f.c9"));
+
+    ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "f", 4000, true));
+    EXPECT_EQ(JoinedSet(dir / "f"), source);
+    ASSERT_TRUE(Velkaro::Build(dir / "f.c0", dir / "back", false));
+    EXPECT_EQ(ReadBytes(dir / "back"), source);
+    for (const char* gone : {"f.c3", "f.c9", "f.c10"})
+        EXPECT_FALSE(Exists(dir / gone)) << gone;
+}
+
+TEST(Leftovers, BeyondTheOldSetsGapAreReplacedWhenTheNewSetReachesThem)
+{
+    const TempDir dir;
+    WriteBytes(dir / "src", "0123456789");
+    WritePackages(dir / "f", {"a", "b"});
+    WriteBytes(dir / "f.c3", "stale three");
+    WriteBytes(dir / "f.c4", "stale four");
+    ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "f", 4, true));
+    EXPECT_EQ(JoinedSet(dir / "f"), "0123456789");
+    EXPECT_FALSE(Exists(dir / "f.c3"));
+    EXPECT_FALSE(Exists(dir / "f.c4"));
+}
+
+// On exFAT, FAT and NTFS "X.C1" and "X.c1" are one file, and FUSE gives each spelling an inode
+// number of its own: only the names tell.
+TEST(CaseAliases, NeitherCommandTakesAFileThatNamesAPackageInOtherLetters)
+{
+    const TempDir dir;
+    WriteBytes(dir / "X.C1", "source bytes");
+    EXPECT_FALSE(Velkaro::Split(dir / "X.C1", dir / "X", 4, true));
+    EXPECT_FALSE(Velkaro::Split(dir / "X.C1", dir / "x", 4, true));
+    EXPECT_EQ(ReadBytes(dir / "X.C1"), "source bytes");
+    EXPECT_FALSE(Exists(dir / "X.c0"));
+
+    WritePackages(dir / "Y", {"ab", "cd"});
+    EXPECT_FALSE(Velkaro::Build(dir / "Y.c0", dir / "Y.C1", true));
+    EXPECT_FALSE(Velkaro::Build(dir / "Y.c0", dir / "y.c7", true));
+    EXPECT_EQ(ReadBytes(dir / "Y.c1"), "cd");
+}
+
+// A second user plants a link at a free destination name while the build runs: the build must
+// not replace the file the link leads to.
+TEST(BuildTarget, ALinkPlantedWhileTheBuildRunsIsNotFollowed)
+{
+    const TempDir dir;
+    WritePackages(dir / "x", {RandomBytes(9 << 20, 32), "tail"});
+    WriteBytes(dir / "private", "keep me");
+    bool planted = false;
+    const Heartbeat plant = [&] {
+        if (!planted)
+            planted = symlink((dir / "private").c_str(), (dir / "out").c_str()) == 0;
+    };
+    EXPECT_FALSE(Velkaro::Build(dir / "x.c0", dir / "out", true, plant));
+    EXPECT_TRUE(planted);
+    EXPECT_EQ(ReadBytes(dir / "private"), "keep me");
+}
+
+TEST(BuildTarget, AnotherUsersLinkInAStickyFolderIsNotFollowed)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to make a link owned by another user";
+    const TempDir dir;
+    const TempDir shared;
+    ASSERT_EQ(chmod(shared.Path().c_str(), 01777), 0);
+    WritePackages(dir / "x", {"new ", "bytes"});
+    WriteBytes(dir / "private", "keep me");
+    ASSERT_EQ(symlink((dir / "private").c_str(), (shared / "out").c_str()), 0);
+    ASSERT_EQ(lchown((shared / "out").c_str(), 65534, 65534), 0);
+
+    EXPECT_FALSE(Velkaro::Build(dir / "x.c0", shared / "out", true));
+    EXPECT_EQ(ReadBytes(dir / "private"), "keep me");
+}
+
+TEST(Permissions, NewFilesGetTheBitsOfWhatTheyAreMadeFrom)
+{
+    const TempDir dir;
+    const mode_t umasked = umask(022);
+    WriteBytes(dir / "secret", "0123456789");
+    ASSERT_EQ(chmod((dir / "secret").c_str(), 0600), 0);
+    ASSERT_TRUE(Velkaro::Split(dir / "secret", dir / "s", 4, false));
+    for (const auto& name : PackageNames(dir / "s", 3))
+        EXPECT_EQ(ModeOf(name), 0600u) << name;
+
+    ASSERT_TRUE(Velkaro::Build(dir / "s.c1", dir / "back", false));
+    EXPECT_EQ(ModeOf(dir / "back"), 0600u);
+
+    // Less the umask, as for any file a program makes.
+    ASSERT_EQ(chmod((dir / "secret").c_str(), 0666), 0);
+    ASSERT_TRUE(Velkaro::Split(dir / "secret", dir / "o", 4, false));
+    EXPECT_EQ(ModeOf(dir / "o.c0"), 0644u);
+    EXPECT_EQ(ModeOf(dir / "o.c2"), 0644u);
+    umask(umasked);
+}
+
+} // namespace
