@@ -1,5 +1,7 @@
 #include "FileIdentity.h"
 
+#include "Retry.h"
+
 FileIdentity IdentityOf(const struct stat& status)
 {
     return FileIdentity {status.st_dev, status.st_ino};
@@ -8,7 +10,7 @@ FileIdentity IdentityOf(const struct stat& status)
 std::optional<FileIdentity> IdentityOfPath(const char* path)
 {
     struct stat status = {};
-    if (stat(path, &status) != 0)
+    if (RetryOnInterrupt([&] { return stat(path, &status); }) != 0)
         return std::nullopt;
     return IdentityOf(status);
 }

@@ -1,5 +1,7 @@
 #include "OpenFile.h"
 
+#include "Retry.h"
+
 #include <fcntl.h>
 
 namespace {
@@ -10,8 +12,10 @@ constexpr int CommonFlags = O_CLOEXEC | O_NOCTTY;
 
 FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
 {
-    FileDescriptor file(open(path, O_RDONLY | O_NONBLOCK | CommonFlags));
-    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+    FileDescriptor file(
+        RetryOnInterrupt([&] { return open(path, O_RDONLY | O_NONBLOCK | CommonFlags); }));
+    if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0
+        || !S_ISREG(status.st_mode))
         return FileDescriptor();
     posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     return file;
@@ -19,14 +23,17 @@ FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
 
 FileDescriptor CreateNewFile(const char* path, mode_t mode)
 {
-    return FileDescriptor(open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | CommonFlags, mode));
+    return FileDescriptor(RetryOnInterrupt(
+        [&] { return open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | CommonFlags, mode); }));
 }
 
 FileDescriptor OpenSpecialForWriting(const char* path)
 {
-    FileDescriptor file(open(path, O_WRONLY | O_NONBLOCK | CommonFlags));
+    FileDescriptor file(
+        RetryOnInterrupt([&] { return open(path, O_WRONLY | O_NONBLOCK | CommonFlags); }));
     struct stat status = {};
-    if (!file.IsOpen() || fstat(file.Get(), &status) != 0 || S_ISREG(status.st_mode))
+    if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0
+        || S_ISREG(status.st_mode))
         return FileDescriptor();
     // None of the other status flags that F_SETFL touches was asked for: 0 clears O_NONBLOCK.
     if (fcntl(file.Get(), F_SETFL, 0) < 0)
@@ -50,5 +57,7 @@ std::string NameIn(const std::string& path)
 
 FileDescriptor OpenFolderOf(const std::string& path)
 {
-    return FileDescriptor(open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | CommonFlags));
+    const std::string folder = FolderOf(path);
+    return FileDescriptor(RetryOnInterrupt(
+        [&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | CommonFlags); }));
 }
