@@ -1,0 +1,124 @@
+// Commands run in a process of their own under strace, which records their system calls and fails
+// chosen ones: a failed last sync, and the syncs a FUSE file system needs, since the kernel does
+// not pass a sync of the whole file system on to one.
+
+#include "TestFiles.h"
+#include "Velkaro.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+bool Shell(const std::string& command)
+{
+    return std::system(("(" + command + ") >/dev/null 2>&1").c_str()) == 0;
+}
+
+bool HaveStrace()
+{
+    return Shell("strace -qq -o /dev/null true");
+}
+
+std::string Driver(const std::string& arguments)
+{
+    return std::string(ENGINE_DRIVER) + " " + arguments;
+}
+
+// Exit code of the driver run under strace with `options`.
+int Traced(const std::string& options, const std::string& arguments)
+{
+    const int status = std::system(
+        ("strace -f -qq " + options + " " + Driver(arguments) + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool AnyPackageName(const std::string& base)
+{
+    for (int index = 0; index < 8; ++index) {
+        if (Exists(base + ".c" + std::to_string(index)))
+            return true;
+    }
+    return false;
+}
+
+TEST(LastSync, AFailedFolderSyncAfterPackageZeroLeavesNoSet)
+{
+    if (!HaveStrace())
+        GTEST_SKIP() << "needs strace to fail the folder's sync";
+    const TempDir dir;
+    WriteBytes(dir / "src", "0123456789");
+    // Only the folder is synced with fsync here; the first time is right after package 0's
+    // rename. Failing every one also fails the sync after package 0 is taken away again.
+    for (const std::string when : {"1", "1+"}) {
+        EXPECT_EQ(Traced("-o /dev/null -e trace=fsync -e inject=fsync:error=EIO:when=" + when,
+                      "split " + (dir / "src") + " " + (dir / "f") + " 4"),
+            1);
+        EXPECT_EQ(Velkaro::IsPck(dir / "f.c0"), 0u) << "fsync failing from call " << when;
+        if (when == "1") {
+            EXPECT_FALSE(AnyPackageName(dir / "f"));
+        }
+    }
+}
+
+TEST(LastSync, AFailedFolderSyncAfterTheRenameLeavesTheCompleteNewFile)
+{
+    if (!HaveStrace())
+        GTEST_SKIP() << "needs strace to fail the folder's sync";
+    const TempDir dir;
+    const std::string joined = WritePackages(dir / "x", {"new ", "bytes"});
+    WriteBytes(dir / "whole", "old");
+    EXPECT_EQ(Traced("-o /dev/null -e trace=fsync -e inject=fsync:error=EIO",
+                  "build " + (dir / "x.c0") + " " + (dir / "whole") + " overwrite"),
+        1);
+    EXPECT_EQ(ReadBytes(dir / "whole"), joined);
+}
+
+// The syncs a split makes, as strace -y shows them: "fdatasync(3</path>) = 0" and the like.
+std::string SyncsOfSplit(const std::string& source, const std::string& base, const TempDir& dir)
+{
+    const std::string log = dir / "trace";
+    EXPECT_EQ(Traced("-y -o " + log + " -e trace=fsync,fdatasync,syncfs,rename",
+                  "split " + source + " " + base + " 4096"),
+        0);
+    return ReadBytes(log);
+}
+
+TEST(Fuse, EveryPackageIsSyncedBeforePackageZeroTakesItsName)
+{
+    if (geteuid() != 0 || !HaveStrace() || !Shell("command -v bindfs") || access("/dev/fuse", W_OK))
+        GTEST_SKIP() << "needs root, strace, bindfs and /dev/fuse to mount a FUSE file system";
+    const TempDir dir;
+    const std::string mount = dir / "mnt";
+    ASSERT_TRUE(Shell("mkdir " + (dir / "under") + " " + mount));
+    if (!Shell("bindfs " + (dir / "under") + " " + mount))
+        GTEST_SKIP() << "cannot mount bindfs here";
+    WriteBytes(dir / "src", RandomBytes(5 * 4096 + 7, 41));
+
+    const std::string log = SyncsOfSplit(dir / "src", mount + "/f", dir);
+    Shell("fusermount3 -u " + mount + " || umount " + mount);
+
+    const std::string::size_type renamed = log.find("f.c0\")");
+    ASSERT_NE(renamed, std::string::npos) << log;
+    for (int index = 1; index <= 5; ++index) {
+        const std::string package = "f.c" + std::to_string(index) + ">)";
+        const std::string::size_type synced = log.find(package);
+        EXPECT_LT(synced, renamed) << "package " << index << " not synced first:\n" << log;
+    }
+}
+
+// Where one sync of the file system covers every package, the split waits for no package alone.
+TEST(Fuse, ElsewhereOneSyncCoversThePackages)
+{
+    if (!HaveStrace())
+        GTEST_SKIP() << "needs strace to record the syncs";
+    const TempDir dir;
+    WriteBytes(dir / "src", RandomBytes(5 * 4096 + 7, 42));
+    const std::string log = SyncsOfSplit(dir / "src", dir / "f", dir);
+    EXPECT_NE(log.find("syncfs("), std::string::npos) << log;
+    EXPECT_EQ(log.find("f.c1>)"), std::string::npos) << log;
+}
+
+} // namespace
