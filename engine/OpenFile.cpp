@@ -2,6 +2,8 @@
 
 #include "Retry.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 
 namespace {
@@ -60,4 +62,17 @@ FileDescriptor OpenFolderOf(const std::string& path)
     const std::string folder = FolderOf(path);
     return FileDescriptor(RetryOnInterrupt(
         [&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | CommonFlags); }));
+}
+
+std::string ResolvedPath(const std::string& path)
+{
+    char* resolved = nullptr;
+    do
+        resolved = realpath(path.c_str(), nullptr);
+    while (!resolved && errno == EINTR);
+    if (!resolved)
+        return std::string();
+    std::string result = resolved;
+    std::free(resolved);
+    return result;
 }

@@ -26,5 +26,9 @@ FileDescriptor OpenSpecialForWriting(const char* path);
 std::string FolderOf(const std::string& path);
 std::string NameIn(const std::string& path);
 
+// The path with every link and "." or ".." resolved, as realpath gives it; empty when it cannot
+// be resolved.
+std::string ResolvedPath(const std::string& path);
+
 // That folder, open for syncing it (its names) or the file system it is on.
 FileDescriptor OpenFolderOf(const std::string& path);

@@ -4,11 +4,13 @@
 #include "FileIdentity.h"
 #include "NumStrA.h"
 #include "OpenFile.h"
+#include "Retry.h"
 #include "VerifyFileA.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include <cerrno>
 #include <dirent.h>
 #include <limits>
 #include <memory>
@@ -72,11 +74,6 @@ bool NamesPackageOf(const std::string& path, const std::string& prefix)
         && SameFolder(FolderOf(path), FolderOf(prefix));
 }
 
-struct FreeDeleter
-{
-    void operator()(char* text) const { std::free(text); }
-};
-
 } // namespace
 
 std::string PackagePrefix(const std::string& path)
@@ -95,16 +92,26 @@ bool ForEachPackageName(const std::string& prefix,
 {
     const std::string folder = FolderOf(prefix);
     const std::string stem = NameIn(prefix);
-    const std::unique_ptr<DIR, CloseDir> dir(opendir(folder.c_str()));
+    DIR* opened = nullptr;
+    do
+        opened = opendir(folder.c_str());
+    while (!opened && errno == EINTR);
+    const std::unique_ptr<DIR, CloseDir> dir(opened);
     if (!dir)
         return false;
-    while (const dirent* entry = readdir(dir.get())) {
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (!entry && errno == EINTR)
+            continue;
+        // A listing cut short by an error would miss names: it counts as none.
+        if (!entry)
+            return errno == 0;
         const std::string name = entry->d_name;
         std::uint64_t index = 0;
         if (name.compare(0, stem.size(), stem) == 0 && ParseIndex(name.substr(stem.size()), index))
             visit(index, folder + "/" + name);
     }
-    return true;
 }
 
 bool IsPackageOf(const std::string& path, const std::string& prefix)
@@ -118,15 +125,16 @@ bool IsPackageOf(const std::string& path, const std::string& prefix)
 
     struct stat named = {};
     struct stat file = {};
-    if (lstat(path.c_str(), &named) != 0 || stat(path.c_str(), &file) != 0)
+    if (RetryOnInterrupt([&] { return lstat(path.c_str(), &named); }) != 0
+        || RetryOnInterrupt([&] { return stat(path.c_str(), &file); }) != 0)
         return false;
     // A file with one name is a package only under that name: the name itself, or the one a
     // link leads to. Only a file with several names needs the folder searched.
     if (file.st_nlink <= 1) {
         if (!S_ISLNK(named.st_mode))
             return false;
-        const std::unique_ptr<char, FreeDeleter> resolved(realpath(path.c_str(), nullptr));
-        return resolved && NamesPackageOf(resolved.get(), prefix);
+        const std::string resolved = ResolvedPath(path);
+        return !resolved.empty() && NamesPackageOf(resolved, prefix);
     }
 
     const FileIdentity identity = IdentityOf(file);

@@ -35,7 +35,8 @@ bool SplitTargetsAreSafe(
     const bool listed
         = ForEachPackageName(prefix, [&](std::uint64_t index, const std::string& name) {
               struct stat status = {};
-              if (index < touched && lstat(name.c_str(), &status) == 0)
+              if (index < touched
+                  && RetryOnInterrupt([&] { return lstat(name.c_str(), &status); }) == 0)
                   safe = safe && !S_ISLNK(status.st_mode)
                       && (index >= writeCount || S_ISREG(status.st_mode));
           });
@@ -169,11 +170,6 @@ bool Join(const std::string& prefix, OutputFile& output, const Heartbeat& heartb
     }
 }
 
-struct FreeDeleter
-{
-    void operator()(char* text) const { std::free(text); }
-};
-
 // The kernel's protected-symlinks rule, kept whether or not the kernel enforces it: in a sticky
 // folder that everyone may write (/tmp), a link is followed only by its owner or the folder's.
 bool MayFollow(const std::string& link, const struct stat& linkStatus)
@@ -213,14 +209,14 @@ struct BuildTarget
             return target;
         const FileDescriptor followed(
             RetryOnInterrupt([&] { return open(destination.c_str(), O_PATH | O_CLOEXEC); }));
-        const std::unique_ptr<char, FreeDeleter> resolved(realpath(destination.c_str(), nullptr));
+        const std::string resolved = ResolvedPath(destination);
         struct stat reached = {};
-        if (!followed.IsOpen() || !resolved
+        if (!followed.IsOpen() || resolved.empty()
             || RetryOnInterrupt([&] { return fstat(followed.Get(), &target.status); }) != 0
-            || RetryOnInterrupt([&] { return stat(resolved.get(), &reached); }) != 0
+            || RetryOnInterrupt([&] { return stat(resolved.c_str(), &reached); }) != 0
             || !(IdentityOf(reached) == IdentityOf(target.status)))
             return target;
-        target.path = resolved.get();
+        target.path = resolved;
         return target;
     }
 
@@ -327,7 +323,7 @@ bool Velkaro::Build(
     }
 
     // A file the user may not write stays as it is, as it would if it were written in place.
-    if (target.exists && access(target.path.c_str(), W_OK) != 0)
+    if (target.exists && RetryOnInterrupt([&] { return access(target.path.c_str(), W_OK); }) != 0)
         return false;
     // A new file is readable by no one more than the packages it is made from.
     struct stat first = {};
