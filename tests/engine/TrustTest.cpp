@@ -3,6 +3,7 @@
 // while a build runs is not written through, and nothing written is readable by more people than
 // what it was made from.
 
+#include "MountedImage.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
 
@@ -77,6 +78,20 @@ TEST(CaseAliases, NeitherCommandTakesAFileThatNamesAPackageInOtherLetters)
     EXPECT_FALSE(Velkaro::Build(dir / "Y.c0", dir / "Y.C1", true));
     EXPECT_FALSE(Velkaro::Build(dir / "Y.c0", dir / "y.c7", true));
     EXPECT_EQ(ReadBytes(dir / "Y.c1"), "cd");
+}
+
+TEST(CaseAliases, OnExfatTheSourceSurvivesAndNoPackageIsReplaced)
+{
+    const MountedImage stick(MountedImage::Type::ExfatFuse, 16);
+    if (!stick.IsMounted())
+        GTEST_SKIP() << stick.Unavailable();
+    WriteBytes(stick / "X.C1", "source bytes");
+    EXPECT_FALSE(Velkaro::Split(stick / "X.C1", stick / "X", 4, true));
+    EXPECT_EQ(ReadBytes(stick / "X.C1"), "source bytes");
+
+    WritePackages(stick / "Y", {"ab", "cd"});
+    EXPECT_FALSE(Velkaro::Build(stick / "Y.c0", stick / "Y.C1", true));
+    EXPECT_EQ(ReadBytes(stick / "y.c1"), "cd");
 }
 
 // A second user plants a link at a free destination name while the build runs: the build must
