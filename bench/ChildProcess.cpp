@@ -4,6 +4,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,7 +15,7 @@ constexpr int CannotOpenOutput = 126;
 constexpr int CannotExecute = 127;
 
 // Runs between fork and exec: only calls that are safe there, then _exit on any failure.
-[[noreturn]] void BecomeCommand(char* const argv[], const char* outputPath)
+[[noreturn]] void BecomeCommand(char* const argv[], const char* outputPath, const char* folder)
 {
     // The parent holds interrupts back for its own clean-up; the command must get them as usual.
     sigset_t none;
@@ -25,6 +26,8 @@ constexpr int CannotExecute = 127;
         if (output < 0 || dup2(output, STDOUT_FILENO) < 0)
             _exit(CannotOpenOutput);
     }
+    if (folder && chdir(folder) != 0)
+        _exit(CannotExecute);
     execvp(argv[0], argv);
     _exit(CannotExecute);
 }
@@ -53,25 +56,45 @@ std::string Describe(const std::string& name, int status)
 
 } // namespace
 
-double RunChild(const std::vector<std::string>& command, const std::string& outputPath)
+double RunChild(const std::vector<std::string>& command, const std::string& outputPath,
+    const std::string& folder)
 {
-    // Everything the child needs is prepared before the clock starts.
-    std::vector<char*> argv;
-    for (const std::string& word : command)
-        argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-    const char* output = outputPath.empty() ? nullptr : outputPath.c_str();
+    return RunMadeChild([&] { return command; }, outputPath, folder);
+}
 
-    const auto start = std::chrono::steady_clock::now();
+double RunMadeChild(const std::function<std::vector<std::string>()>& makeCommand,
+    const std::string& outputPath, const std::string& folder)
+{
+    const char* output = outputPath.empty() ? nullptr : outputPath.c_str();
+    const char* in = folder.empty() ? nullptr : folder.c_str();
+    int ready[2];
+    if (pipe2(ready, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
     const pid_t child = fork();
     if (child < 0)
         throw std::runtime_error("fork failed");
-    if (child == 0)
-        BecomeCommand(argv.data(), output);
+    if (child == 0) {
+        // The command is made here, so that its words never take this process's memory, and
+        // the clock starts only once they are ready.
+        const std::vector<std::string> command = makeCommand();
+        std::vector<char*> argv;
+        for (const std::string& word : command)
+            argv.push_back(const_cast<char*>(word.c_str()));
+        argv.push_back(nullptr);
+        const char go = 1;
+        if (write(ready[1], &go, 1) != 1)
+            _exit(CannotExecute);
+        BecomeCommand(argv.data(), output, in);
+    }
+    close(ready[1]);
+    char go = 0;
+    while (read(ready[0], &go, 1) < 0 && errno == EINTR) { }
+    close(ready[0]);
+    const auto start = std::chrono::steady_clock::now();
     const int status = WaitFor(child);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error(Describe(command.front(), status));
+        throw std::runtime_error(Describe(makeCommand().front(), status));
     return elapsed.count();
 }

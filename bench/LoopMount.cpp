@@ -4,6 +4,7 @@
 #include "FileDescriptor.h"
 
 #include <fcntl.h>
+#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -24,17 +25,39 @@ std::string MakeImage(const std::string& imageDir, std::uint64_t bytes)
     return image;
 }
 
+std::string FirstLine(const std::string& path)
+{
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);
+    return line;
+}
+
 } // namespace
 
-LoopMount::LoopMount(const std::string& imageDir, std::uint64_t bytes)
+LoopMount::LoopMount(const std::string& imageDir, std::uint64_t bytes, const std::string& type)
     : point(imageDir), image(MakeImage(imageDir, bytes))
 {
     try {
-        RunChild({"mkfs.ext4", "-q", "-F", image}, "/dev/null");
-        RunChild({"mount", "-o", "loop", image, point.Path()});
+        const std::string attached = point.Path() + "/.device";
+        RunChild({"losetup", "--direct-io=on", "--find", "--show", image}, attached);
+        device = FirstLine(attached);
+        unlink(attached.c_str());
+        const std::string mkfs = "mkfs." + type;
+        RunChild(type == "ext4" ? std::vector<std::string> {mkfs, "-q", "-F", device}
+                                : std::vector<std::string> {mkfs, "-q", "-f", device},
+            "/dev/null");
+        RunChild({"mount", device, point.Path()});
     } catch (const std::runtime_error& error) {
+        try {
+            if (!device.empty())
+                RunChild({"losetup", "-d", device});
+        } catch (const std::runtime_error&) {
+            // Nothing more to undo than the image itself.
+        }
         unlink(image.c_str());
-        throw Unavailable(std::string("cannot make and mount an ext4 image: ") + error.what());
+        throw Unavailable(
+            "cannot make and mount " + type + " on a direct-I/O loop device: " + error.what());
     }
 }
 
@@ -42,6 +65,7 @@ LoopMount::~LoopMount()
 {
     try {
         RunChild({"umount", point.Path()});
+        RunChild({"losetup", "-d", device});
     } catch (const std::runtime_error&) {
         // The image goes all the same; the kernel frees it once it is unmounted.
     }
@@ -53,4 +77,13 @@ void SyncFileSystem(const std::string& path)
     const FileDescriptor folder(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.IsOpen() || syncfs(folder.Get()) != 0)
         throw std::runtime_error("cannot sync the file system of " + path);
+}
+
+void DropCaches(const std::string& path)
+{
+    SyncFileSystem(path);
+    std::ofstream control("/proc/sys/vm/drop_caches");
+    control << "3\n";
+    if (!control.flush())
+        throw std::runtime_error("cannot drop the page cache (needs root)");
 }

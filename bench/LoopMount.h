@@ -6,14 +6,16 @@
 #include <stdexcept>
 #include <string>
 
-// An ext4 file system in an image file, mounted on a loop device for the life of the object: a
-// real block file system, where making data durable costs what it costs on a disk. The image
+// A file system in an image file, mounted through a loop device with direct I/O for the life of
+// the object: the image is not cached a second time by the file system it lies on, so the loop
+// device behaves as a disk does, and making data durable costs what it costs on one. The image
 // lies in `imageDir`, outside /dev/shm, and is removed with the mount.
 class LoopMount
 {
 public:
-    // Throws Unavailable when this machine or user cannot make one (not root, no loop devices).
-    LoopMount(const std::string& imageDir, std::uint64_t bytes);
+    // `type`: "ext4", "xfs" or "btrfs". Throws Unavailable when this machine or user cannot make
+    // one (not root, no loop devices, no mkfs for the type).
+    LoopMount(const std::string& imageDir, std::uint64_t bytes, const std::string& type = "ext4");
     ~LoopMount();
     LoopMount(const LoopMount&) = delete;
     LoopMount& operator=(const LoopMount&) = delete;
@@ -29,8 +31,13 @@ public:
 private:
     const TempDir point;
     const std::string image;
+    std::string device;
 };
 
 // Writes out whatever the file system of `path` still holds in memory, so that the next timed run
 // does not pay for the one before.
 void SyncFileSystem(const std::string& path);
+
+// Syncs, then empties the page cache, so that the next run reads from the device as a first
+// run after a reboot would. Needs root.
+void DropCaches(const std::string& path);

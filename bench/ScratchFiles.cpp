@@ -98,3 +98,17 @@ void RemoveFiles(const std::vector<std::string>& paths)
             throw std::runtime_error("cannot remove " + path);
     }
 }
+
+void RemoveFilesWithPrefix(const std::string& dir, const std::string& prefix)
+{
+    // Name by name, never all names at once: a set can have a million packages.
+    for (bool removed = true; removed;) {
+        removed = false;
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (entry.path().filename().string().compare(0, prefix.size(), prefix) == 0) {
+                RemoveFiles({entry.path().string()});
+                removed = true;
+            }
+        }
+    }
+}

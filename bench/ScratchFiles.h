@@ -20,3 +20,6 @@ std::uint64_t FileSize(const std::string& path);
 std::vector<std::string> FilesWithPrefix(const std::string& dir, const std::string& prefix);
 
 void RemoveFiles(const std::vector<std::string>& paths);
+
+// Removes the files in `dir` whose names start with `prefix`, without listing them all first.
+void RemoveFilesWithPrefix(const std::string& dir, const std::string& prefix);

@@ -1,25 +1,31 @@
-// Times the engine's split and join against coreutils split and cat on a 1 GiB random file: in
-// /dev/shm, where the disk drops out and only the copying itself is measured, and on an ext4 file
-// system on a loop device, where both sides also make their output durable (coreutils with
-// sync -d), as the engine always does before it reports success.
+// Times the engine's split and join against coreutils split and cat: in /dev/shm, where the disk
+// drops out and only the copying itself is measured, and on ext4 on a loop device with direct I/O
+// and a cold page cache, as a disk is after a reboot, where both sides also make their output
+// durable (coreutils with sync -f or sync -d), as the engine always does before it reports
+// success. Then the dirty memory a 4 GiB split lets pile up, and cloning on XFS and btrfs.
 
 #include "ChildProcess.h"
+#include "DirtyMemory.h"
 #include "Interrupts.h"
 #include "LoopMount.h"
+#include "OpenFile.h"
 #include "PackageSet.h"
 #include "PairedRuns.h"
 #include "ScratchFiles.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <vector>
 
@@ -29,9 +35,16 @@ constexpr const char* ScratchParent = "/dev/shm";
 constexpr std::uint32_t SmallPackage = 1457664;
 constexpr std::uint32_t LargePackage = 100 * 1024 * 1024;
 constexpr std::uint32_t TinyPackage = 64 * 1024;
+constexpr std::uint32_t MediumPackage = 4 * 1024 * 1024;
+constexpr std::uint32_t KibPackage = 1024;
+// 256 MiB at 1 KiB: 262,144 full packages and the empty last one.
+constexpr std::uint64_t KibSourceMiB = 256;
+constexpr std::uint64_t DirtySourceMiB = 4096;
+constexpr std::uint64_t CloneSourceMiB = 2048;
+constexpr double DirtyGoalMiB = 512;
 constexpr double SplitGoal = 0.90;
 constexpr double JoinGoal = 1.00;
-constexpr double DurableGoal = 1.10;
+constexpr double DurableGoal = 1.05;
 constexpr double TinyGoal = 1.00;
 constexpr double MemoryGoalMiB = 8;
 constexpr std::uint64_t Seed = 0x56656c6b61726f31ULL;
@@ -40,8 +53,11 @@ constexpr std::uint64_t MiB = 1024 * 1024;
 struct Options
 {
     int pairs = 11;
+    int diskPairs = 5;
     std::uint64_t sizeMiB = 1024;
+    std::uint64_t diskSizeMiB = 2048;
     std::string imageDir = "/var/tmp";
+    std::string only;
 };
 
 struct Command
@@ -59,11 +75,16 @@ public:
 void PrintUsage(std::FILE* stream)
 {
     std::fprintf(stream,
-        "usage: velkaro_bench [--pairs N] [--size-mib N] [--image-dir DIR]\n"
-        "  --pairs N        timed pairs per comparison (default 11)\n"
-        "  --size-mib N     size of the random source in MiB (default 1024)\n"
-        "  --image-dir DIR  where the image of the ext4 file system goes, on a disk\n"
-        "                   (default /var/tmp)\n");
+        "usage: velkaro_bench [--pairs N] [--disk-pairs N] [--size-mib N] [--disk-size-mib N]\n"
+        "                     [--image-dir DIR] [--only memory|disk|dirty|clone]\n"
+        "  --pairs N          timed pairs per comparison in /dev/shm (default 11)\n"
+        "  --disk-pairs N     timed pairs per comparison on ext4 (default 5)\n"
+        "  --size-mib N       random source in /dev/shm, in MiB (default 1024)\n"
+        "  --disk-size-mib N  random source on ext4, in MiB (default 2048)\n"
+        "  --image-dir DIR    where the images of the file systems go, on a disk\n"
+        "                     (default /var/tmp)\n"
+        "  --only PART        one part: the runs in /dev/shm, on ext4, the dirty-memory\n"
+        "                     peak of a 4 GiB split, or cloning on XFS and btrfs\n");
 }
 
 std::uint64_t ParseNumber(
@@ -90,8 +111,20 @@ Command ParseCommand(int argc, char** argv)
         } else if (option == "--pairs") {
             command.options.pairs = static_cast<int>(ParseNumber(option, value, 1, 1000));
             ++i;
+        } else if (option == "--disk-pairs") {
+            command.options.diskPairs = static_cast<int>(ParseNumber(option, value, 1, 1000));
+            ++i;
         } else if (option == "--size-mib") {
             command.options.sizeMiB = ParseNumber(option, value, 1, 64 * 1024);
+            ++i;
+        } else if (option == "--disk-size-mib") {
+            command.options.diskSizeMiB = ParseNumber(option, value, 1, 64 * 1024);
+            ++i;
+        } else if (option == "--only") {
+            const std::string part = value ? value : "";
+            if (part != "memory" && part != "disk" && part != "dirty" && part != "clone")
+                throw UsageError("--only takes memory, disk, dirty or clone");
+            command.options.only = part;
             ++i;
         } else if (option == "--image-dir") {
             if (!value)
@@ -105,14 +138,14 @@ Command ParseCommand(int argc, char** argv)
     return command;
 }
 
-// The scratch folder, its random source and the source's length. On a durable workspace the
-// coreutils side syncs its output too, and outputs are synced away between runs.
+// The scratch folder, its random source and the source's length. On a disk the coreutils side
+// makes its output durable too, and every run starts from a cold page cache.
 struct Workspace
 {
     const std::string folder;
     const std::string source;
     const std::uint64_t size;
-    const bool durable;
+    const bool disk;
 
     std::string OurBase() const { return folder + "/v"; }
     std::string TheirPrefix() const { return folder + "/s."; }
@@ -138,19 +171,13 @@ double OurSplit(const Workspace& work, std::uint32_t packageSize)
         [&] { Require(Velkaro::Split(work.source, base, packageSize, true), "Velkaro::Split"); });
 }
 
-// `sync -d FILE...` is the cheapest way the shell has to make files durable: fdatasync of each.
-double SyncPieces(const std::vector<std::string>& pieces)
-{
-    std::vector<std::string> command {"sync", "-d"};
-    command.insert(command.end(), pieces.begin(), pieces.end());
-    return RunChild(command);
-}
-
+// split writes its pieces and leaves them to the kernel; one sync of the file system (sync -f)
+// then makes all of them durable at once, the fairest way the shell has.
 double TheirSplit(const Workspace& work, std::uint32_t packageSize)
 {
     const double split
         = RunChild({"split", "-b", std::to_string(packageSize), work.source, work.TheirPrefix()});
-    return work.durable ? split + SyncPieces(FilesWithPrefix(work.folder, "s.")) : split;
+    return work.disk ? split + RunChild({"sync", "-f", work.folder}) : split;
 }
 
 double OurJoin(const Workspace& work)
@@ -160,24 +187,31 @@ double OurJoin(const Workspace& work)
     return Seconds([&] { Require(Velkaro::Build(first, joined, true), "Velkaro::Build"); });
 }
 
-double TheirJoin(const Workspace& work, const std::vector<std::string>& packages)
+double TheirJoin(const Workspace& work, std::size_t count)
 {
-    std::vector<std::string> command {"cat"};
-    command.insert(command.end(), packages.begin(), packages.end());
-    const double cat = RunChild(command, work.Joined());
-    return work.durable ? cat + SyncPieces({work.Joined()}) : cat;
+    // Names relative to the folder, so that a quarter of a million of them fit on one command
+    // line (the kernel allows arguments of 6 MiB at most).
+    const std::string base = NameIn(work.OurBase());
+    const auto command = [&] {
+        std::vector<std::string> words {"cat"};
+        for (std::size_t index = 0; index < count; ++index)
+            words.push_back(PackageName(base + ".c", index));
+        return words;
+    };
+    const double cat = RunMadeChild(command, work.Joined(), work.folder);
+    return work.disk ? cat + RunChild({"sync", "-d", work.Joined()}) : cat;
 }
 
 void Settle(const Workspace& work)
 {
-    if (work.durable)
-        SyncFileSystem(work.folder);
+    if (work.disk)
+        DropCaches(work.folder);
 }
 
 void RemoveSplitOutputs(const Workspace& work)
 {
-    RemoveFiles(FilesWithPrefix(work.folder, "v.c"));
-    RemoveFiles(FilesWithPrefix(work.folder, "s."));
+    RemoveFilesWithPrefix(work.folder, "v.c");
+    RemoveFilesWithPrefix(work.folder, "s.");
     Settle(work);
 }
 
@@ -238,7 +272,7 @@ struct Comparison
 
 std::string Where(const Workspace& work)
 {
-    return work.durable ? "ext4 on loop" : "/dev/shm";
+    return work.disk ? "ext4, cold" : "/dev/shm";
 }
 
 void Announce(const std::string& what, int pairs)
@@ -247,37 +281,48 @@ void Announce(const std::string& what, int pairs)
     std::fflush(stdout);
 }
 
-Comparison CompareSplit(
-    const Workspace& work, std::uint32_t packageSize, int pairs, const InterruptGuard& guard)
+Comparison CompareSplit(const Workspace& work, std::uint32_t packageSize, int pairs, double goal,
+    const InterruptGuard& guard)
 {
     const std::string name = "split at " + std::to_string(packageSize) + " B";
-    Announce(name + " (Velkaro::Split vs split -b" + (work.durable ? " && sync -d)" : ")"), pairs);
+    Announce(name + " (Velkaro::Split vs split -b" + (work.disk ? " && sync -f)" : ")"), pairs);
     const PairedTimes times = RunPairs(
         pairs, [&] { return OurSplit(work, packageSize); },
         [&] { return TheirSplit(work, packageSize); }, [&] { RemoveSplitOutputs(work); },
         [&] { guard.ThrowIfRequested(); });
-    return {Where(work), name, work.durable ? DurableGoal : SplitGoal, Summarize(times)};
+    return {Where(work), name, goal, Summarize(times)};
 }
 
 // Joins the package set that is in place; both sides read the same packages.
-Comparison CompareJoin(const Workspace& work, int pairs, const InterruptGuard& guard)
+Comparison CompareJoin(const Workspace& work, int pairs, double goal, const InterruptGuard& guard)
 {
-    const std::vector<std::string> packages = PackagesOf(work.OurBase());
-    const std::string name = "join of " + std::to_string(packages.size()) + " packages";
-    Announce(name + " (Velkaro::Build vs cat" + (work.durable ? " && sync -d)" : ")"), pairs);
+    const std::size_t count = Velkaro::IsPck(work.OurBase() + ".c0");
+    const std::string name = "join of " + std::to_string(count) + " packages";
+    Announce(name + " (Velkaro::Build vs cat" + (work.disk ? " && sync -d)" : ")"), pairs);
     const PairedTimes times = RunPairs(
-        pairs, [&] { return OurJoin(work); }, [&] { return TheirJoin(work, packages); },
+        pairs, [&] { return OurJoin(work); }, [&] { return TheirJoin(work, count); },
         [&] { RemoveJoined(work); }, [&] { guard.ThrowIfRequested(); });
-    return {Where(work), name, work.durable ? DurableGoal : JoinGoal, Summarize(times)};
+    return {Where(work), name, goal, Summarize(times)};
+}
+
+// Splits the source at `packageSize` and times the join of that set.
+Comparison CompareJoinAt(const Workspace& work, std::uint32_t packageSize, int pairs, double goal,
+    const InterruptGuard& guard)
+{
+    OurSplit(work, packageSize);
+    Settle(work);
+    Comparison comparison = CompareJoin(work, pairs, goal, guard);
+    RemoveSplitOutputs(work);
+    return comparison;
 }
 
 void PrintComparisons(const std::vector<Comparison>& comparisons)
 {
-    std::printf("\n%-13s %-28s %9s %11s %12s %14s %8s  %s\n", "where", "comparison", "ours (s)",
+    std::printf("\n%-11s %-28s %9s %11s %12s %14s %8s  %s\n", "where", "comparison", "ours (s)",
         "theirs (s)", "ours/theirs", "ratio range", "goal", "result");
     for (const Comparison& c : comparisons) {
         const Summary& s = c.summary;
-        std::printf("%-13s %-28s %9.3f %11.3f %12.3f %6.3f - %5.3f  <= %4.2f  %s\n",
+        std::printf("%-11s %-28s %9.3f %11.3f %12.3f %6.3f - %5.3f  <= %4.2f  %s\n",
             c.where.c_str(), c.name.c_str(), s.oursMedian, s.theirsMedian, s.ratioMedian,
             s.ratioLowest, s.ratioHighest, c.goal, s.ratioMedian <= c.goal ? "met" : "NOT met");
     }
@@ -318,84 +363,172 @@ std::uint64_t SpaceNeeded(std::uint64_t size)
     return 3 * size + size / 5;
 }
 
-// Checks that both tools agree, then times every comparison in one workspace.
-void CompareAll(const Workspace& work, int pairs, const InterruptGuard& guard,
-    std::vector<Comparison>& comparisons)
+void WriteSource(const Workspace& work)
 {
+    const double written = Seconds([&] { WriteRandomFile(work.source, work.size, Seed); });
+    std::printf("wrote a %llu MiB random source in %s in %.2f s\n",
+        static_cast<unsigned long long>(work.size / MiB), work.folder.c_str(), written);
+    Settle(work);
+}
+
+// In memory: splits at three sizes, joins of sets of 4 MiB, 64 KiB and 1 KiB packages.
+void CompareInMemory(
+    const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
+{
+    const std::uint64_t size = options.sizeMiB * MiB;
+    const std::uint64_t needed = SpaceNeeded(size) + SpaceNeeded(KibSourceMiB * MiB);
+    const std::uint64_t available = FreeBytes(ScratchParent);
+    if (available < needed) {
+        std::printf("skipped the runs in %s: %s free, %s needed\n", ScratchParent,
+            Gib(available).c_str(), Gib(needed).c_str());
+        return;
+    }
+    const TempDir scratch(ScratchParent);
+    const Workspace work {scratch.Path(), scratch / "source", size, false};
+    WriteSource(work);
     CheckSplitsAgree(work, LargePackage);
     RemoveFiles(PackagesOf(work.OurBase()));
     CheckSplitsAgree(work, SmallPackage);
     CheckJoinRestoresSource(work);
-    Settle(work);
+    RemoveSplitOutputs(work);
     guard.ThrowIfRequested();
 
-    // The checked set at the small size is the one both joins read.
-    comparisons.push_back(CompareJoin(work, pairs, guard));
-    RemoveFiles(PackagesOf(work.OurBase()));
-    Settle(work);
-    for (const std::uint32_t packageSize : {SmallPackage, LargePackage, TinyPackage})
-        comparisons.push_back(CompareSplit(work, packageSize, pairs, guard));
+    comparisons.push_back(CompareSplit(work, SmallPackage, options.pairs, SplitGoal, guard));
+    comparisons.push_back(CompareSplit(work, LargePackage, options.pairs, SplitGoal, guard));
     // Sixteen thousand files cost both sides the same creating and closing, which the copy no
     // longer outweighs: there the goal is only to be no slower.
-    if (!work.durable)
-        comparisons.back().goal = TinyGoal;
+    comparisons.push_back(CompareSplit(work, TinyPackage, options.pairs, TinyGoal, guard));
+    comparisons.push_back(CompareJoinAt(work, MediumPackage, options.pairs, JoinGoal, guard));
+    comparisons.push_back(CompareJoinAt(work, TinyPackage, options.pairs, JoinGoal, guard));
+    RemoveFiles({work.source});
+
+    const Workspace kib {scratch.Path(), scratch / "source-kib", KibSourceMiB * MiB, false};
+    WriteSource(kib);
+    comparisons.push_back(CompareJoinAt(kib, KibPackage, options.pairs, JoinGoal, guard));
 }
 
-// Writes the source into the workspace and runs the comparisons there.
-void Measure(const Workspace& work, const Options& options, const InterruptGuard& guard,
+// On ext4, cold: splits at three sizes and the join of the set at the default size.
+void CompareOnDisk(const LoopMount& disk, const Options& options, const InterruptGuard& guard,
     std::vector<Comparison>& comparisons)
 {
-    std::printf("velkaro_bench: %llu MiB random source in %s (%s), %d pairs per comparison\n",
-        static_cast<unsigned long long>(options.sizeMiB), work.folder.c_str(), Where(work).c_str(),
-        options.pairs);
-    const double written = Seconds([&] { WriteRandomFile(work.source, work.size, Seed); });
-    std::printf("wrote the source in %.2f s\n", written);
+    const Workspace work {disk.Path(), disk.Path() + "/source", options.diskSizeMiB * MiB, true};
+    WriteSource(work);
+    CheckSplitsAgree(work, SmallPackage);
+    RemoveFiles(PackagesOf(work.OurBase()));
     Settle(work);
     guard.ThrowIfRequested();
-    CompareAll(work, options.pairs, guard, comparisons);
+    const int pairs = options.diskPairs;
+    comparisons.push_back(CompareSplit(work, SmallPackage, pairs, DurableGoal, guard));
+    comparisons.push_back(CompareSplit(work, LargePackage, pairs, DurableGoal, guard));
+    comparisons.push_back(CompareSplit(work, TinyPackage, pairs, DurableGoal, guard));
+    comparisons.push_back(CompareJoinAt(work, SmallPackage, pairs, DurableGoal, guard));
+    RemoveFiles({work.source});
+    Settle(work);
 }
 
-// The same comparisons on a real block file system, where durability costs what a disk asks.
-void MeasureOnDisk(
-    const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
+// How much unwritten data a 4 GiB split lets pile up in memory on a disk.
+void MeasureDirtyPeak(const LoopMount& disk, const InterruptGuard& guard)
 {
-    const std::uint64_t size = options.sizeMiB * MiB;
-    // Room for the source, a set and a joined copy, and for the file system's own records.
-    const std::uint64_t image = SpaceNeeded(size) + 256 * MiB;
+    const Workspace work {disk.Path(), disk.Path() + "/source-4g", DirtySourceMiB * MiB, true};
+    WriteSource(work);
+    guard.ThrowIfRequested();
+    Announce("dirty memory during a split of 4 GiB at 1457664 B", 1);
+    DirtyMemory watch;
+    const double seconds = OurSplit(work, SmallPackage);
+    const double peak = watch.PeakAboveStartMiB();
+    std::printf("dirty + writeback memory during the 4 GiB split (%.1f s): peak %.0f MiB above "
+                "the level before (goal <= %.0f MiB): %s\n",
+        seconds, peak, DirtyGoalMiB, peak <= DirtyGoalMiB ? "met" : "NOT met");
+    RemoveSplitOutputs(work);
+    RemoveFiles({work.source});
+}
+
+void WithDisk(const Options& options, std::uint64_t needed, const std::string& type,
+    const std::function<void(const LoopMount&)>& work)
+{
+    const std::uint64_t image = needed + 512 * MiB;
     try {
         if (FreeBytes(options.imageDir) < image)
             throw LoopMount::Unavailable(Gib(image) + " free needed in " + options.imageDir);
-        const LoopMount disk(options.imageDir, image);
-        Measure({disk.Path(), disk.Path() + "/source", size, true}, options, guard, comparisons);
+        const LoopMount disk(options.imageDir, image, type);
+        work(disk);
     } catch (const LoopMount::Unavailable& why) {
-        std::printf("skipped the runs on a block file system: %s\n", why.what());
+        std::printf("skipped the runs on %s: %s\n", type.c_str(), why.what());
+    }
+}
+
+std::uint64_t UsedBytes(const std::string& path)
+{
+    struct statvfs info = {};
+    if (statvfs(path.c_str(), &info) != 0)
+        throw std::runtime_error("cannot ask the file system of " + path);
+    return static_cast<std::uint64_t>(info.f_blocks - info.f_bfree) * info.f_frsize;
+}
+
+// Where the file system can share blocks between files, the kernel's copy clones instead of
+// copying: a split takes next to no time and no new space.
+void MeasureCloning(const Options& options, const InterruptGuard& guard)
+{
+    for (const std::string type : {"xfs", "btrfs"}) {
+        WithDisk(options, 2 * CloneSourceMiB * MiB, type, [&](const LoopMount& disk) {
+            const Workspace work {disk.Path(), disk.Path() + "/source", CloneSourceMiB * MiB, true};
+            WriteSource(work);
+            guard.ThrowIfRequested();
+            const std::uint64_t before = UsedBytes(work.folder);
+            const double seconds = OurSplit(work, LargePackage);
+            const double grown = static_cast<double>(UsedBytes(work.folder)
+                                     - std::min(before, UsedBytes(work.folder)))
+                / MiB;
+            std::printf("%s: split of %llu MiB at %u B in %.3f s, %.0f MiB of new blocks%s\n",
+                type.c_str(), static_cast<unsigned long long>(CloneSourceMiB), LargePackage,
+                seconds, grown, grown < 64 ? " (cloned)" : " (copied)");
+            RemoveSplitOutputs(work);
+        });
+    }
+}
+
+// cat of a quarter of a million packages takes every name on its command line, more than the
+// default stack limit of 8 MiB allows a program's arguments (a quarter of it).
+void RoomForLongCommandLines()
+{
+    rlimit stack {};
+    if (getrlimit(RLIMIT_STACK, &stack) != 0)
+        return;
+    const rlim_t wanted = 256 * MiB;
+    if (stack.rlim_cur != RLIM_INFINITY && stack.rlim_cur < wanted) {
+        stack.rlim_cur
+            = stack.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, stack.rlim_max);
+        setrlimit(RLIMIT_STACK, &stack);
     }
 }
 
 int Run(const Options& options)
 {
     const InterruptGuard guard;
-    const std::uint64_t size = options.sizeMiB * MiB;
-    const std::uint64_t needed = SpaceNeeded(size);
-    const std::uint64_t available = FreeBytes(ScratchParent);
-    if (available < needed) {
-        std::fprintf(stderr,
-            "velkaro_bench: not enough space in %s: %s free, %s needed for a %llu MiB source,\n"
-            "its packages and a joined copy. Free space there or pass a smaller --size-mib.\n",
-            ScratchParent, Gib(available).c_str(), Gib(needed).c_str(),
-            static_cast<unsigned long long>(options.sizeMiB));
-        return 1;
-    }
+    RoomForLongCommandLines();
+    const auto wanted
+        = [&](const char* part) { return options.only.empty() || options.only == part; };
     try {
         const double loadBefore = LoadAverage();
         std::vector<Comparison> comparisons;
-        {
-            const TempDir scratch(ScratchParent);
-            Measure({scratch.Path(), scratch / "source", size, false}, options, guard, comparisons);
+        if (wanted("memory"))
+            CompareInMemory(options, guard, comparisons);
+        if (wanted("disk") || wanted("dirty")) {
+            const std::uint64_t disk = options.diskSizeMiB * MiB;
+            const std::uint64_t needed
+                = std::max(SpaceNeeded(disk), 2 * DirtySourceMiB * MiB + MiB * 256);
+            WithDisk(options, needed, "ext4", [&](const LoopMount& mounted) {
+                if (wanted("disk"))
+                    CompareOnDisk(mounted, options, guard, comparisons);
+                if (wanted("dirty"))
+                    MeasureDirtyPeak(mounted, guard);
+            });
         }
-        MeasureOnDisk(options, guard, comparisons);
+        if (wanted("clone"))
+            MeasureCloning(options, guard);
 
-        PrintComparisons(comparisons);
+        if (!comparisons.empty())
+            PrintComparisons(comparisons);
         PrintMemory();
         std::printf("load average (1 min) on %ld cores: %.2f at start, %.2f at end\n",
             sysconf(_SC_NPROCESSORS_ONLN), loadBefore, LoadAverage());
