@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "formmain.h"
 #include "information.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     // program's own arguments, still the very bytes the process received.
     int toolkitCount = line.toolkitCount;
     const QApplication app(toolkitCount, argv);
+    const Translations translations;
     // Destroyed before the application object on every way out, the early return included.
     FormMain window(nullptr, nullptr, Qt::Window);
 

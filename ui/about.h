@@ -1,6 +1,7 @@
 #pragma once
 
-// The About dialog: the program's logo in a raised frame, a fixed size, no buttons.
+// The About dialog: the program's logo in a raised frame, a fixed size, no buttons; on a screen at
+// twice the density the logo is drawn at twice the size.
 
 #include <QDialog>
 #include <QPixmap>
@@ -18,6 +19,9 @@ public:
     ~About() override;
 
     QLabel* pixLogo;
+
+    // The logo as the dialog shows it on a screen of that density.
+    QPixmap logoFor(qreal devicePixelRatio) const;
 
 protected:
     QGridLayout* AboutLayout;

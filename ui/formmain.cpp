@@ -2,6 +2,7 @@
 
 #include "caption.h"
 #include "mimesourcefactory.h"
+#include "namedcombobox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,6 +44,16 @@ QIcon iconFromCollection(const char* name)
     return icon;
 }
 
+// The collection's 32 pixels (and 64 for a dense screen), with the same drawing at the other sizes
+// a desktop shows a window's icon at, up to 256.
+QIcon programIcon()
+{
+    QIcon icon = iconFromCollection("Velkaro.png");
+    for (const int size : {16, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/Velkaro-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 // Buttons show their image at its own size; a missing image leaves the toolkit's icon size alone.
 void setButtonIcon(QPushButton* button, const char* name)
 {
@@ -77,10 +88,12 @@ QGridLayout* addGroupGrid(QGroupBox* box)
 
 FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindow(parent, fl)
 {
+    // Before any combo box exists, so that none is given Qt's own interface first.
+    UseNamedComboBoxes();
     statusBar();
     setObjectName(name ? QString::fromLatin1(name) : QStringLiteral("FormMain"));
 
-    setWindowIcon(iconFromCollection("Velkaro.png"));
+    setWindowIcon(programIcon());
     setAcceptDrops(true);
 
     auto* central = new QWidget(this);
@@ -310,4 +323,18 @@ void FormMain::languageChange()
     fileMenu->setTitle(tr("&File"));
     taskMenu->setTitle(tr("&Task"));
     helpMenu->setTitle(tr("&Help"));
+
+    // What a screen reader says: the fields' labels carry arrows, and the boxes would be read out
+    // by their values (the unit box had no name at all).
+    txtSource->setAccessibleName(tr("Source"));
+    btnSource->setAccessibleName(tr("Open"));
+    txtDestination->setAccessibleName(tr("Destination"));
+    btnDestination->setAccessibleName(tr("Save"));
+    cboPackageSize->setAccessibleName(tr("Package size"));
+    cboPackageSize->lineEdit()->setAccessibleName(tr("Package size"));
+    cboUnits->setAccessibleName(tr("Unit"));
+    btnClear->setAccessibleName(tr("Clear"));
+    btnSplit->setAccessibleName(tr("Split"));
+    btnBuild->setAccessibleName(tr("Build"));
+    btnExit->setAccessibleName(tr("Exit"));
 }

@@ -5,6 +5,7 @@
 #include "Velkaro.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
+#include "packagesize.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cmath>
@@ -63,7 +65,7 @@ Heartbeat keepWindowAlive()
 // they ask for no valid size.
 std::optional<std::uint32_t> packageBytes(const QString& text, int unit)
 {
-    double value = StrToNumA<double>(text.toStdString());
+    double value = ReadPackageSize(text, QLocale()).value_or(0);
     bool valid = value > 0;
     switch (unit) {
     case 0:
@@ -140,8 +142,13 @@ void FormMain::split()
     const bool done = runCommand([&] {
         const bool split = Velkaro::Split(
             source.toStdString(), destination.toStdString(), *bytes, true, keepWindowAlive());
-        if (split)
+        // The history keeps plain numbers, so that the settings read the same in every locale.
+        if (split) {
+            const QString plain = PlainPackageSize(cboPackageSize->currentText(), QLocale());
+            if (plain != cboPackageSize->currentText())
+                cboPackageSize->setEditText(plain);
             AddUniqueComboListItem(cboPackageSize, 0);
+        }
         return split;
     });
     if (done)

@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "packagesize.h"
 #include "settingsstore.h"
 #include "windowplacement.h"
 
@@ -7,8 +8,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QDoubleValidator>
-#include <QLocale>
 #include <QMetaType>
 #include <QSettings>
 #include <QVariant>
@@ -60,14 +59,9 @@ void FormMain::init()
     lastSourcePath = QDir::homePath();
     lastDestinationPath = lastSourcePath;
 
-    // The size is later read as a C-locale number, which knows only the point: a comma, whether
-    // decimal or grouping, must not get past the box.
-    QLocale numbers = QLocale::c();
-    numbers.setNumberOptions(QLocale::RejectGroupSeparator);
-    auto* validator = new QDoubleValidator(cboPackageSize);
-    validator->setLocale(numbers);
-    validator->setNotation(QDoubleValidator::ScientificNotation);
-    cboPackageSize->setValidator(validator);
+    // The box takes a size written the local way or with a point, and nothing that Split would
+    // read otherwise.
+    cboPackageSize->setValidator(new PackageSizeValidator(cboPackageSize));
     // An editable box completes typed text inline from its items, so a typed 1 would become a
     // remembered 1457664: the size must be exactly what the user typed.
     cboPackageSize->setCompleter(nullptr);

@@ -48,6 +48,8 @@ struct SeenBox
     QString title;
     QString text;
     QMessageBox::StandardButtons buttons;
+    // The buttons' words, in the order of the box, as the user reads them.
+    QStringList buttonTexts;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QWidget* parent = nullptr;
     // The parent's cursor while the box is up: the commands put theirs back before they report.
@@ -78,8 +80,11 @@ private:
     void answer(QMessageBox* box) override
     {
         QWidget* const parent = box->parentWidget();
-        seenBoxes.append({box->windowTitle(), box->text(), box->standardButtons(), box->icon(),
-            parent, parent ? parent->cursor().shape() : Qt::ArrowCursor,
+        QStringList words;
+        for (const QAbstractButton* button : box->buttons())
+            words << button->text();
+        seenBoxes.append({box->windowTitle(), box->text(), box->standardButtons(), words,
+            box->icon(), parent, parent ? parent->cursor().shape() : Qt::ArrowCursor,
             QApplication::overrideCursor() != nullptr});
         QAbstractButton* button = nullptr;
         if (!answers.isEmpty())

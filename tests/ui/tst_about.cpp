@@ -88,6 +88,7 @@ private slots:
     void logoIsAnXpmOfExactly1596Colours();
     void aboutShowsAFreshFixedDialogEachTime();
     void dialogNamesItselfUnlessGivenAName();
+    void logoIsSharpOnADenseScreen();
 };
 
 void TestAbout::iconIsASixteenPixelPngWithAlpha()
@@ -183,6 +184,32 @@ void TestAbout::dialogNamesItselfUnlessGivenAName()
     QCOMPARE(named.layout()->objectName(), QStringLiteral("AboutLayout"));
     QCOMPARE(named.pixLogo->objectName(), QStringLiteral("pixLogo"));
     QCOMPARE(named.pixLogo->parentWidget(), &named);
+}
+
+// At twice the density the logo is the same drawing with twice the pixels, shown at the same size.
+void TestAbout::logoIsSharpOnADenseScreen()
+{
+    const About dialog;
+    const QImage plain = dialog.logoFor(1).toImage().convertToFormat(QImage::Format_RGB32);
+    const QPixmap sharp = dialog.logoFor(2);
+    QCOMPARE(plain.size(), QSize(300, 250));
+    QCOMPARE(sharp.size(), QSize(600, 500));
+    QCOMPARE(sharp.deviceIndependentSize(), QSizeF(300, 250));
+
+    const QImage reduced
+        = sharp.toImage()
+              .scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+              .convertToFormat(QImage::Format_RGB32);
+    qint64 difference = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            const QRgb a = plain.pixel(x, y), b = reduced.pixel(x, y);
+            difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b))
+                + qAbs(qBlue(a) - qBlue(b));
+        }
+    }
+    // Edges blur a little in the reduction; another picture differs by far more.
+    QVERIFY2(difference / (3 * 300 * 250) < 8, qPrintable(QString::number(difference)));
 }
 
 WINDOW_TEST_MAIN(TestAbout)

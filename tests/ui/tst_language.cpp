@@ -1,0 +1,202 @@
+// The window in the user's language: its texts, a message box with Qt's own buttons, the names a
+// screen reader says, and package sizes typed the local way.
+
+#include "about.h"
+#include "formmain.h"
+#include "formmain_fixture.h"
+#include "testsupport.h"
+#include "translations.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QString spokenName(QObject* object)
+{
+    QAccessibleInterface* const face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<no interface>");
+}
+
+} // namespace
+
+class TestLanguage : public QObject, public WindowWithFolder<FormMain>
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        closeWindow();
+        translations.reset();
+        QLocale::setDefault(original);
+        SettingsSandbox::instance().reset();
+    }
+
+    void windowSpeaksTheUsersLanguage_data();
+    void windowSpeaksTheUsersLanguage();
+    void sizeIsReadTheLocalWayAndKeptPlain_data();
+    void sizeIsReadTheLocalWayAndKeptPlain();
+
+private:
+    // The program as it starts in `name`: that locale and its translators, then the window.
+    void startIn(const char* name)
+    {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        translations = std::make_unique<Translations>();
+        QVERIFY(openWindow());
+    }
+
+    void write(const QString& name, qint64 length) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(length, 'v')), length);
+    }
+
+    const QLocale original;
+    std::unique_ptr<Translations> translations;
+};
+
+void TestLanguage::windowSpeaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    // The window's texts, then the overwrite question with its two buttons, then what a screen
+    // reader says for each control of the window and for the About logo.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("question");
+    QTest::addColumn<QStringList>("spoken");
+
+    QTest::newRow("as written where no translation exists")
+        << "C"
+        << QStringList {"Split && Build", "So&urce ------->", "&Open", "E&xit", "&File",
+               "B (Bytes)", "Alt+O"}
+        << QStringList {"Warning", "Destination package exists.\nOverwrite it?", "&Yes", "&No"}
+        << QStringList {"Source", "Open", "Destination", "Save", "Package size", "Unit", "Clear",
+               "Split", "Build", "Exit", "Velkaro logo"};
+    QTest::newRow("German")
+        << "de_DE"
+        << QStringList {"Teilen && Zusammenfügen", "&Quelle ------->", "Ö&ffnen", "&Beenden",
+               "&Datei", "B (Byte)", "Alt+F"}
+        << QStringList {"Warnung",
+               "Das Zielpaket ist bereits vorhanden.\nSoll es überschrieben werden?", "&Ja",
+               "&Nein"}
+        << QStringList {"Quelle", "Öffnen", "Ziel", "Speichern", "Paketgröße", "Einheit",
+               "Zurücksetzen", "Teilen", "Zusammenfügen", "Beenden", "Velkaro-Logo"};
+    QTest::newRow("French")
+        << "fr_FR"
+        << QStringList {"Découper && reconstituer", "So&urce ------->", "&Ouvrir", "&Quitter",
+               "&Fichier", "o (octets)", "Alt+O"}
+        << QStringList {"Avertissement",
+               "Le paquet de destination existe déjà.\nFaut-il le remplacer\u00a0?", "&Oui", "&Non"}
+        << QStringList {"Source", "Ouvrir", "Destination", "Enregistrer", "Taille des paquets",
+               "Unité", "Effacer", "Découper", "Reconstituer", "Quitter", "Logo de Velkaro"};
+    QTest::newRow("Spanish") << "es_ES"
+                             << QStringList {"Dividir && reconstruir", "&Origen ------->", "A&brir",
+                                    "&Salir", "&Archivo", "B (bytes)", "Alt+B"}
+                             << QStringList {"Advertencia",
+                                    "El paquete de destino ya existe.\n¿Desea sobrescribirlo?",
+                                    "&Sí", "&No"}
+                             << QStringList {"Origen", "Abrir", "Destino", "Guardar",
+                                    "Tamaño de paquete", "Unidad", "Limpiar", "Dividir",
+                                    "Reconstruir", "Salir", "Logotipo de Velkaro"};
+}
+
+void TestLanguage::windowSpeaksTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, question);
+    QFETCH(QStringList, spoken);
+    startIn(locale.toLatin1().constData());
+    FormMain& w = *window;
+
+    QCOMPARE((QStringList {w.gboxSplitBuild->title(), w.lblSource->text(), w.btnSource->text(),
+                 w.btnExit->text(), w.fileMenu->title(), w.cboUnits->itemText(0),
+                 w.btnSource->shortcut().toString()}),
+        texts);
+    // The caption and the default size are numbers and names: the same in every language.
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velkaro v1.0.90 Beta 2"));
+    QCOMPARE(w.cboPackageSize->currentText(), QStringLiteral("1457664"));
+
+    write("film", 10);
+    write("film.c0", 1);
+    w.txtSource->setText(path("film"));
+    w.txtDestination->setText(path("film"));
+    BoxAnswerer answerer({QMessageBox::No});
+    w.taskSplit->trigger();
+    QCOMPARE(answerer.seen().size(), 1);
+    const SeenBox& box = answerer.seen().first();
+    QCOMPARE((QStringList {box.title, box.text} + box.buttonTexts), question);
+
+    const About about(&w);
+    QCOMPARE((QStringList {spokenName(w.txtSource), spokenName(w.btnSource),
+                 spokenName(w.txtDestination), spokenName(w.btnDestination),
+                 spokenName(w.cboPackageSize), spokenName(w.cboUnits), spokenName(w.btnClear),
+                 spokenName(w.btnSplit), spokenName(w.btnBuild), spokenName(w.btnExit),
+                 spokenName(about.pixLogo)}),
+        spoken);
+    QAccessibleInterface* const logo = QAccessible::queryAccessibleInterface(about.pixLogo);
+    QVERIFY(logo && !logo->text(QAccessible::Description).isEmpty());
+}
+
+void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<qint64>("packageBytes");
+    // What the history keeps, the same text in every locale.
+    QTest::addColumn<QString>("remembered");
+
+    QTest::newRow("de: decimal comma") << "de_DE"
+                                       << "1,5" << 1 << 1536LL << "1.5";
+    QTest::newRow("de: point as well") << "de_DE"
+                                       << "1.5" << 1 << 1536LL << "1.5";
+    // The point is German grouping, but a size is never grouped: 1.500 is one and a half.
+    QTest::newRow("de: no grouping") << "de_DE"
+                                     << "1.500" << 1 << 1536LL << "1.500";
+    QTest::newRow("de: comma and exponent") << "de_DE"
+                                            << "2,5e3" << 0 << 2500LL << "2500";
+    QTest::newRow("C: point") << "C"
+                              << "1.5" << 1 << 1536LL << "1.5";
+    // The box does not take the comma at all: what stands there is what Split reads.
+    QTest::newRow("C: comma not taken") << "C"
+                                        << "1,5" << 1 << 15360LL << "15";
+}
+
+void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, unit);
+    QFETCH(qint64, packageBytes);
+    QFETCH(QString, remembered);
+    startIn(locale.toLatin1().constData());
+
+    write("source", 20000);
+    window->txtSource->setText(path("source"));
+    window->txtDestination->setText(path("out"));
+    window->cboUnits->setCurrentIndex(unit);
+    QLineEdit* const edit = window->cboPackageSize->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+
+    BoxAnswerer answerer;
+    window->taskSplit->trigger();
+    QCOMPARE(answerer.texts(), QStringList());
+    QCOMPARE(QFileInfo(path("out.c0")).size(), packageBytes);
+    QCOMPARE(window->cboPackageSize->itemText(0), remembered);
+}
+
+WINDOW_TEST_MAIN(TestLanguage)
+#include "tst_language.moc"

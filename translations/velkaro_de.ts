@@ -1,0 +1,287 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Ostrevan Software</source>
+        <translation>Ostrevan Software</translation>
+    </message>
+    <message>
+        <source>Velkaro logo</source>
+        <translation>Velkaro-Logo</translation>
+    </message>
+    <message>
+        <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
+        <translation>Eine Datei, geteilt in die vier Pakete c0 bis c3, mit den Wörtern split und join; darunter Velkaro von Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>FormMain</name>
+    <message>
+        <source>Split &amp;&amp; Build</source>
+        <translation>Teilen &amp;&amp; Zusammenfügen</translation>
+    </message>
+    <message>
+        <source>So&amp;urce -------&gt;</source>
+        <translation>&amp;Quelle -------&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Destination --&gt;</source>
+        <translation>&amp;Ziel ----------&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Alt+O</source>
+        <translation>Alt+F</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Split Options</source>
+        <translation>Optionen zum Teilen</translation>
+    </message>
+    <message>
+        <source>&amp;Package Size -&gt;</source>
+        <translation>&amp;Paketgröße -&gt;</translation>
+    </message>
+    <message>
+        <source>1457664</source>
+        <translation>1457664</translation>
+    </message>
+    <message>
+        <source>Package Size</source>
+        <translation>Paketgröße</translation>
+    </message>
+    <message>
+        <source>B (Bytes)</source>
+        <translation>B (Byte)</translation>
+    </message>
+    <message>
+        <source>KB (Kilo)</source>
+        <translation>KB (Kilo)</translation>
+    </message>
+    <message>
+        <source>MB (Mega)</source>
+        <translation>MB (Mega)</translation>
+    </message>
+    <message>
+        <source>Measurement Units</source>
+        <translation>Maßeinheit</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>Zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>Alt+C</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Clear All Split Options (Reset)</source>
+        <translation>Alle Optionen zum Teilen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Split</source>
+        <translation>&amp;Teilen</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+T</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>&amp;Build</source>
+        <translation>Z&amp;usammenfügen</translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <translation>Alt+U</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Zusammenfügen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <translation>Alt+B</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Task</source>
+        <translation>&amp;Aufgaben</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Package size</source>
+        <translation>Paketgröße</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Invalid source!</source>
+        <translation>Ungültige Quelle!</translation>
+    </message>
+    <message>
+        <source>Invalid destination!</source>
+        <translation>Ungültiges Ziel!</translation>
+    </message>
+    <message>
+        <source>Source and destination overlap!</source>
+        <translation>Quelle und Ziel überschneiden sich!</translation>
+    </message>
+    <message>
+        <source>Destination package exists.
+Overwrite it?</source>
+        <translation>Das Zielpaket ist bereits vorhanden.
+Soll es überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Invalid package size!</source>
+        <translation>Ungültige Paketgröße!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unable to split!</source>
+        <translation>Die Datei konnte nicht geteilt werden!</translation>
+    </message>
+    <message>
+        <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
+        <translation>Ungültige Quelle. Bitte wählen Sie ein gültiges Paket mit der Endung (*.c*).</translation>
+    </message>
+    <message>
+        <source>Destination file exists.
+Overwrite it?</source>
+        <translation>Die Zieldatei ist bereits vorhanden.
+Soll sie überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Unable to build!</source>
+        <translation>Die Datei konnte nicht zusammengefügt werden!</translation>
+    </message>
+    <message>
+        <source>Browser Not Found</source>
+        <translation>Kein Browser gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to launch a browser for &quot;%1&quot;</source>
+        <translation>Für „%1“ konnte kein Browser gestartet werden</translation>
+    </message>
+    <message>
+        <source>Velkaro v1.0.90 Beta 2</source>
+        <translation>Velkaro v1.0.90 Beta 2</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: velkaro [OPTION] [FILE]
+Cuts a file into packages of a fixed size (FILE.c0, FILE.c1, ...) and joins
+such a package set back into the file, in a window.
+
+With FILE, the window opens with it as the source; a package (NAME.cN)
+proposes the base path of its set, NAME, as the destination. A FILE that is
+not an existing regular file rings the bell and ends the program with exit
+code 1, without a window. Two or more files are ignored.
+
+  -h, --help     print this help and exit
+      --version  print the program&apos;s name and version and exit
+      --         end of options: what follows is FILE, even if it begins
+                 with a dash
+
+The toolkit&apos;s own options, such as -style NAME, may come before FILE.
+
+Manual:   %1
+Settings: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
