@@ -19,11 +19,13 @@ build: configure
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-run: build
+# The display is looked for first, not after minutes of installing and building.
+run:
 	@if [ -z "$$DISPLAY" ]; then \
 		echo "make run: no X11 display (DISPLAY is not set); start it from an X11 session" >&2; \
 		exit 1; \
 	fi
+	@$(MAKE) --no-print-directory build
 	@$(BUILD_DIR)/velkaro
 
 deb: build

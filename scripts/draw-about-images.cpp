@@ -1,7 +1,11 @@
 // Draws the About dialog's logo and the program's icon at several sizes, as raw RGBA files that
-// make-about-images turns into the embedded images and the installed PNG icons. Run once; the
-// results are committed.
+// make-about-images turns into the embedded images and the installed PNG icons (run once; the
+// results are committed), and the logo at twice its size as a PNG file.
+//
+// With --svg FILE it writes the icon as a scalable drawing instead, the same paths on the same
+// 256-unit grid: the build makes the installed SVG icon so.
 
+#include <QByteArray>
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -10,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 #include <cstdio>
 
@@ -62,20 +67,23 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, const QColor& colour)
     p.drawPath(head);
 }
 
-QImage drawLogo()
+// The logo on a 300 x 250 grid, `scale` pixels a unit: 2 for screens at a device pixel ratio of 2.
+QImage drawLogo(int scale)
 {
-    QImage img(300, 250, QImage::Format_RGBA8888);
+    QImage img(300 * scale, 250 * scale, QImage::Format_RGBA8888);
     QPainter p(&img);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    p.scale(scale, scale);
 
     QLinearGradient sky(0, 0, 300, 250);
     sky.setColorAt(0, kNight);
     sky.setColorAt(1, kSea);
-    p.fillRect(img.rect(), sky);
+    const QRectF area(0, 0, 300, 250);
+    p.fillRect(area, sky);
     QRadialGradient glow(150, 70, 170);
     glow.setColorAt(0, QColor(255, 255, 255, 46));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(img.rect(), glow);
+    p.fillRect(area, glow);
 
     // The whole file, with the cuts that a split makes.
     const qreal left = 40, width = 220, cut = 64;
@@ -139,15 +147,11 @@ QImage drawLogo()
 }
 
 // The icon: a page cut into three slices that drift apart, on a rounded tile. Drawn on a
-// 256-unit grid and scaled, with the thinnest strokes widened at small sizes to stay visible.
-QImage drawIcon(int size)
+// 256-unit grid, `px` units a pixel, with the thinnest strokes widened at small sizes to stay
+// visible and the text lines left out below 32 pixels.
+void paintIcon(QPainter& p, qreal px)
 {
-    QImage img(size, size, QImage::Format_RGBA8888);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 256.0, size / 256.0);
-    const qreal px = 256.0 / size;
+    const bool lines = px <= 256.0 / 32;
 
     QLinearGradient tile(0, 0, 256, 256);
     tile.setColorAt(0, QColor(0x1d, 0x33, 0x5c));
@@ -185,7 +189,7 @@ QImage drawIcon(int size)
             p.setBrush(QColor(0xff, 0xf0, 0xc8));
             p.drawPath(fold);
         }
-        if (size >= 32) {
+        if (lines) {
             p.setPen(
                 QPen(QColor(0x8a, 0x4c, 0x06, 150), qMax(6.0, px), Qt::SolidLine, Qt::RoundCap));
             for (qreal y = slice.top() + 16; y < slice.bottom() - 8; y += 18)
@@ -193,7 +197,33 @@ QImage drawIcon(int size)
                     QPointF(slice.right() - (i == 0 && y < slice.top() + 34 ? 40 : 16), y));
         }
     }
+}
+
+QImage drawIcon(int size)
+{
+    QImage img(size, size, QImage::Format_RGBA8888);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    paintIcon(p, 256.0 / size);
     return img;
+}
+
+bool writeSvgIcon(const QString& path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Velkaro"));
+    svg.setDescription(QStringLiteral("A page cut into three slices that drift apart"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    paintIcon(p, 1.0);
+    return p.end();
 }
 
 bool writeRaw(const QImage& img, const QString& path)
@@ -212,12 +242,16 @@ bool writeRaw(const QImage& img, const QString& path)
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--svg")
+        return writeSvgIcon(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: draw-about-images OUTDIR\n");
+        std::fprintf(stderr, "usage: draw-about-images OUTDIR | --svg FILE\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    bool ok = writeRaw(drawLogo(), out + "/logo.rgba");
+    bool ok = writeRaw(drawLogo(1), out + "/logo.rgba");
+    // Twice the size, full colour: no palette to keep, so a plain PNG file.
+    ok = drawLogo(2).save(out + "/logo@2x.png", "PNG") && ok;
     for (const int size : {16, 32, 48, 128, 256})
         ok = writeRaw(drawIcon(size), out + QStringLiteral("/icon-%1.rgba").arg(size)) && ok;
     return ok ? 0 : 1;

@@ -1,4 +1,5 @@
-// Paints the window's icons into PNG files, each at its own size and at twice that size. Run
+// Paints the window's icons into PNG files, each at its own size and at twice that size, and the
+// window icon at the sizes up to 256 that a desktop shows it at. Run
 // through scripts/draw-icons; the PNGs it writes are committed under ui/images/, and the build
 // turns them into the embedded image table.
 //
@@ -340,9 +341,9 @@ struct Icon
     std::function<void(QPainter&, int)> draw;
 };
 
-bool save(const Icon& icon, int scale, const QString& path)
+bool save(const Icon& icon, qreal scale, const QString& path)
 {
-    const int pixels = icon.size * scale;
+    const int pixels = qRound(icon.size * scale);
     QImage image(
         pixels, pixels, icon.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     image.fill(icon.alpha ? Qt::transparent : Qt::black);
@@ -393,6 +394,13 @@ int main(int argc, char* argv[])
             if (!save(icon, scale, out.filePath(name)))
                 return 1;
         }
+    }
+    // The window icon also at the sizes that task bars, docks and switchers ask for, so that none
+    // has to enlarge it.
+    for (const int size : {16, 48, 128, 256}) {
+        if (!save(icons.front(), size / 32.0,
+                out.filePath(QStringLiteral("Velkaro-%1.png").arg(size))))
+            return 1;
     }
     return 0;
 }
