@@ -1,8 +1,8 @@
 #!/bin/bash
 # `cmake --install` into a fresh prefix: the command on the PATH runs and answers --version, the
 # manual sits beside the real program, where Help > Manual finds it, the desktop entry and the
-# icons are in the XDG places with an entry that desktop-file-validate accepts, the package file
-# type is known and opens in the program as a file manager opens it, and the manual page renders.
+# icons are in the XDG places with an entry that desktop-file-validate accepts, the AppStream
+# metadata passes appstreamcli's pedantic check, the package file type is known and opens in the program as a file manager opens it, and the manual page renders.
 set -u
 source "$(dirname "$(readlink -f "$0")")/lib/program.bash"
 
@@ -40,7 +40,7 @@ enter_display "$@"
 
 velkaro=${1:?usage: install.sh PATH_TO_VELKARO}
 build=$(dirname "$(readlink -f "$velkaro")")
-require_tools cmake desktop-file-validate xvfb-run xdotool timeout update-mime-database \
+require_tools cmake desktop-file-validate appstreamcli xvfb-run xdotool timeout update-mime-database \
     update-desktop-database xdg-mime mimetype gio groff man
 [ -f "$build/CMakeCache.txt" ] || abort "$build is not a build folder"
 
@@ -77,7 +77,19 @@ for size in 16 32 48 128 256; do
     [ "${bytes[*]:0:8}" = "137 80 78 71 13 10 26 10" ] && [ "$width" = "$size" ] && [ "$height" = "$size" ] \
         || abort "$icon is not a $size x $size PNG"
 done
-pass "icons in every size"
+svg="$prefix/share/icons/hicolor/scalable/apps/velkaro.svg"
+grep -q '<svg' "$svg" 2>/dev/null || abort "no scalable icon at $svg"
+pass "icons in every size, and scalable"
+
+# What a software centre reads: the metadata, valid down to the pedantic notes, and its link to the
+# desktop entry, checked together as installed.
+metainfo="$prefix/share/metainfo/com.ostrevan.velkaro.metainfo.xml"
+[ -f "$metainfo" ] || abort "no AppStream metadata at $metainfo"
+report=$(appstreamcli validate-tree --pedantic --no-net "$prefix" 2>&1) \
+    || abort "appstreamcli rejects the installed metadata: $report"
+notes=$(grep -E '^[EWIP]:' <<<"$report")
+[ -z "$notes" ] || abort "appstreamcli has notes on the installed metadata: $report"
+pass "AppStream metadata valid with no notes, launching velkaro.desktop"
 
 status=0
 QT_QPA_PLATFORM=offscreen timeout 20 "$command" "$work/missing" 2>/dev/null || status=$?

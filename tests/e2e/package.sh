@@ -27,12 +27,14 @@ expected=(./usr/lib/velkaro/velkaro ./usr/lib/velkaro/Manual.html
 for size in 16 32 48 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/velkaro.png")
 done
+expected+=(./usr/share/icons/hicolor/scalable/apps/velkaro.svg
+    ./usr/share/metainfo/com.ostrevan.velkaro.metainfo.xml)
 for path in "${expected[@]}"; do
     grep -qxF -- "$path" <<<"$listing" || abort "the package has no $path"
 done
 outside=$(grep -v -e '^\./$' -e '^\./usr/' <<<"$listing")
 [ -z "$outside" ] || abort "the package installs outside /usr: $outside"
-pass "the package holds the program, its manual, entry, icons, type, manual page and copyright"
+pass "the package holds the program, its manual, entry, icons, metadata, type, manual page and copyright"
 
 dpkg-deb -x "$deb" "$work/root"
 file "$work/root/usr/lib/velkaro/velkaro" | grep -q ", stripped" \
