@@ -32,6 +32,9 @@ public:
 
     bool Close() { return file.Close(); }
 
+    // Bytes written so far.
+    std::uint64_t Length() const { return static_cast<std::uint64_t>(end); }
+
     // Bytes written that are not known to have reached the device yet.
     std::uint64_t Pending() const
     {

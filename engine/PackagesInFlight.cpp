@@ -1,5 +1,8 @@
 #include "PackagesInFlight.h"
 
+#include "Retry.h"
+
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -9,6 +12,8 @@ namespace {
 constexpr std::uint64_t MostBytes = std::uint64_t(128) << 20;
 // Small packages: well within the descriptors a process may have open.
 constexpr std::size_t MostFiles = 256;
+// Below this a package has no writeback of its own: it would be a single window.
+constexpr std::uint64_t SmallPackage = std::uint64_t(32) << 20;
 
 } // namespace
 
@@ -23,6 +28,19 @@ bool PackagesInFlight::Add(OutputFile file)
             return false;
     }
     return true;
+}
+
+bool PackagesInFlight::AddPackage(OutputFile package)
+{
+    if (syncEachFile || package.Length() >= SmallPackage)
+        return Add(std::move(package));
+    unsynced += package.Length();
+    if (!package.Close())
+        return false;
+    if (unsynced < MostBytes)
+        return true;
+    unsynced = 0;
+    return RetryOnInterrupt([&] { return syncfs(folder); }) == 0;
 }
 
 bool PackagesInFlight::Land()

@@ -16,11 +16,17 @@
 class PackagesInFlight
 {
 public:
-    explicit PackagesInFlight(bool syncEachFile) : syncEachFile(syncEachFile) { }
+    // `folder`: a folder on the file system written to.
+    PackagesInFlight(bool syncEachFile, int folder) : syncEachFile(syncEachFile), folder(folder) { }
 
     // Starts the writeback of the file's rest and takes it over; waits for the oldest files while
     // too many bytes or descriptors are under way. False on a write error.
     bool Add(OutputFile file);
+
+    // The same for a package that keeps its name. Where one sync of the file system covers it, a
+    // small package is closed at once and left to one sync for every batch of them: writeback
+    // started and waited for file by file costs small packages more than their copying.
+    bool AddPackage(OutputFile package);
 
     // Waits for every file and closes it. False on a write or close error.
     bool Land();
@@ -29,6 +35,8 @@ private:
     bool LandOldest();
 
     const bool syncEachFile;
+    const int folder;
     std::deque<OutputFile> files;
     std::uint64_t bytes = 0;
+    std::uint64_t unsynced = 0; // bytes of small packages closed since the last sync
 };

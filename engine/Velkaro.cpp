@@ -83,7 +83,7 @@ public:
             if (!package.IsOpen())
                 return false;
             created = index + 1;
-            if (!Fill(package, index) || !inFlight.Add(std::move(package)))
+            if (!Fill(package, index) || !inFlight.AddPackage(std::move(package)))
                 return false;
         }
         // The packages' bytes are on the device; one sync of the file system adds what describes
@@ -293,7 +293,7 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
         return false;
 
     const bool syncfsMakesDurable = SyncfsMakesDurable(folder.Get());
-    PackagesInFlight inFlight(!syncfsMakesDurable);
+    PackagesInFlight inFlight(!syncfsMakesDurable, folder.Get());
     if (!RemoveReplaced(prefix, removeCount, writeCount, runCount, heartbeat, inFlight))
         return false;
     SplitWriter writer(prefix, input.Get(), status, size, heartbeat, inFlight);
