@@ -59,11 +59,13 @@ std::string Describe(const std::string& name, int status)
 double RunChild(const std::vector<std::string>& command, const std::string& outputPath,
     const std::string& folder)
 {
-    return RunMadeChild([&] { return command; }, outputPath, folder);
+    return RunMadeChild(
+        command.front(), [&] { return command; }, outputPath, folder);
 }
 
-double RunMadeChild(const std::function<std::vector<std::string>()>& makeCommand,
-    const std::string& outputPath, const std::string& folder)
+double RunMadeChild(const std::string& program,
+    const std::function<std::vector<std::string>()>& makeCommand, const std::string& outputPath,
+    const std::string& folder)
 {
     const char* output = outputPath.empty() ? nullptr : outputPath.c_str();
     const char* in = folder.empty() ? nullptr : folder.c_str();
@@ -71,20 +73,28 @@ double RunMadeChild(const std::function<std::vector<std::string>()>& makeCommand
     if (pipe2(ready, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
     const pid_t child = fork();
-    if (child < 0)
+    if (child < 0) {
+        close(ready[0]);
+        close(ready[1]);
         throw std::runtime_error("fork failed");
+    }
     if (child == 0) {
         // The command is made here, so that its words never take this process's memory, and
-        // the clock starts only once they are ready.
-        const std::vector<std::string> command = makeCommand();
-        std::vector<char*> argv;
-        for (const std::string& word : command)
-            argv.push_back(const_cast<char*>(word.c_str()));
-        argv.push_back(nullptr);
-        const char go = 1;
-        if (write(ready[1], &go, 1) != 1)
+        // the clock starts only once they are ready. An exception must not unwind a second copy
+        // of the benchmark.
+        try {
+            const std::vector<std::string> command = makeCommand();
+            std::vector<char*> argv;
+            for (const std::string& word : command)
+                argv.push_back(const_cast<char*>(word.c_str()));
+            argv.push_back(nullptr);
+            const char go = 1;
+            if (write(ready[1], &go, 1) != 1)
+                _exit(CannotExecute);
+            BecomeCommand(argv.data(), output, in);
+        } catch (...) {
             _exit(CannotExecute);
-        BecomeCommand(argv.data(), output, in);
+        }
     }
     close(ready[1]);
     char go = 0;
@@ -95,6 +105,6 @@ double RunMadeChild(const std::function<std::vector<std::string>()>& makeCommand
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error(Describe(makeCommand().front(), status));
+        throw std::runtime_error(Describe(program, status));
     return elapsed.count();
 }

@@ -13,6 +13,7 @@ double RunChild(const std::vector<std::string>& command, const std::string& outp
     const std::string& folder = {});
 
 // The same with a command that the child makes itself, before the clock starts: a command line
-// of a quarter of a million words takes no memory of the caller's.
-double RunMadeChild(const std::function<std::vector<std::string>()>& makeCommand,
+// of a quarter of a million words takes no memory of the caller's. `program` names it in errors.
+double RunMadeChild(const std::string& program,
+    const std::function<std::vector<std::string>()>& makeCommand,
     const std::string& outputPath = {}, const std::string& folder = {});

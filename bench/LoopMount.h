@@ -21,6 +21,9 @@ public:
     LoopMount& operator=(const LoopMount&) = delete;
 
     const std::string& Path() const { return point.Path(); }
+    const std::string& Device() const { return device; }
+    // Whether the loop device really bypasses the page cache (losetup falls back silently).
+    bool DirectIo() const;
 
     class Unavailable : public std::runtime_error
     {

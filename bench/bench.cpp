@@ -8,8 +8,6 @@
 #include "DirtyMemory.h"
 #include "Interrupts.h"
 #include "LoopMount.h"
-#include "OpenFile.h"
-#include "PackageSet.h"
 #include "PairedRuns.h"
 #include "ScratchFiles.h"
 #include "TestFiles.h"
@@ -17,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -39,9 +38,9 @@ constexpr std::uint32_t MediumPackage = 4 * 1024 * 1024;
 constexpr std::uint32_t KibPackage = 1024;
 // 256 MiB at 1 KiB: 262,144 full packages and the empty last one.
 constexpr std::uint64_t KibSourceMiB = 256;
-constexpr std::uint64_t DirtySourceMiB = 4096;
-constexpr std::uint64_t CloneSourceMiB = 2048;
 constexpr double DirtyGoalMiB = 512;
+// Cloning takes no time worth the name; copying 2 GiB, even in memory, a good part of a second.
+constexpr double CloneGoal = 0.10;
 constexpr double SplitGoal = 0.90;
 constexpr double JoinGoal = 1.00;
 constexpr double DurableGoal = 1.05;
@@ -78,13 +77,15 @@ void PrintUsage(std::FILE* stream)
         "usage: velkaro_bench [--pairs N] [--disk-pairs N] [--size-mib N] [--disk-size-mib N]\n"
         "                     [--image-dir DIR] [--only memory|disk|dirty|clone]\n"
         "  --pairs N          timed pairs per comparison in /dev/shm (default 11)\n"
-        "  --disk-pairs N     timed pairs per comparison on ext4 (default 5)\n"
+        "  --disk-pairs N     timed pairs per comparison on ext4, XFS and btrfs (default 5)\n"
         "  --size-mib N       random source in /dev/shm, in MiB (default 1024)\n"
-        "  --disk-size-mib N  random source on ext4, in MiB (default 2048)\n"
+        "  --disk-size-mib N  random source on ext4, XFS and btrfs, in MiB (default 2048);\n"
+        "                     the dirty-memory split takes twice as much\n"
         "  --image-dir DIR    where the images of the file systems go, on a disk\n"
         "                     (default /var/tmp)\n"
         "  --only PART        one part: the runs in /dev/shm, on ext4, the dirty-memory\n"
-        "                     peak of a 4 GiB split, or cloning on XFS and btrfs\n");
+        "                     peak of a 4 GiB split, or cloning on XFS and btrfs\n"
+        "  The runs on file systems in images need root; the others run without.\n");
 }
 
 std::uint64_t ParseNumber(
@@ -146,6 +147,8 @@ struct Workspace
     const std::string source;
     const std::uint64_t size;
     const bool disk;
+    // For the table: the file system and, on a disk, that the cache is cold.
+    const std::string where;
 
     std::string OurBase() const { return folder + "/v"; }
     std::string TheirPrefix() const { return folder + "/s."; }
@@ -155,7 +158,7 @@ struct Workspace
 // The set of `base` as the engine counts it.
 std::vector<std::string> PackagesOf(const std::string& base)
 {
-    return PackageNames(base, Velkaro::IsPck(PackageName(base + ".c", 0)));
+    return PackageNames(base, Velkaro::IsPck(base + ".c0"));
 }
 
 void Require(bool succeeded, const char* what)
@@ -191,14 +194,14 @@ double TheirJoin(const Workspace& work, std::size_t count)
 {
     // Names relative to the folder, so that a quarter of a million of them fit on one command
     // line (the kernel allows arguments of 6 MiB at most).
-    const std::string base = NameIn(work.OurBase());
+    const std::string prefix = work.OurBase().substr(work.folder.size() + 1) + ".c";
     const auto command = [&] {
         std::vector<std::string> words {"cat"};
         for (std::size_t index = 0; index < count; ++index)
-            words.push_back(PackageName(base + ".c", index));
+            words.push_back(prefix + std::to_string(index));
         return words;
     };
-    const double cat = RunMadeChild(command, work.Joined(), work.folder);
+    const double cat = RunMadeChild("cat", command, work.Joined(), work.folder);
     return work.disk ? cat + RunChild({"sync", "-d", work.Joined()}) : cat;
 }
 
@@ -270,11 +273,6 @@ struct Comparison
     Summary summary;
 };
 
-std::string Where(const Workspace& work)
-{
-    return work.disk ? "ext4, cold" : "/dev/shm";
-}
-
 void Announce(const std::string& what, int pairs)
 {
     std::printf("timing %s, %d pairs ...\n", what.c_str(), pairs);
@@ -290,7 +288,7 @@ Comparison CompareSplit(const Workspace& work, std::uint32_t packageSize, int pa
         pairs, [&] { return OurSplit(work, packageSize); },
         [&] { return TheirSplit(work, packageSize); }, [&] { RemoveSplitOutputs(work); },
         [&] { guard.ThrowIfRequested(); });
-    return {Where(work), name, goal, Summarize(times)};
+    return {work.where, name, goal, Summarize(times)};
 }
 
 // Joins the package set that is in place; both sides read the same packages.
@@ -302,7 +300,7 @@ Comparison CompareJoin(const Workspace& work, int pairs, double goal, const Inte
     const PairedTimes times = RunPairs(
         pairs, [&] { return OurJoin(work); }, [&] { return TheirJoin(work, count); },
         [&] { RemoveJoined(work); }, [&] { guard.ThrowIfRequested(); });
-    return {Where(work), name, goal, Summarize(times)};
+    return {work.where, name, goal, Summarize(times)};
 }
 
 // Splits the source at `packageSize` and times the join of that set.
@@ -384,7 +382,7 @@ void CompareInMemory(
         return;
     }
     const TempDir scratch(ScratchParent);
-    const Workspace work {scratch.Path(), scratch / "source", size, false};
+    const Workspace work {scratch.Path(), scratch / "source", size, false, ScratchParent};
     WriteSource(work);
     CheckSplitsAgree(work, LargePackage);
     RemoveFiles(PackagesOf(work.OurBase()));
@@ -402,7 +400,8 @@ void CompareInMemory(
     comparisons.push_back(CompareJoinAt(work, TinyPackage, options.pairs, JoinGoal, guard));
     RemoveFiles({work.source});
 
-    const Workspace kib {scratch.Path(), scratch / "source-kib", KibSourceMiB * MiB, false};
+    const Workspace kib {
+        scratch.Path(), scratch / "source-kib", KibSourceMiB * MiB, false, ScratchParent};
     WriteSource(kib);
     comparisons.push_back(CompareJoinAt(kib, KibPackage, options.pairs, JoinGoal, guard));
 }
@@ -411,7 +410,8 @@ void CompareInMemory(
 void CompareOnDisk(const LoopMount& disk, const Options& options, const InterruptGuard& guard,
     std::vector<Comparison>& comparisons)
 {
-    const Workspace work {disk.Path(), disk.Path() + "/source", options.diskSizeMiB * MiB, true};
+    const Workspace work {
+        disk.Path(), disk.Path() + "/source", options.diskSizeMiB * MiB, true, "ext4, cold"};
     WriteSource(work);
     CheckSplitsAgree(work, SmallPackage);
     RemoveFiles(PackagesOf(work.OurBase()));
@@ -426,31 +426,48 @@ void CompareOnDisk(const LoopMount& disk, const Options& options, const Interrup
     Settle(work);
 }
 
-// How much unwritten data a 4 GiB split lets pile up in memory on a disk.
-void MeasureDirtyPeak(const LoopMount& disk, const InterruptGuard& guard)
+// How much unwritten data a split of twice the disk source (4 GiB) lets pile up in memory on a
+// disk; coreutils' split, which leaves all writing to the kernel, for comparison.
+void MeasureDirtyPeak(const LoopMount& disk, const Options& options, const InterruptGuard& guard)
 {
-    const Workspace work {disk.Path(), disk.Path() + "/source-4g", DirtySourceMiB * MiB, true};
+    const Workspace work {disk.Path(), disk.Path() + "/source-dirty", 2 * options.diskSizeMiB * MiB,
+        true, "ext4, cold"};
     WriteSource(work);
     guard.ThrowIfRequested();
-    Announce("dirty memory during a split of 4 GiB at 1457664 B", 1);
-    DirtyMemory watch;
-    const double seconds = OurSplit(work, SmallPackage);
-    const double peak = watch.PeakAboveStartMiB();
-    std::printf("dirty + writeback memory during the 4 GiB split (%.1f s): peak %.0f MiB above "
-                "the level before (goal <= %.0f MiB): %s\n",
-        seconds, peak, DirtyGoalMiB, peak <= DirtyGoalMiB ? "met" : "NOT met");
+    const std::string size = std::to_string(work.size / MiB) + " MiB";
+    Announce("dirty memory during a split of " + size + " at 1457664 B", 1);
+    const auto peakDuring = [&](const std::function<double()>& split, double& seconds) {
+        DirtyMemory watch;
+        seconds = split();
+        return watch.PeakAboveStartMiB();
+    };
+    double ourSeconds = 0;
+    const double ours = peakDuring([&] { return OurSplit(work, SmallPackage); }, ourSeconds);
+    RemoveSplitOutputs(work);
+    guard.ThrowIfRequested();
+    double theirSeconds = 0;
+    const double theirs = peakDuring([&] { return TheirSplit(work, SmallPackage); }, theirSeconds);
     RemoveSplitOutputs(work);
     RemoveFiles({work.source});
+    Settle(work);
+    std::printf("dirty + writeback memory during the split of %s, peak above the level before:\n"
+                "  Velkaro::Split %.0f MiB in %.1f s (goal <= %.0f MiB): %s\n"
+                "  split -b && sync -f %.0f MiB in %.1f s (for comparison)\n",
+        size.c_str(), ours, ourSeconds, DirtyGoalMiB, ours <= DirtyGoalMiB ? "met" : "NOT met",
+        theirs, theirSeconds);
 }
 
 void WithDisk(const Options& options, std::uint64_t needed, const std::string& type,
     const std::function<void(const LoopMount&)>& work)
 {
-    const std::uint64_t image = needed + 512 * MiB;
+    // Whole MiB: a loop device ignores a tail shorter than a sector, with a warning.
+    const std::uint64_t image = (needed + MiB - 1) / MiB * MiB + 512 * MiB;
     try {
         if (FreeBytes(options.imageDir) < image)
             throw LoopMount::Unavailable(Gib(image) + " free needed in " + options.imageDir);
         const LoopMount disk(options.imageDir, image, type);
+        std::printf("%s on %s, %s\n", type.c_str(), disk.Device().c_str(),
+            disk.DirectIo() ? "direct I/O" : "WITHOUT direct I/O: the image is cached twice");
         work(disk);
     } catch (const LoopMount::Unavailable& why) {
         std::printf("skipped the runs on %s: %s\n", type.c_str(), why.what());
@@ -459,6 +476,7 @@ void WithDisk(const Options& options, std::uint64_t needed, const std::string& t
 
 std::uint64_t UsedBytes(const std::string& path)
 {
+    SyncFileSystem(path);
     struct statvfs info = {};
     if (statvfs(path.c_str(), &info) != 0)
         throw std::runtime_error("cannot ask the file system of " + path);
@@ -466,23 +484,27 @@ std::uint64_t UsedBytes(const std::string& path)
 }
 
 // Where the file system can share blocks between files, the kernel's copy clones instead of
-// copying: a split takes next to no time and no new space.
-void MeasureCloning(const Options& options, const InterruptGuard& guard)
+// copying: a split takes next to no time and no new space, where split -b copies every byte.
+void MeasureCloning(
+    const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
 {
+    const std::uint64_t size = options.diskSizeMiB * MiB;
     for (const std::string type : {"xfs", "btrfs"}) {
-        WithDisk(options, 2 * CloneSourceMiB * MiB, type, [&](const LoopMount& disk) {
-            const Workspace work {disk.Path(), disk.Path() + "/source", CloneSourceMiB * MiB, true};
+        WithDisk(options, 2 * size + size / 5, type, [&](const LoopMount& disk) {
+            const Workspace work {
+                disk.Path(), disk.Path() + "/source", size, true, type + ", cold"};
             WriteSource(work);
             guard.ThrowIfRequested();
             const std::uint64_t before = UsedBytes(work.folder);
-            const double seconds = OurSplit(work, LargePackage);
-            const double grown = static_cast<double>(UsedBytes(work.folder)
-                                     - std::min(before, UsedBytes(work.folder)))
-                / MiB;
-            std::printf("%s: split of %llu MiB at %u B in %.3f s, %.0f MiB of new blocks%s\n",
-                type.c_str(), static_cast<unsigned long long>(CloneSourceMiB), LargePackage,
-                seconds, grown, grown < 64 ? " (cloned)" : " (copied)");
+            OurSplit(work, LargePackage);
+            const std::uint64_t after = UsedBytes(work.folder);
+            const double grown = static_cast<double>(after - std::min(before, after)) / MiB;
+            std::printf("%s: the split of %llu MiB at %u B took %.0f MiB of new blocks: %s\n",
+                type.c_str(), static_cast<unsigned long long>(size / MiB), LargePackage, grown,
+                grown < 64 ? "cloned" : "COPIED");
             RemoveSplitOutputs(work);
+            comparisons.push_back(
+                CompareSplit(work, LargePackage, options.diskPairs, CloneGoal, guard));
         });
     }
 }
@@ -510,28 +532,31 @@ int Run(const Options& options)
         = [&](const char* part) { return options.only.empty() || options.only == part; };
     try {
         const double loadBefore = LoadAverage();
+        const auto start = std::chrono::steady_clock::now();
         std::vector<Comparison> comparisons;
         if (wanted("memory"))
             CompareInMemory(options, guard, comparisons);
         if (wanted("disk") || wanted("dirty")) {
             const std::uint64_t disk = options.diskSizeMiB * MiB;
-            const std::uint64_t needed
-                = std::max(SpaceNeeded(disk), 2 * DirtySourceMiB * MiB + MiB * 256);
+            // The dirty-memory split: a source of twice the size and its packages.
+            const std::uint64_t needed = std::max(SpaceNeeded(disk), 4 * disk + disk / 10);
             WithDisk(options, needed, "ext4", [&](const LoopMount& mounted) {
                 if (wanted("disk"))
                     CompareOnDisk(mounted, options, guard, comparisons);
                 if (wanted("dirty"))
-                    MeasureDirtyPeak(mounted, guard);
+                    MeasureDirtyPeak(mounted, options, guard);
             });
         }
         if (wanted("clone"))
-            MeasureCloning(options, guard);
+            MeasureCloning(options, guard, comparisons);
 
         if (!comparisons.empty())
             PrintComparisons(comparisons);
         PrintMemory();
         std::printf("load average (1 min) on %ld cores: %.2f at start, %.2f at end\n",
             sysconf(_SC_NPROCESSORS_ONLN), loadBefore, LoadAverage());
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        std::printf("the whole run took %.1f min\n", elapsed.count() / 60);
         return 0;
     } catch (...) {
         // A child killed by Ctrl-C shows up as a failed command: report the interrupt instead.
