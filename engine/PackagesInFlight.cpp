@@ -13,7 +13,7 @@ constexpr std::uint64_t MostBytes = std::uint64_t(128) << 20;
 // Small packages: well within the descriptors a process may have open.
 constexpr std::size_t MostFiles = 256;
 // Below this a package has no writeback of its own: it would be a single window.
-constexpr std::uint64_t SmallPackage = std::uint64_t(32) << 20;
+constexpr std::uint64_t SmallPackage = static_cast<std::uint64_t>(WriteBehind::Window);
 
 } // namespace
 

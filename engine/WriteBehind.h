@@ -25,9 +25,10 @@ public:
     // How much of what has been written is not known to have reached the device.
     off_t Pending(off_t end) const { return end - waited; }
 
-private:
+    // How much is pushed on at a time: a file no larger is a single push.
     static constexpr off_t Window = off_t(32) << 20;
 
+private:
     int fd;
     off_t started = 0; // writeback has been started for [0, started)
     off_t waited = 0; // and has finished for [0, waited)
