@@ -31,6 +31,9 @@ public:
     // Waits for every file and closes it. False on a write or close error.
     bool Land();
 
+    // Whether each file is synced by itself, because one sync of the file system would not do.
+    bool SyncsEachFile() const { return syncEachFile; }
+
 private:
     bool LandOldest();
 

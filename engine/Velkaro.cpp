@@ -72,7 +72,7 @@ public:
 
     // Package 0 is written first, to a hidden temporary file, and takes its name last, once every
     // other package is on stable storage: the set counts only once it is whole.
-    bool Run(const FileDescriptor& folder, bool syncfsMakesDurable)
+    bool Run(const FileDescriptor& folder)
     {
         TemporaryFile first(PackageName(prefix, 0), mode);
         if (!first.IsOpen() || !Fill(first.Output(), 0) || !first.Output().StartRest())
@@ -91,7 +91,7 @@ public:
         // itself, and the folder's names are synced before package 0 joins them.
         if (!inFlight.Land())
             return false;
-        const bool synced = syncfsMakesDurable
+        const bool synced = !inFlight.SyncsEachFile()
             ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
             : first.Output().Sync() && RetryOnInterrupt([&] { return fsync(folder.Get()); }) == 0;
         if (!synced)
@@ -292,12 +292,11 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
         || !SplitTargetsAreSafe(prefix, std::max(removeCount, writeCount + runCount), writeCount))
         return false;
 
-    const bool syncfsMakesDurable = SyncfsMakesDurable(folder.Get());
-    PackagesInFlight inFlight(!syncfsMakesDurable, folder.Get());
+    PackagesInFlight inFlight(!SyncfsMakesDurable(folder.Get()), folder.Get());
     if (!RemoveReplaced(prefix, removeCount, writeCount, runCount, heartbeat, inFlight))
         return false;
     SplitWriter writer(prefix, input.Get(), status, size, heartbeat, inFlight);
-    return writer.Run(folder, syncfsMakesDurable);
+    return writer.Run(folder);
 }
 
 bool Velkaro::Build(
