@@ -14,6 +14,11 @@ constexpr std::uint64_t MostBytes = std::uint64_t(128) << 20;
 constexpr std::size_t MostFiles = 256;
 // Below this a package has no writeback of its own: it would be a single window.
 constexpr std::uint64_t SmallPackage = static_cast<std::uint64_t>(WriteBehind::Window);
+// From this size on, a small package's writeback is started as it is closed, so that the device
+// writes while the next ones are copied; the block queue holds the copy back when the device
+// falls behind. Below it, a start per file costs more than the copying, and the batch sync
+// writes such packages together.
+constexpr std::uint64_t PushedAlone = std::uint64_t(1) << 20;
 
 } // namespace
 
@@ -34,6 +39,8 @@ bool PackagesInFlight::AddPackage(OutputFile package)
 {
     if (syncEachFile || package.Length() >= SmallPackage)
         return Add(std::move(package));
+    if (package.Length() >= PushedAlone)
+        return package.StartRest() && package.Close();
     unsynced += package.Length();
     if (!package.Close())
         return false;

@@ -24,8 +24,9 @@ public:
     bool Add(OutputFile file);
 
     // The same for a package that keeps its name. Where one sync of the file system covers it, a
-    // small package is closed at once and left to one sync for every batch of them: writeback
-    // started and waited for file by file costs small packages more than their copying.
+    // small package is not waited for by itself: its writeback is started and it is closed at
+    // once, and the tiniest are left to one sync for every batch of them. Waiting file by file
+    // costs small packages more than their copying.
     bool AddPackage(OutputFile package);
 
     // Waits for every file and closes it. False on a write or close error.
