@@ -19,7 +19,6 @@ FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
     if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0
         || !S_ISREG(status.st_mode))
         return FileDescriptor();
-    posix_fadvise(file.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     return file;
 }
 
