@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint64_t MostBytes = std::uint64_t(128) << 20;
 // Small packages: well within the descriptors a process may have open.
 constexpr std::size_t MostFiles = 256;
-// Below this a package has no writeback of its own: it would be a single window.
+// Below this a package is never waited for by itself: all of it would be a single window.
 constexpr std::uint64_t SmallPackage = static_cast<std::uint64_t>(WriteBehind::Window);
 // From this size on, a small package's writeback is started as it is closed, so that the device
 // writes while the next ones are copied; the block queue holds the copy back when the device
