@@ -53,7 +53,7 @@ constexpr std::uint64_t MiB = 1024 * 1024;
 struct Options
 {
     int pairs = 11;
-    int diskPairs = 5;
+    int diskPairs = 7;
     std::uint64_t sizeMiB = 1024;
     std::uint64_t diskSizeMiB = 2048;
     std::string imageDir = "/var/tmp";
@@ -78,7 +78,7 @@ void PrintUsage(std::FILE* stream)
         "usage: velkaro_bench [--pairs N] [--disk-pairs N] [--size-mib N] [--disk-size-mib N]\n"
         "                     [--image-dir DIR] [--only memory|disk|dirty|clone]\n"
         "  --pairs N          timed pairs per comparison in /dev/shm (default 11)\n"
-        "  --disk-pairs N     timed pairs per comparison on ext4, XFS and btrfs (default 5)\n"
+        "  --disk-pairs N     timed pairs per comparison on ext4, XFS and btrfs (default 7)\n"
         "  --size-mib N       random source in /dev/shm, in MiB (default 1024)\n"
         "  --disk-size-mib N  random source on ext4, XFS and btrfs, in MiB (default 2048);\n"
         "                     the dirty-memory split takes twice as much\n"
