@@ -7,13 +7,13 @@
 
 namespace {
 
-// With two batches of this size under way and one being written, dirty memory stays near
-// 384 MiB at the most, and the device has tens of megabytes queued at any time.
+// Bytes written and not yet waited for, across files. Together with the file being written and
+// its own window, dirty memory stays under 512 MiB.
 constexpr std::uint64_t MostBytes = std::uint64_t(128) << 20;
 // Small packages: well within the descriptors a process may have open.
 constexpr std::size_t MostFiles = 256;
-// Below this a package is never waited for by itself: all of it would be a single window.
-constexpr std::uint64_t SmallPackage = static_cast<std::uint64_t>(WriteBehind::Window);
+// Below this a package is never waited for by itself.
+constexpr std::uint64_t SmallPackage = std::uint64_t(32) << 20;
 // From this size on, a small package's writeback is started as it is closed, so that the device
 // writes while the next ones are copied; the block queue holds the copy back when the device
 // falls behind. Below it, a start per file costs more than the copying, and the batch sync
@@ -24,8 +24,11 @@ constexpr std::uint64_t PushedAlone = std::uint64_t(1) << 20;
 
 bool PackagesInFlight::Add(OutputFile file)
 {
-    if (!file.StartRest())
-        return false;
+    return file.StartRest() && Hold(std::move(file));
+}
+
+bool PackagesInFlight::Hold(OutputFile file)
+{
     bytes += file.Pending();
     files.push_back(std::move(file));
     while (bytes > MostBytes || files.size() > MostFiles) {
@@ -37,8 +40,12 @@ bool PackagesInFlight::Add(OutputFile file)
 
 bool PackagesInFlight::AddPackage(OutputFile package)
 {
-    if (syncEachFile || package.Length() >= SmallPackage)
+    if (syncEachFile)
         return Add(std::move(package));
+    // A large package's rest is pushed when the package is waited for, not as it is closed: a push
+    // holds up the copy of the next package while the device takes it.
+    if (package.Length() >= SmallPackage)
+        return Hold(std::move(package));
     if (package.Length() >= PushedAlone)
         return package.StartRest() && package.Close();
     unsynced += package.Length();

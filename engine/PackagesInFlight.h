@@ -24,9 +24,10 @@ public:
     bool Add(OutputFile file);
 
     // The same for a package that keeps its name. Where one sync of the file system covers it, a
-    // small package is not waited for by itself: its writeback is started and it is closed at
-    // once, and the tiniest are left to one sync for every batch of them. Waiting file by file
-    // costs small packages more than their copying.
+    // large package's rest is only pushed on once it is waited for; a small package is not waited
+    // for by itself: its writeback is started and it is closed at once, and the tiniest are left
+    // to one sync for every batch of them. Waiting file by file costs small packages more than
+    // their copying.
     bool AddPackage(OutputFile package);
 
     // Waits for every file and closes it. False on a write or close error.
@@ -36,6 +37,9 @@ public:
     bool SyncsEachFile() const { return syncEachFile; }
 
 private:
+    // Takes the file over as it is; waits for the oldest files while too many bytes or
+    // descriptors are under way.
+    bool Hold(OutputFile file);
     bool LandOldest();
 
     const bool syncEachFile;

@@ -2,11 +2,11 @@
 
 #include <sys/types.h>
 
-// Pushes what has been written to a file on to the device as the writing goes on, some tens of
-// megabytes behind it, in large windows that keep the device busy. Without it the page cache takes
-// gigabytes at memory speed and the final sync then blocks for as long as the device needs for all
-// of them; with it no call waits for more than a window of device work, and a write error shows up
-// while the file is being written.
+// Pushes what has been written to a file on to the device as the writing goes on, a few hundred
+// megabytes behind it at the most, in large windows that keep the device busy. Without it the
+// page cache takes gigabytes at memory speed and the final sync then blocks for as long as the
+// device needs for all of them; with it no call waits for more than a window of device work, and
+// a write error shows up while the file is being written.
 class WriteBehind
 {
 public:
@@ -25,8 +25,9 @@ public:
     // How much of what has been written is not known to have reached the device.
     off_t Pending(off_t end) const { return end - waited; }
 
-    // How much is pushed on at a time: a file no larger is a single push.
-    static constexpr off_t Window = off_t(32) << 20;
+    // How much is pushed on at a time: a file no larger is a single push. Pushing smaller pieces
+    // of a large package holds up its copying while the device takes each of them.
+    static constexpr off_t Window = off_t(128) << 20;
 
 private:
     int fd;
