@@ -3,6 +3,8 @@
 #include "OpenFile.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <functional>
 #include <random>
 #include <utility>
 
@@ -34,20 +36,49 @@ std::string RandomSuffix(std::mt19937& generator)
     return suffix;
 }
 
+// Hidden names beside `targetName` in turn, until `make` makes one or fails for another reason
+// than that the name is taken. The name made, or nothing.
+std::string MakeHidden(const std::string& folderPath, const std::string& targetName,
+    const std::function<bool(const std::string& name)>& make)
+{
+    const std::string stem
+        = folderPath + "." + CutBetweenCharacters(targetName, LongestStem) + ".velkaro-";
+    std::mt19937 generator(std::random_device {}());
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        std::string candidate = stem + RandomSuffix(generator);
+        if (make(candidate))
+            return candidate;
+        if (errno != EEXIST)
+            break;
+    }
+    return std::string();
+}
+
+HiddenFile CreateHidden(
+    int folder, const std::string& folderPath, const std::string& targetName, mode_t mode)
+{
+    HiddenFile hidden;
+    hidden.path = MakeHidden(folderPath, targetName, [&](const std::string& name) {
+        hidden.file = CreateNewFileAt(folder, name.c_str(), mode);
+        return hidden.file.IsOpen();
+    });
+    return hidden;
+}
+
 } // namespace
 
 HiddenFile CreateHiddenFileBeside(const std::string& target, mode_t mode)
 {
-    const std::string stem
-        = FolderOf(target) + "/." + CutBetweenCharacters(NameIn(target), LongestStem) + ".velkaro-";
-    std::mt19937 generator(std::random_device {}());
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        std::string candidate = stem + RandomSuffix(generator);
-        FileDescriptor file = CreateNewFile(candidate.c_str(), mode);
-        if (file.IsOpen())
-            return HiddenFile {std::move(file), std::move(candidate)};
-        if (errno != EEXIST)
-            break;
-    }
-    return HiddenFile {};
+    return CreateHidden(AT_FDCWD, FolderOf(target) + "/", NameIn(target), mode);
+}
+
+HiddenFile CreateHiddenFileIn(int folder, const std::string& targetName, mode_t mode)
+{
+    return CreateHidden(folder, "", targetName, mode);
+}
+
+std::string MakeHiddenName(
+    const std::string& targetName, const std::function<bool(const std::string& name)>& make)
+{
+    return MakeHidden("", targetName, make);
 }

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,8 +15,13 @@ constexpr int CommonFlags = O_CLOEXEC | O_NOCTTY;
 
 FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
 {
-    FileDescriptor file(
-        RetryOnInterrupt([&] { return open(path, O_RDONLY | O_NONBLOCK | CommonFlags); }));
+    return OpenRegularForReadingAt(AT_FDCWD, path, status);
+}
+
+FileDescriptor OpenRegularForReadingAt(int folder, const char* name, struct stat& status)
+{
+    FileDescriptor file(RetryOnInterrupt(
+        [&] { return openat(folder, name, O_RDONLY | O_NONBLOCK | CommonFlags); }));
     if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0
         || !S_ISREG(status.st_mode))
         return FileDescriptor();
@@ -24,8 +30,14 @@ FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
 
 FileDescriptor CreateNewFile(const char* path, mode_t mode)
 {
-    return FileDescriptor(RetryOnInterrupt(
-        [&] { return open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | CommonFlags, mode); }));
+    return CreateNewFileAt(AT_FDCWD, path, mode);
+}
+
+FileDescriptor CreateNewFileAt(int folder, const char* name, mode_t mode)
+{
+    return FileDescriptor(RetryOnInterrupt([&] {
+        return openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | CommonFlags, mode);
+    }));
 }
 
 FileDescriptor OpenSpecialForWriting(const char* path)
@@ -56,15 +68,22 @@ std::string NameIn(const std::string& path)
     return path.substr(path.rfind('/') + 1);
 }
 
-FileDescriptor OpenFolderOf(const std::string& path)
-{
-    const std::string folder = FolderOf(path);
-    return FileDescriptor(RetryOnInterrupt(
-        [&] { return open(folder.c_str(), O_RDONLY | O_DIRECTORY | CommonFlags); }));
-}
-
 std::string ResolvedPath(const std::string& path)
 {
+    // What the kernel resolved the path to when it opened it, in one call that can be repeated
+    // by itself when a signal interrupts it; realpath's many calls start over as a whole.
+    const FileDescriptor opened(
+        RetryOnInterrupt([&] { return open(path.c_str(), O_PATH | O_CLOEXEC); }));
+    if (opened.IsOpen()) {
+        std::string link(4096, '\0');
+        const std::string proc = "/proc/self/fd/" + std::to_string(opened.Get());
+        const ssize_t length
+            = RetryOnInterrupt([&] { return readlink(proc.c_str(), link.data(), link.size()); });
+        if (length > 0 && static_cast<std::size_t>(length) < link.size() && link[0] == '/') {
+            link.resize(static_cast<std::size_t>(length));
+            return link;
+        }
+    }
     char* resolved = nullptr;
     do
         resolved = realpath(path.c_str(), nullptr);

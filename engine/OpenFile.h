@@ -14,11 +14,15 @@
 // (POSIX_FADV_SEQUENTIAL) made a split from and to one disk up to twice as slow, its long reads
 // holding up the writing.
 FileDescriptor OpenRegularForReading(const char* path, struct stat& status);
+// The same for a name in an open folder.
+FileDescriptor OpenRegularForReadingAt(int folder, const char* name, struct stat& status);
 
 // A new file at `path` for writing, created by this call: nothing that was there before is ever
 // opened, and a symbolic link at `path` is not followed. `mode` less the umask: 0666 as for any
 // new file, or the bits of what it is made from, so that it is readable by no one more.
 FileDescriptor CreateNewFile(const char* path, mode_t mode = 0666);
+// The same for a name in an open folder.
+FileDescriptor CreateNewFileAt(int folder, const char* name, mode_t mode = 0666);
 
 // Something that exists and is not a regular file (a device, a FIFO with a reader) for writing in
 // place. Writes block as usual once it is open.
@@ -31,6 +35,3 @@ std::string NameIn(const std::string& path);
 // The path with every link and "." or ".." resolved, as realpath gives it; empty when it cannot
 // be resolved.
 std::string ResolvedPath(const std::string& path);
-
-// That folder, open for syncing it (its names) or the file system it is on.
-FileDescriptor OpenFolderOf(const std::string& path);

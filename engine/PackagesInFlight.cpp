@@ -10,8 +10,6 @@ namespace {
 // Bytes written and not yet waited for, across files. Together with the file being written and
 // its own window, dirty memory stays under 512 MiB.
 constexpr std::uint64_t MostBytes = std::uint64_t(128) << 20;
-// Small packages: well within the descriptors a process may have open.
-constexpr std::size_t MostFiles = 256;
 // Below this a package is never waited for by itself.
 constexpr std::uint64_t SmallPackage = std::uint64_t(32) << 20;
 // From this size on, a small package's writeback is started as it is closed, so that the device
@@ -31,7 +29,7 @@ bool PackagesInFlight::Hold(OutputFile file)
 {
     bytes += file.Pending();
     files.push_back(std::move(file));
-    while (bytes > MostBytes || files.size() > MostFiles) {
+    while (bytes > MostBytes || files.size() > mostFiles) {
         if (!LandOldest())
             return false;
     }

@@ -16,8 +16,11 @@
 class PackagesInFlight
 {
 public:
-    // `folder`: a folder on the file system written to.
-    PackagesInFlight(bool syncEachFile, int folder) : syncEachFile(syncEachFile), folder(folder) { }
+    // `folder`: a folder on the file system written to. `mostFiles`: how many descriptors the
+    // files held may take.
+    PackagesInFlight(bool syncEachFile, int folder, std::size_t mostFiles)
+        : syncEachFile(syncEachFile), folder(folder), mostFiles(mostFiles)
+    { }
 
     // Starts the writeback of the file's rest and takes it over; waits for the oldest files while
     // too many bytes or descriptors are under way. False on a write error.
@@ -44,6 +47,7 @@ private:
 
     const bool syncEachFile;
     const int folder;
+    const std::size_t mostFiles;
     std::deque<OutputFile> files;
     std::uint64_t bytes = 0;
     std::uint64_t unsynced = 0; // bytes of small packages closed since the last sync

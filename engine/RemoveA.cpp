@@ -5,7 +5,6 @@
 #include "OutputFile.h"
 #include "PackagesInFlight.h"
 #include "Retry.h"
-#include "VerifyFileA.h"
 #include "WriteAll.h"
 
 #include <algorithm>
@@ -20,10 +19,11 @@ constexpr off_t ZeroBlockSize = off_t(1) << 20;
 
 // The regular file that `path` named when `named` was taken, open for writing; closed when the
 // name now leads elsewhere or the file cannot be written.
-FileDescriptor OpenForWiping(const char* path, const struct stat& named)
+FileDescriptor OpenForWiping(int folder, const char* path, const struct stat& named)
 {
-    FileDescriptor file(RetryOnInterrupt(
-        [&] { return open(path, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY); }));
+    FileDescriptor file(RetryOnInterrupt([&] {
+        return openat(folder, path, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    }));
     struct stat opened = {};
     if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &opened); }) != 0
         || !(IdentityOf(opened) == IdentityOf(named)))
@@ -64,24 +64,32 @@ bool RemoveA(const char* path, unsigned short passes, const Heartbeat& heartbeat
 bool RemoveA(
     const char* path, unsigned short passes, const Heartbeat& heartbeat, PackagesInFlight* inFlight)
 {
-    if (!VerifyFileA(path))
+    return RemoveAt(AT_FDCWD, path, passes, heartbeat, inFlight);
+}
+
+bool RemoveAt(int folder, const char* path, unsigned short passes, const Heartbeat& heartbeat,
+    PackagesInFlight* inFlight)
+{
+    struct stat followed = {};
+    if (RetryOnInterrupt([&] { return fstatat(folder, path, &followed, 0); }) != 0
+        || (followed.st_mode & S_IFREG) == 0)
         return true;
 
     struct stat named = {};
-    if (RetryOnInterrupt([&] { return lstat(path, &named); }) != 0)
+    if (RetryOnInterrupt([&] { return fstatat(folder, path, &named, AT_SYMLINK_NOFOLLOW); }) != 0)
         return false;
     if (S_ISLNK(named.st_mode))
-        return RetryOnInterrupt([&] { return unlink(path); }) == 0;
+        return RetryOnInterrupt([&] { return unlinkat(folder, path, 0); }) == 0;
     // VerifyFileA lets sockets through; they are not ours to delete.
     if (!S_ISREG(named.st_mode))
         return false;
 
     FileDescriptor file;
     if (passes > 0 && named.st_size > 0 && named.st_nlink == 1)
-        file = OpenForWiping(path, named);
+        file = OpenForWiping(folder, path, named);
     // The name goes first, so that an interrupted wipe never leaves a half-zeroed file behind a
     // name that still counts; the open descriptor keeps the blocks to overwrite.
-    if (RetryOnInterrupt([&] { return unlink(path); }) != 0)
+    if (RetryOnInterrupt([&] { return unlinkat(folder, path, 0); }) != 0)
         return false;
     // Each pass but the last reaches the device before the next one overwrites it in memory.
     for (unsigned short pass = 0; file.IsOpen() && pass < passes; ++pass) {

@@ -13,3 +13,7 @@ class PackagesInFlight;
 // (null: waited for here), which waits for them in one batch with the rest of its writing.
 bool RemoveA(const char* path, unsigned short passes, const Heartbeat& heartbeat,
     PackagesInFlight* inFlight);
+
+// The same for a name in an open folder (`folder`, or AT_FDCWD for a path).
+bool RemoveAt(int folder, const char* path, unsigned short passes, const Heartbeat& heartbeat,
+    PackagesInFlight* inFlight);

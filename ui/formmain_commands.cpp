@@ -1,7 +1,8 @@
 #include "formmain.h"
 
-#include "NumStrA.h"
-#include "PackageSet.h"
+#include "BuildPlan.h"
+#include "PackageNames.h"
+#include "SplitPlan.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
@@ -15,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -87,17 +87,6 @@ std::optional<std::uint32_t> packageBytes(const QString& text, int unit)
     return static_cast<std::uint32_t>(bytes);
 }
 
-// Whether a split of `source` at `size` would write up to a package that is already there, left
-// from an earlier set without its package 0.
-bool runsIntoPackages(
-    const QByteArray& source, const std::string& prefix, std::optional<std::uint32_t> size)
-{
-    if (!size || *size == 0)
-        return false;
-    const qint64 length = QFileInfo(QFile::decodeName(source)).size();
-    return PackagesFrom(prefix, SplitPackageCount(static_cast<std::uint64_t>(length), *size)) > 0;
-}
-
 } // namespace
 
 void FormMain::split()
@@ -114,34 +103,34 @@ void FormMain::split()
         return;
     }
     const QByteArray destination = QFile::encodeName(txtDestination->text());
-    const std::string prefix = (destination + ".c").toStdString();
+    // The size is only looked at here, for which package names the split would write; it is
+    // checked below, after the question.
+    const std::optional<std::uint32_t> bytes
+        = packageBytes(cboPackageSize->currentText(), cboUnits->currentIndex());
+    const SplitPlan plan
+        = PlanSplit(source.toStdString(), destination.toStdString(), bytes.value_or(0));
     // The split would remove or rewrite the source before it has been read.
-    if (IsPackageOf(source.toStdString(), prefix)) {
+    if (plan.overlaps) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
     }
-    // Asked for an old set, and for packages left from an earlier one that the new set would run
-    // into (it would otherwise take them in); the size is only looked at here, checked below.
-    const bool replaces = FirstPackageExists(prefix + "0")
-        || runsIntoPackages(
-            source, prefix, packageBytes(cboPackageSize->currentText(), cboUnits->currentIndex()));
-    if (replaces
+    // Asked for an old set, and for any other file at a name the new set takes or runs into.
+    // Without a yes, the engine replaces nothing, also not what appears in the meantime.
+    if (plan.replaces
         && QMessageBox::warning(this, tr("Warning"),
                tr("Destination package exists.\nOverwrite it?"), QMessageBox::Yes | QMessageBox::No)
             == QMessageBox::No)
         return;
 
-    const std::optional<std::uint32_t> bytes
-        = packageBytes(cboPackageSize->currentText(), cboUnits->currentIndex());
     if (!bytes) {
         QMessageBox::warning(this, tr("Warning"), tr("Invalid package size!"), QMessageBox::Ok);
         return;
     }
 
     const bool done = runCommand([&] {
-        const bool split = Velkaro::Split(
-            source.toStdString(), destination.toStdString(), *bytes, true, keepWindowAlive());
+        const bool split = Velkaro::Split(source.toStdString(), destination.toStdString(), *bytes,
+            plan.replaces, keepWindowAlive());
         // The history keeps plain numbers, so that the settings read the same in every locale.
         if (split) {
             const QString plain = PlainPackageSize(cboPackageSize->currentText(), QLocale());
@@ -170,28 +159,25 @@ void FormMain::build()
 
     const QByteArray destination = QFile::encodeName(txtDestination->text());
     // The build would read the destination, or leave it under a package's name.
-    if (IsPackageOf(destination.toStdString(), PackagePrefix(source.toStdString()))) {
+    if (BuildOverlaps(*PrefixOf(source.toStdString()), destination.toStdString())) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
     }
-    switch (VerifyFileExA(destination.constData())) {
-    case 0:
-        if (QMessageBox::warning(this, tr("Warning"), tr("Destination file exists.\nOverwrite it?"),
-                QMessageBox::Yes | QMessageBox::No)
+    const int probe = VerifyFileExA(destination.constData());
+    if (probe == 0
+        && QMessageBox::warning(this, tr("Warning"), tr("Destination file exists.\nOverwrite it?"),
+               QMessageBox::Yes | QMessageBox::No)
             == QMessageBox::No)
-            return;
-        break;
-    case 2:
+        return;
+    if (probe == 2) {
         QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
         return;
-    default:
-        break;
     }
 
     const bool done = runCommand([&] {
         return Velkaro::Build(
-            source.toStdString(), destination.toStdString(), true, keepWindowAlive());
+            source.toStdString(), destination.toStdString(), probe == 0, keepWindowAlive());
     });
     if (done)
         QApplication::beep();

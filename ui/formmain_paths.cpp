@@ -1,6 +1,6 @@
 #include "formmain.h"
 
-#include "PackageSet.h"
+#include "PackageNames.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,9 +16,13 @@
 void FormMain::SetFields(QString path)
 {
     txtSource->setText(path);
-    // A package proposes the base path of its set, the file that a build restores.
-    if (FirstPackageExists(QFile::encodeName(path).toStdString()))
-        path.truncate(path.lastIndexOf(QLatin1String(".c")));
+    // A package proposes the base path of its set, the file that a build restores: its prefix
+    // without the ".c".
+    const std::string encoded = QFile::encodeName(path).toStdString();
+    if (FirstPackageExists(encoded)) {
+        const std::string prefix = *PrefixOf(encoded);
+        path = QFile::decodeName(QByteArray::fromStdString(prefix.substr(0, prefix.size() - 2)));
+    }
     txtDestination->setText(path);
 }
 

@@ -15,10 +15,10 @@ namespace {
 
 // The calls that a signal can interrupt, and that the engine makes; not close, which must not be
 // repeated (the descriptor is gone even when it reports EINTR).
-const char* const Interruptible[]
-    = {"openat", "newfstatat", "fstat", "statx", "access", "readlink", "getdents64", "unlink",
-        "unlinkat", "rename", "renameat", "renameat2", "ftruncate", "fchmod", "fchown", "fstatfs",
-        "pread64", "write", "copy_file_range", "sync_file_range", "fdatasync", "fsync", "syncfs"};
+const char* const Interruptible[] = {"openat", "newfstatat", "fstat", "statx", "access", "readlink",
+    "getdents64", "unlink", "unlinkat", "rename", "renameat", "renameat2", "ftruncate", "fchmod",
+    "fchown", "fstatfs", "pread64", "write", "linkat", "flock", "copy_file_range",
+    "sync_file_range", "fdatasync", "fsync", "syncfs"};
 
 int ExitCode(int status)
 {

@@ -80,7 +80,7 @@ TEST(LastSync, AFailedFolderSyncAfterTheRenameLeavesTheCompleteNewFile)
 std::string SyncsOfSplit(const std::string& source, const std::string& base, const TempDir& dir)
 {
     const std::string log = dir / "trace";
-    EXPECT_EQ(Traced("-y -o " + log + " -e trace=fsync,fdatasync,syncfs,rename",
+    EXPECT_EQ(Traced("-y -o " + log + " -e trace=fsync,fdatasync,syncfs,rename,renameat2,linkat",
                   "split " + source + " " + base + " 4096"),
         0);
     return ReadBytes(log);
@@ -100,7 +100,7 @@ TEST(Fuse, EveryPackageIsSyncedBeforePackageZeroTakesItsName)
     const std::string log = SyncsOfSplit(dir / "src", mount + "/f", dir);
     Shell("fusermount3 -u " + mount + " || umount " + mount);
 
-    const std::string::size_type renamed = log.find("f.c0\")");
+    const std::string::size_type renamed = log.find("f.c0\"");
     ASSERT_NE(renamed, std::string::npos) << log;
     for (int index = 1; index <= 5; ++index) {
         const std::string package = "f.c" + std::to_string(index) + ">)";

@@ -1,7 +1,7 @@
 #include "TestFiles.h"
 
 #include "FileDescriptor.h"
-#include "PackageSet.h"
+#include "PackageNames.h"
 
 #include <algorithm>
 #include <cerrno>

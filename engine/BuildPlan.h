@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <sys/stat.h>
+
+class Folder;
+
+// The file a build replaces, as it stood when looked at: the name itself, or for a symbolic link
+// the file it leads to, followed only as the kernel lets a link be followed (not another user's
+// link in a shared sticky folder). Nothing put at the name later is followed or replaced.
+struct BuildTarget
+{
+    std::string path; // empty: the destination cannot be written
+    bool exists = false;
+    struct stat status = {};
+
+    static BuildTarget Of(const std::string& destination);
+
+    // Whether the target's name in `folder` still shows what it showed when it was looked at.
+    bool Unchanged(const Folder& folder) const;
+};
+
+// Whether a build of the set with package prefix `prefix` into `destination` would write its own
+// input: a destination named as a package of the set (in letters of either case, in the set's
+// folder or in another view of it), directly or where a link leads, or one of the set's files
+// under another name. The one answer that the engine goes by and the window asks.
+bool BuildOverlaps(const std::string& prefix, const std::string& destination);

@@ -1,0 +1,56 @@
+#include "JoinSet.h"
+
+#include "ByteCopier.h"
+#include "Folder.h"
+#include "OpenFile.h"
+#include "OutputFile.h"
+#include "PackageNames.h"
+#include "SameFile.h"
+
+#include <cstdint>
+
+namespace {
+
+bool IsPackage(const struct stat& status)
+{
+    return (status.st_mode & S_IFREG) != 0;
+}
+
+} // namespace
+
+bool JoinSet(
+    const Folder& folder, const std::string& stem, OutputFile& output, const Heartbeat& heartbeat)
+{
+    ByteCopier copier(heartbeat);
+    std::uint64_t read = 0; // the states of the packages as they were read
+    std::uint64_t count = 0;
+    for (;; ++count) {
+        const std::string name = PackageName(stem, count);
+        struct stat status = {};
+        const FileDescriptor input = OpenRegularForReadingAt(folder.Get(), name.c_str(), status);
+        // The set ends where no regular file stands; one that is there but cannot be read
+        // fails the build.
+        if (!input.IsOpen()) {
+            if (count == 0 || (folder.Stat(name, status) && IsPackage(status)))
+                return false;
+            break;
+        }
+        read = Mix(read, StateOf(status));
+        // A file that says it is empty is asked for one byte, which must not come: some
+        // (procfs) say so of what they do hold.
+        const auto size = static_cast<std::uint64_t>(status.st_size);
+        off_t offset = 0;
+        if (copier.Copy(input.Get(), offset, status.st_size, output, size + (size == 0 ? 1 : 0))
+            != status.st_size)
+            return false;
+    }
+
+    std::uint64_t now = 0;
+    struct stat status = {};
+    for (std::uint64_t index = 0; index < count; ++index) {
+        if (!folder.Stat(PackageName(stem, index), status) || !IsPackage(status))
+            return false;
+        now = Mix(now, StateOf(status));
+    }
+    return now == read && !(folder.Stat(PackageName(stem, count), status) && IsPackage(status));
+}

@@ -1,0 +1,161 @@
+#include "SplitWriter.h"
+
+#include "ByteCopier.h"
+#include "CaseFolding.h"
+#include "Descriptors.h"
+#include "Folder.h"
+#include "OpenFile.h"
+#include "PackageNames.h"
+#include "PackagesInFlight.h"
+#include "RemoveA.h"
+#include "Retry.h"
+#include "SameFile.h"
+#include "SplitPlan.h"
+#include "SyncScope.h"
+#include "TemporaryFile.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace {
+
+// Descriptors a split takes beyond the files it holds in flight: package 0, the last package, the
+// one being written, an old package being wiped (twice) and the folder's listing, with room to
+// spare.
+constexpr std::size_t Needed = 8;
+// Files in flight at the most: well within what a process may usually have open.
+constexpr std::size_t MostInFlight = 256;
+
+} // namespace
+
+SplitWriter::SplitWriter(const Folder& folder, const std::string& stem, const SplitSource& source,
+    std::uint32_t size, const SplitPlan& plan, const Heartbeat& heartbeat)
+    : folder(folder), stem(stem), source(source), size(size), plan(plan), heartbeat(heartbeat)
+{ }
+
+SplitWriter::~SplitWriter()
+{
+    if (finished)
+        return;
+    const auto remove = [&](std::uint64_t index) {
+        RetryOnInterrupt(
+            [&] { return unlinkat(folder.Get(), PackageName(stem, index).c_str(), 0); });
+    };
+    for (std::uint64_t index = 1; index < created; ++index)
+        remove(index);
+    if (reserved && created < plan.writeCount)
+        remove(plan.writeCount - 1);
+}
+
+bool SplitWriter::Run()
+{
+    // What can be known before anything is touched is found out first: whether there are
+    // descriptors enough, whether package 0 can be made, and whether the longest name the split
+    // writes is one the folder takes (the last package's, made now, empty).
+    const std::size_t spare = SpareDescriptors(Needed + MostInFlight);
+    if (spare < Needed)
+        return false;
+    const mode_t mode = source.status.st_mode & 0777;
+    TemporaryFile first(folder, PackageName(stem, 0), mode);
+    if (!first.IsOpen())
+        return false;
+    const std::uint64_t last = plan.writeCount - 1;
+    FileDescriptor lastFile;
+    struct stat status = {};
+    if (last > 0 && !folder.StatLink(PackageName(stem, last), status)) {
+        lastFile = CreateNewFileAt(folder.Get(), PackageName(stem, last).c_str(), mode);
+        if (!lastFile.IsOpen())
+            return false;
+        reserved = true;
+    }
+
+    PackagesInFlight inFlight(
+        !SyncfsMakesDurable(folder.Get()), folder.Get(), std::min(spare - Needed, MostInFlight));
+    if (!RemoveReplaced(inFlight))
+        return false;
+    // Where name changes are not kept in order (FAT, exFAT, NTFS), the removal must be on stable
+    // storage before the new names appear, or a power cut could leave an old package 0 beside new
+    // packages. A sync of any file there flushes the whole file system; its folder's may do
+    // nothing through FUSE.
+    if (plan.replaces && inFlight.SyncsEachFile() && !(folder.Sync() && first.Output().Sync()))
+        return false;
+
+    ByteCopier copier(heartbeat);
+    const std::uint64_t length = static_cast<std::uint64_t>(source.status.st_size);
+    // Exactly the bytes of package `index` as the source's length was at the start; for the last
+    // package one more is asked for, which must not come: the source ends where it said it would.
+    const auto fill = [&](OutputFile& package, std::uint64_t index) {
+        const std::uint64_t start = index * size;
+        const std::uint64_t want = std::min<std::uint64_t>(size, length - start);
+        off_t offset = static_cast<off_t>(start);
+        return copier.Copy(source.file.Get(), offset, static_cast<off_t>(length), package,
+                   want + (index == last ? 1 : 0))
+            == static_cast<std::int64_t>(want);
+    };
+    if (!fill(first.Output(), 0) || !first.Output().StartRest())
+        return false;
+    for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
+        OutputFile package(index == last && reserved
+                ? std::move(lastFile)
+                : CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode));
+        if (!package.IsOpen())
+            return false;
+        created = index + 1;
+        if (!fill(package, index) || !inFlight.AddPackage(std::move(package)))
+            return false;
+    }
+    // The packages' bytes are on the device; one sync of the file system adds what describes
+    // them (and package 0's bytes), where it does. Elsewhere each file has been synced by
+    // itself, and the folder's names are synced before package 0 joins them.
+    if (!inFlight.Land() || !SourceUnchanged())
+        return false;
+    const bool synced = !inFlight.SyncsEachFile()
+        ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
+        : first.Output().Sync() && folder.Sync();
+    if (!synced)
+        return false;
+    if (first.Commit(true, false)) {
+        finished = true;
+        return true;
+    }
+    // Package 0 has its name but the folder's sync failed: without package 0 the rest
+    // counts for nothing and can go; where package 0 cannot be taken away again, the whole
+    // set stays rather than package 0 alone.
+    if (first.Renamed()
+        && (RetryOnInterrupt([&] {
+               return unlinkat(folder.Get(), PackageName(stem, 0).c_str(), 0);
+           }) != 0
+            || !folder.Sync()))
+        finished = true;
+    return false;
+}
+
+// Package 0 first, so that from then on what is left no longer counts as a set; then every other
+// file the plan found at the names the split touches. Their wipes land with the split's own
+// writing.
+bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight) const
+{
+    if (!plan.replaces)
+        return true;
+    const auto remove = [&](std::uint64_t index) {
+        return RemoveAt(folder.Get(), PackageName(stem, index).c_str(), 1, heartbeat, &inFlight);
+    };
+    if (!remove(0))
+        return false;
+    const CaseFolding folding;
+    bool removed = true;
+    const bool listed = folder.List([&](const std::string& entry) {
+        const auto index = IndexIn(entry, stem, folding);
+        if (removed && index && *index > 0 && *index < plan.touched
+            && !(reserved && *index == plan.writeCount - 1))
+            removed = remove(*index);
+    });
+    return listed && removed;
+}
+
+bool SplitWriter::SourceUnchanged() const
+{
+    struct stat now = {};
+    return RetryOnInterrupt([&] { return fstat(source.file.Get(), &now); }) == 0
+        && StateOf(now) == StateOf(source.status);
+}
