@@ -84,6 +84,32 @@ QGridLayout* addGroupGrid(QGroupBox* box)
     return grid;
 }
 
+// The labels of the path and size fields end in an arrow at the field, which stands to their right,
+// or to their left in a right-to-left layout. The label is set in the layout's direction, whatever
+// script its words are in, with the arrow after the words and pointing forward, "------->": set
+// right to left, the bidirectional algorithm draws that ">" mirrored, pointing left. A
+// translation's own arrow, at either end and pointing either way, is taken for its length only.
+QString pointingAtField(const QString& text, Qt::LayoutDirection direction)
+{
+    const auto isArrow = [](QChar c) {
+        return c.isSpace() || QStringView(u"-<>\u2190\u2192\u200E\u200F").contains(c);
+    };
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isArrow(text.at(first)))
+        ++first;
+    while (last > first && isArrow(text.at(last - 1)))
+        --last;
+    const QString words = text.mid(first, last - first);
+    const qsizetype dashes = text.count(QLatin1Char('-')) - words.count(QLatin1Char('-'));
+    QString label = words + QLatin1Char(' ') + QString(qMax<qsizetype>(dashes, 1), QLatin1Char('-'))
+        + QLatin1Char('>');
+    const bool rightToLeft = direction == Qt::RightToLeft;
+    if (label.isRightToLeft() != rightToLeft)
+        label.prepend(rightToLeft ? QChar(0x200F) : QChar(0x200E));
+    return label;
+}
+
 } // namespace
 
 FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindow(parent, fl)
@@ -270,8 +296,8 @@ void FormMain::languageChange()
 {
     setWindowTitle(tr(ProgramCaption));
     gboxSplitBuild->setTitle(tr("Split && Build"));
-    lblSource->setText(tr("So&urce ------->"));
-    lblDestination->setText(tr("&Destination -->"));
+    lblSource->setText(pointingAtField(tr("So&urce ------->"), layoutDirection()));
+    lblDestination->setText(pointingAtField(tr("&Destination -->"), layoutDirection()));
     btnSource->setText(tr("&Open"));
     btnSource->setShortcut(QKeySequence(tr("Alt+O")));
     btnSource->setToolTip(tr("Open"));
@@ -279,7 +305,7 @@ void FormMain::languageChange()
     btnDestination->setShortcut(QKeySequence(tr("Alt+A")));
     btnDestination->setToolTip(tr("Save"));
     gboxSplitOptions->setTitle(tr("Split Options"));
-    lblPackageSize->setText(tr("&Package Size ->"));
+    lblPackageSize->setText(pointingAtField(tr("&Package Size ->"), layoutDirection()));
     cboPackageSize->clear();
     cboPackageSize->addItem(tr("1457664"));
     cboPackageSize->setToolTip(tr("Package Size"));

@@ -1,5 +1,5 @@
 // The window in the user's language: its texts, a message box with Qt's own buttons, the names a
-// screen reader says, and package sizes typed the local way.
+// screen reader says, package sizes typed the local way, and arrows that point at their fields.
 
 #include "about.h"
 #include "formmain.h"
@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +17,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -25,6 +29,37 @@ QString spokenName(QObject* object)
 {
     QAccessibleInterface* const face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(QAccessible::Name) : QStringLiteral("<no interface>");
+}
+
+// The languages of the catalogues embedded in the program, velkaro_LL.qm.
+QStringList shippedLanguages()
+{
+    QStringList languages;
+    for (const QString& name : QDir(Translations::programFolder(), "velkaro_*.qm").entryList())
+        languages << name.mid(8, name.size() - 11);
+    return languages;
+}
+
+// Which way a label's arrow points on the screen: 1 right, -1 left, 0 where its head is not the
+// end of the text in that direction. A label lays its text out in the text's own direction, and
+// an arrowhead set right to left is drawn mirrored.
+int arrowDirection(const QLabel* label)
+{
+    const QString text = label->text();
+    QTextLayout layout(text, label->font());
+    QTextOption option;
+    option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<qreal> edges;
+    for (int i = 0; i <= text.size(); ++i)
+        edges << line.cursorToX(i);
+    const int head = text.lastIndexOf(QLatin1Char('>'));
+    const int way = edges.at(head + 1) > edges.at(head) ? 1 : -1;
+    const auto [left, right] = std::minmax_element(edges.cbegin(), edges.cend());
+    return edges.at(head + 1) == (way > 0 ? *right : *left) ? way : 0;
 }
 
 } // namespace
@@ -39,11 +74,14 @@ private slots:
         closeWindow();
         translations.reset();
         QLocale::setDefault(original);
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
         SettingsSandbox::instance().reset();
     }
 
     void windowSpeaksTheUsersLanguage_data();
     void windowSpeaksTheUsersLanguage();
+    void arrowsPointAtTheirFields_data();
+    void arrowsPointAtTheirFields();
     void sizeIsReadTheLocalWayAndKeptPlain_data();
     void sizeIsReadTheLocalWayAndKeptPlain();
 
@@ -147,6 +185,39 @@ void TestLanguage::windowSpeaksTheUsersLanguage()
         spoken);
     QAccessibleInterface* const logo = QAccessible::queryAccessibleInterface(about.pixLogo);
     QVERIFY(logo && !logo->text(QAccessible::Description).isEmpty());
+}
+
+void TestLanguage::arrowsPointAtTheirFields_data()
+{
+    QTest::addColumn<QString>("language");
+    // The application's layout direction: as its language has it (Auto), or set.
+    QTest::addColumn<Qt::LayoutDirection>("layout");
+    for (const QString& language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language << Qt::LayoutDirectionAuto;
+    QTest::newRow("English") << "C" << Qt::LayoutDirectionAuto;
+    QTest::newRow("English, mirrored") << "C" << Qt::RightToLeft;
+}
+
+void TestLanguage::arrowsPointAtTheirFields()
+{
+    QFETCH(QString, language);
+    QFETCH(Qt::LayoutDirection, layout);
+    QGuiApplication::setLayoutDirection(layout);
+    startIn(qPrintable(language));
+    const FormMain& w = *window;
+
+    const bool mirrored
+        = layout == Qt::RightToLeft || QLocale(language).textDirection() == Qt::RightToLeft;
+    QCOMPARE(w.layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+    const QList<std::pair<const QLabel*, const QWidget*>> fields {{w.lblSource, w.txtSource},
+        {w.lblDestination, w.txtDestination}, {w.lblPackageSize, w.cboPackageSize}};
+    for (const auto& [label, field] : fields) {
+        const int toField = field->mapTo(&w, field->rect().center()).x()
+                > label->mapTo(&w, label->rect().center()).x()
+            ? 1
+            : -1;
+        QVERIFY2(arrowDirection(label) == toField, qPrintable(label->text()));
+    }
 }
 
 void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
