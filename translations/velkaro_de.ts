@@ -260,6 +260,13 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Usage</name>
     <message>
         <source>Usage: velkaro [OPTION] [FILE]
@@ -281,7 +288,25 @@ The toolkit&apos;s own options, such as -style NAME, may come before FILE.
 Manual:   %1
 Settings: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: velkaro [OPTION] [DATEI]
+Teilt eine Datei in Pakete fester Größe (DATEI.c0, DATEI.c1, ...) und fügt
+eine solche Paketreihe wieder zur Datei zusammen, in einem Fenster.
+
+Mit DATEI öffnet sich das Fenster mit ihr als Quelle; ein Paket (NAME.cN)
+schlägt den Basispfad seiner Reihe, NAME, als Ziel vor. Ist DATEI keine
+vorhandene reguläre Datei, ertönt der Signalton, und das Programm endet ohne
+Fenster mit dem Exit-Status 1. Zwei oder mehr Dateien werden ignoriert.
+
+  -h, --help     diese Hilfe anzeigen und beenden
+      --version  Namen und Version des Programms anzeigen und beenden
+      --         Ende der Optionen: was folgt, ist DATEI, auch wenn es mit
+                 einem Bindestrich beginnt
+
+Die Optionen des Toolkits selbst, etwa -style NAME, dürfen vor DATEI stehen.
+
+Handbuch:      %1
+Einstellungen: %2
+</translation>
     </message>
 </context>
 </TS>

@@ -260,6 +260,13 @@ Overwrite it?</source>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Usage</name>
     <message>
         <source>Usage: velkaro [OPTION] [FILE]
@@ -281,7 +288,27 @@ The toolkit&apos;s own options, such as -style NAME, may come before FILE.
 Manual:   %1
 Settings: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: velkaro [OPCIÓN] [ARCHIVO]
+Divide un archivo en paquetes de tamaño fijo (ARCHIVO.c0, ARCHIVO.c1, ...) y
+reconstruye el archivo a partir de una serie de paquetes así, en una ventana.
+
+Con ARCHIVO, la ventana se abre con él como origen; un paquete (NOMBRE.cN)
+propone como destino la ruta base de su serie, NOMBRE. Un ARCHIVO que no es
+un archivo regular existente hace sonar el timbre y termina el programa con
+el código de salida 1, sin ventana. Si se indican dos o más archivos, se
+ignoran.
+
+  -h, --help     muestra esta ayuda y termina
+      --version  muestra el nombre y la versión del programa y termina
+      --         fin de las opciones: lo que sigue es ARCHIVO, aunque empiece
+                 por un guion
+
+Las opciones propias de la biblioteca gráfica, como -style NOMBRE, pueden ir
+antes de ARCHIVO.
+
+Manual:         %1
+Configuración:  %2
+</translation>
     </message>
 </context>
 </TS>

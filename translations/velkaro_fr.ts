@@ -260,6 +260,13 @@ Faut-il le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Usage</name>
     <message>
         <source>Usage: velkaro [OPTION] [FILE]
@@ -281,7 +288,27 @@ The toolkit&apos;s own options, such as -style NAME, may come before FILE.
 Manual:   %1
 Settings: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : velkaro [OPTION] [FICHIER]
+Découpe un fichier en paquets de taille fixe (FICHIER.c0, FICHIER.c1, ...) et
+reconstitue le fichier à partir d’une telle série de paquets, dans une fenêtre.
+
+Avec FICHIER, la fenêtre s’ouvre avec celui-ci comme source ; un paquet
+(NOM.cN) propose comme destination le chemin de base de sa série, NOM. Un
+FICHIER qui n’est pas un fichier ordinaire existant fait retentir le signal
+sonore et termine le programme avec le code de sortie 1, sans fenêtre. Deux
+fichiers ou plus sont ignorés.
+
+  -h, --help     afficher cette aide et quitter
+      --version  afficher le nom et la version du programme et quitter
+      --         fin des options : ce qui suit est FICHIER, même s’il commence
+                 par un tiret
+
+Les options propres à la bibliothèque graphique, comme -style NOM, peuvent
+précéder FICHIER.
+
+Manuel :     %1
+Paramètres : %2
+</translation>
     </message>
 </context>
 </TS>

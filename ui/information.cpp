@@ -2,6 +2,7 @@
 
 #include "caption.h"
 #include "settingsstore.h"
+#include "translations.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -25,6 +26,7 @@ QString manualLocation()
 
 int printHelp()
 {
+    const Translations translations;
     const QString text = QCoreApplication::translate("Usage",
         "Usage: velkaro [OPTION] [FILE]\n"
         "Cuts a file into packages of a fixed size (FILE.c0, FILE.c1, ...) and joins\n"

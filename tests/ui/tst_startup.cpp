@@ -169,6 +169,8 @@ void TestStartup::optionsAnswerWithoutADisplay()
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         bare.remove(name);
     bare.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    // The help as written, whatever language the user running the tests speaks.
+    bare.insert("LANGUAGE", "en");
 
     QProcess process;
     start(process, arguments, {}, bare);

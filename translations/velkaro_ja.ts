@@ -1,0 +1,312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Ostrevan Software</source>
+        <translation>Ostrevan Software</translation>
+    </message>
+    <message>
+        <source>Velkaro logo</source>
+        <translation>Velkaro のロゴ</translation>
+    </message>
+    <message>
+        <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
+        <translation>c0 から c3 までの 4 つのパッケージに分割されたファイルと split、join の文字。その下に Ostrevan Software の Velkaro</translation>
+    </message>
+</context>
+<context>
+    <name>FormMain</name>
+    <message>
+        <source>Split &amp;&amp; Build</source>
+        <translation>分割と結合</translation>
+    </message>
+    <message>
+        <source>So&amp;urce -------&gt;</source>
+        <translation>入力元(&amp;U) -------&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Destination --&gt;</source>
+        <translation>出力先(&amp;D) -------&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Alt+O</source>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>保存(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+A</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Split Options</source>
+        <translation>分割オプション</translation>
+    </message>
+    <message>
+        <source>&amp;Package Size -&gt;</source>
+        <translation>パッケージサイズ(&amp;P) -&gt;</translation>
+    </message>
+    <message>
+        <source>1457664</source>
+        <translation>1457664</translation>
+    </message>
+    <message>
+        <source>Package Size</source>
+        <translation>パッケージサイズ</translation>
+    </message>
+    <message>
+        <source>B (Bytes)</source>
+        <translation>B (バイト)</translation>
+    </message>
+    <message>
+        <source>KB (Kilo)</source>
+        <translation>KB (キロ)</translation>
+    </message>
+    <message>
+        <source>MB (Mega)</source>
+        <translation>MB (メガ)</translation>
+    </message>
+    <message>
+        <source>Measurement Units</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>クリア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Alt+C</source>
+        <translation>Alt+C</translation>
+    </message>
+    <message>
+        <source>Clear All Split Options (Reset)</source>
+        <translation>分割オプションをすべてクリア (リセット)</translation>
+    </message>
+    <message>
+        <source>&amp;Split</source>
+        <translation>分割(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>&amp;Build</source>
+        <translation>結合(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <translation>Alt+B</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>結合</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <translation>Alt+X</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>バージョン情報...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>マニュアル(&amp;M)</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Task</source>
+        <translation>タスク(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>入力元</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>出力先</translation>
+    </message>
+    <message>
+        <source>Package size</source>
+        <translation>パッケージサイズ</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Invalid source!</source>
+        <translation>入力元が無効です。</translation>
+    </message>
+    <message>
+        <source>Invalid destination!</source>
+        <translation>出力先が無効です。</translation>
+    </message>
+    <message>
+        <source>Source and destination overlap!</source>
+        <translation>入力元と出力先が重なっています。</translation>
+    </message>
+    <message>
+        <source>Destination package exists.
+Overwrite it?</source>
+        <translation>出力先のパッケージは既に存在します。
+上書きしますか?</translation>
+    </message>
+    <message>
+        <source>Invalid package size!</source>
+        <translation>パッケージサイズが無効です。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Unable to split!</source>
+        <translation>分割できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
+        <translation>入力元が無効です。拡張子が (*.c*) の有効なパッケージを選択してください。</translation>
+    </message>
+    <message>
+        <source>Destination file exists.
+Overwrite it?</source>
+        <translation>出力先のファイルは既に存在します。
+上書きしますか?</translation>
+    </message>
+    <message>
+        <source>Unable to build!</source>
+        <translation>結合できませんでした。</translation>
+    </message>
+    <message>
+        <source>Browser Not Found</source>
+        <translation>ブラウザが見つかりません</translation>
+    </message>
+    <message>
+        <source>Unable to launch a browser for &quot;%1&quot;</source>
+        <translation>「%1」を表示するブラウザを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Velkaro v1.0.90 Beta 2</source>
+        <translation>Velkaro v1.0.90 Beta 2</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: velkaro [OPTION] [FILE]
+Cuts a file into packages of a fixed size (FILE.c0, FILE.c1, ...) and joins
+such a package set back into the file, in a window.
+
+With FILE, the window opens with it as the source; a package (NAME.cN)
+proposes the base path of its set, NAME, as the destination. A FILE that is
+not an existing regular file rings the bell and ends the program with exit
+code 1, without a window. Two or more files are ignored.
+
+  -h, --help     print this help and exit
+      --version  print the program&apos;s name and version and exit
+      --         end of options: what follows is FILE, even if it begins
+                 with a dash
+
+The toolkit&apos;s own options, such as -style NAME, may come before FILE.
+
+Manual:   %1
+Settings: %2
+</source>
+        <translation>使い方: velkaro [オプション] [ファイル]
+ファイルを固定サイズのパッケージ (ファイル.c0、ファイル.c1、...) に分割し、
+そのようなパッケージの組を元のファイルに結合します。操作はウィンドウで行います。
+
+ファイルを指定すると、それを入力元としてウィンドウが開きます。パッケージ
+(名前.cN) を指定すると、その組のベースパスである「名前」が出力先として提案
+されます。ファイルが既存の通常ファイルでない場合は、ベルを鳴らし、ウィンドウを
+開かずに終了コード 1 で終了します。2 つ以上のファイルは無視されます。
+
+  -h, --help     このヘルプを表示して終了する
+      --version  プログラムの名前とバージョンを表示して終了する
+      --         オプションの終わり: これ以降はダッシュで始まっていても
+                 ファイルとして扱う
+
+ツールキット自身のオプション (-style 名前 など) は、ファイルの前に指定できます。
+
+マニュアル: %1
+設定:       %2
+</translation>
+    </message>
+</context>
+</TS>

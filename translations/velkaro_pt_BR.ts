@@ -1,0 +1,313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Ostrevan Software</source>
+        <translation>Ostrevan Software</translation>
+    </message>
+    <message>
+        <source>Velkaro logo</source>
+        <translation>Logotipo do Velkaro</translation>
+    </message>
+    <message>
+        <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
+        <translation>Um arquivo dividido em quatro pacotes, de c0 a c3, com as palavras split e join; abaixo, Velkaro, da Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>FormMain</name>
+    <message>
+        <source>Split &amp;&amp; Build</source>
+        <translation>Dividir &amp;&amp; reconstruir</translation>
+    </message>
+    <message>
+        <source>So&amp;urce -------&gt;</source>
+        <translation>&amp;Origem -------&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Destination --&gt;</source>
+        <translation>&amp;Destino ------&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>A&amp;brir</translation>
+    </message>
+    <message>
+        <source>Alt+O</source>
+        <translation>Alt+B</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>Sal&amp;var</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+V</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Split Options</source>
+        <translation>Opções de divisão</translation>
+    </message>
+    <message>
+        <source>&amp;Package Size -&gt;</source>
+        <translation>Tamanho do &amp;pacote -&gt;</translation>
+    </message>
+    <message>
+        <source>1457664</source>
+        <translation>1457664</translation>
+    </message>
+    <message>
+        <source>Package Size</source>
+        <translation>Tamanho do pacote</translation>
+    </message>
+    <message>
+        <source>B (Bytes)</source>
+        <translation>B (bytes)</translation>
+    </message>
+    <message>
+        <source>KB (Kilo)</source>
+        <translation>KB (quilo)</translation>
+    </message>
+    <message>
+        <source>MB (Mega)</source>
+        <translation>MB (mega)</translation>
+    </message>
+    <message>
+        <source>Measurement Units</source>
+        <translation>Unidade de medida</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>Alt+C</source>
+        <translation>Alt+L</translation>
+    </message>
+    <message>
+        <source>Clear All Split Options (Reset)</source>
+        <translation>Redefinir todas as opções de divisão</translation>
+    </message>
+    <message>
+        <source>&amp;Split</source>
+        <translation>D&amp;ividir</translation>
+    </message>
+    <message>
+        <source>Alt+S</source>
+        <translation>Alt+I</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>&amp;Build</source>
+        <translation>&amp;Reconstruir</translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Reconstruir</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Alt+X</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Sobre...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Sobre...</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Task</source>
+        <translation>&amp;Tarefas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Package size</source>
+        <translation>Tamanho do pacote</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Invalid source!</source>
+        <translation>Origem inválida!</translation>
+    </message>
+    <message>
+        <source>Invalid destination!</source>
+        <translation>Destino inválido!</translation>
+    </message>
+    <message>
+        <source>Source and destination overlap!</source>
+        <translation>A origem e o destino se sobrepõem!</translation>
+    </message>
+    <message>
+        <source>Destination package exists.
+Overwrite it?</source>
+        <translation>O pacote de destino já existe.
+Deseja sobrescrevê-lo?</translation>
+    </message>
+    <message>
+        <source>Invalid package size!</source>
+        <translation>Tamanho de pacote inválido!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Unable to split!</source>
+        <translation>Não foi possível dividir o arquivo!</translation>
+    </message>
+    <message>
+        <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
+        <translation>Origem inválida. Selecione um pacote válido, com extensão (*.c*).</translation>
+    </message>
+    <message>
+        <source>Destination file exists.
+Overwrite it?</source>
+        <translation>O arquivo de destino já existe.
+Deseja sobrescrevê-lo?</translation>
+    </message>
+    <message>
+        <source>Unable to build!</source>
+        <translation>Não foi possível reconstruir o arquivo!</translation>
+    </message>
+    <message>
+        <source>Browser Not Found</source>
+        <translation>Navegador não encontrado</translation>
+    </message>
+    <message>
+        <source>Unable to launch a browser for &quot;%1&quot;</source>
+        <translation>Não foi possível abrir um navegador para “%1”</translation>
+    </message>
+    <message>
+        <source>Velkaro v1.0.90 Beta 2</source>
+        <translation>Velkaro v1.0.90 Beta 2</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: velkaro [OPTION] [FILE]
+Cuts a file into packages of a fixed size (FILE.c0, FILE.c1, ...) and joins
+such a package set back into the file, in a window.
+
+With FILE, the window opens with it as the source; a package (NAME.cN)
+proposes the base path of its set, NAME, as the destination. A FILE that is
+not an existing regular file rings the bell and ends the program with exit
+code 1, without a window. Two or more files are ignored.
+
+  -h, --help     print this help and exit
+      --version  print the program&apos;s name and version and exit
+      --         end of options: what follows is FILE, even if it begins
+                 with a dash
+
+The toolkit&apos;s own options, such as -style NAME, may come before FILE.
+
+Manual:   %1
+Settings: %2
+</source>
+        <translation>Uso: velkaro [OPÇÃO] [ARQUIVO]
+Divide um arquivo em pacotes de tamanho fixo (ARQUIVO.c0, ARQUIVO.c1, ...) e
+reconstrói o arquivo a partir de uma série de pacotes assim, em uma janela.
+
+Com ARQUIVO, a janela se abre com ele como origem; um pacote (NOME.cN) propõe
+como destino o caminho base da sua série, NOME. Um ARQUIVO que não seja um
+arquivo comum existente faz soar o sinal sonoro e encerra o programa com o
+código de saída 1, sem janela. Dois ou mais arquivos são ignorados.
+
+  -h, --help     mostra esta ajuda e sai
+      --version  mostra o nome e a versão do programa e sai
+      --         fim das opções: o que vem depois é ARQUIVO, mesmo que comece
+                 com um hífen
+
+As opções do próprio toolkit gráfico, como -style NOME, podem vir antes de
+ARQUIVO.
+
+Manual:         %1
+Configurações: %2
+</translation>
+    </message>
+</context>
+</TS>
