@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "Velkaro.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -28,6 +29,22 @@ TEST_F(IsPckTest, RefusesNamesThatAreNoPackageNames)
     for (const char* name :
         {"f.C0", "f.c", "f.cx1", "f.c1a", "f.c-1", "f.c 1", "f.txt", "f", "f.c1/"})
         EXPECT_EQ(Count(name), 0u) << '"' << name << '"';
+}
+
+// "x. c1" trims to the extension "c1" but holds no ".c" of its own: it names no set, neither in
+// its folder nor the files 0, 1, ... of the folder the program runs in.
+TEST_F(IsPckTest, ANameWhoseExtensionOnlyTrimsToAPackagesIsNoPackage)
+{
+    WriteBytes(dir / "0", "a");
+    WriteBytes(dir / "1", "b");
+    WriteBytes(dir / "x. c1", "c");
+    const std::string previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    EXPECT_EQ(Count("x. c1"), 0u);
+    EXPECT_EQ(Count("x.\tc1"), 0u);
+    EXPECT_FALSE(Velkaro::Build(dir / "x. c1", dir / "out", false));
+    std::filesystem::current_path(previous);
+    EXPECT_FALSE(Exists(dir / "out"));
 }
 
 TEST_F(IsPckTest, LooksOnlyAtTheLastComponentForTheExtension)

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -47,6 +48,16 @@ std::string Joined(const std::string& base)
     return joined;
 }
 
+// Files a command left under hidden names; where the file system has unnamed files (as the
+// temporary folder's does), a kill leaves none.
+int HiddenFiles(const TempDir& dir)
+{
+    int hidden = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        hidden += entry.path().filename().string().find(".velkaro-") != std::string::npos;
+    return hidden;
+}
+
 // Killed at every heartbeat in turn, a split over an old set leaves either that set whole or the
 // new one whole, never anything else that counts as a set.
 TEST(Interrupted, SplitLeavesTheOldSetOrTheNewOneWhole)
@@ -64,6 +75,7 @@ TEST(Interrupted, SplitLeavesTheOldSetOrTheNewOneWhole)
 
         const std::string left = Joined(dir / "f");
         EXPECT_TRUE(left.empty() || left == old || left == source) << "killed at heartbeat " << at;
+        EXPECT_EQ(HiddenFiles(dir), 0) << "killed at heartbeat " << at;
         if (!killed) {
             EXPECT_TRUE(left == source);
             break;
@@ -84,6 +96,7 @@ TEST(Interrupted, BuildLeavesTheOldFileOrTheWholeNewOne)
 
         const std::string left = ReadBytes(dir / "whole");
         EXPECT_TRUE(left == "old contents" || left == joined) << "killed at heartbeat " << at;
+        EXPECT_EQ(HiddenFiles(dir), 0) << "killed at heartbeat " << at;
         if (!killed) {
             EXPECT_TRUE(left == joined);
             break;
