@@ -1,5 +1,6 @@
 # Thin wrapper over CMake. Every target but `clean` first installs any missing Debian packages
-# (scripts/install-deps) and configures the build folder.
+# (scripts/install-deps: what building and running need, and the tools of the target's own group)
+# and configures the build folder.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -7,8 +8,14 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 all: build
 
+# Set per target below; prerequisites see the value of the target that asked for them.
+DEPS_GROUPS ?=
+test: DEPS_GROUPS = test
+deb: DEPS_GROUPS = deb
+bench: DEPS_GROUPS = bench
+
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS_GROUPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
