@@ -2,12 +2,14 @@
 #include "commandline.h"
 #include "formmain.h"
 #include "information.h"
+#include "sessionplatform.h"
 #include "translations.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcessEnvironment>
 
 #include <vector>
 
@@ -33,14 +35,24 @@ int main(int argc, char* argv[])
 
     // The application object takes its own options (-style, -platform, ...) out of the arguments
     // before "--"; what it leaves after the program name, and everything after "--", are the
-    // program's own arguments, still the very bytes the process received.
-    int toolkitCount = line.toolkitCount;
-    const QApplication app(toolkitCount, argv);
+    // program's own arguments, still the very bytes the process received. A platform chosen for
+    // the session goes in as an option, not through the environment, which the browser of Help >
+    // Manual inherits.
+    std::vector<char*> toolkitArguments(argv, argv + line.toolkitCount);
+    QByteArray platform
+        = SessionPlatform(QProcessEnvironment::systemEnvironment(), line.toolkitCount, argv);
+    char platformOption[] = "-platform";
+    if (!platform.isEmpty())
+        toolkitArguments.insert(toolkitArguments.begin() + 1, {platformOption, platform.data()});
+    int toolkitCount = static_cast<int>(toolkitArguments.size());
+    toolkitArguments.push_back(nullptr);
+    const QApplication app(toolkitCount, toolkitArguments.data());
     const Translations translations;
     // Destroyed before the application object on every way out, the early return included.
     FormMain window(nullptr, nullptr, Qt::Window);
 
-    std::vector<const char*> arguments(argv + 1, argv + toolkitCount);
+    std::vector<const char*> arguments(
+        toolkitArguments.begin() + 1, toolkitArguments.begin() + toolkitCount);
     arguments.insert(arguments.end(), line.afterSeparator.begin(), line.afterSeparator.end());
     if (arguments.size() == 1) {
         const char* const path = arguments.front();
