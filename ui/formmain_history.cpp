@@ -1,9 +1,11 @@
 #include "formmain.h"
 
 #include "NumStrA.h"
+#include "packagesize.h"
 
 #include <QByteArray>
 #include <QComboBox>
+#include <QLocale>
 
 #include <array>
 #include <charconv>
@@ -55,8 +57,11 @@ QStringList FormMain::GetComboList(QComboBox* box)
 void FormMain::SetComboList(QComboBox* box, QStringList& list)
 {
     box->clear();
+    // The settings keep C-locale numbers; the box shows each as the user's locale reads it.
+    const QLocale locale;
     for (const QString& entry : list) {
-        const QByteArray number = GetNumStr(entry.toLatin1().constData()).toLatin1();
+        const QByteArray number
+            = ShownPackageSize(GetNumStr(entry.toLatin1().constData()), locale).toLatin1();
         AddUniqueComboListItem(box, number.constData(), -1);
     }
     if (box->count() > 0)

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QLocale>
 #include <QMetaType>
 #include <QSettings>
 #include <QVariant>
@@ -100,7 +101,13 @@ void FormMain::SaveSettings()
     store.setValue(APP_KEY + "WindowHeight", height());
     store.setValue(APP_KEY + "WindowX", pos().x());
     store.setValue(APP_KEY + "WindowY", pos().y());
-    store.setValue(APP_KEY + "PackageSize", GetComboList(cboPackageSize));
+    // As C-locale numbers, which the next start reads back in any locale: "1,024" shown in German
+    // is kept as "1.024".
+    QStringList sizes = GetComboList(cboPackageSize);
+    const QLocale locale;
+    for (QString& size : sizes)
+        size = StoredPackageSize(size, locale);
+    store.setValue(APP_KEY + "PackageSize", sizes);
     store.setValue(APP_KEY + "Units", cboUnits->currentIndex());
 }
 

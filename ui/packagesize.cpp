@@ -4,57 +4,73 @@
 
 namespace {
 
-QLocale withoutGrouping(QLocale locale)
+// Numbers as `locale` writes them, digit groups included; the C locale stands for numbers as
+// programs write them, without groups.
+QLocale numbersOf(QLocale locale)
 {
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    if (locale.language() == QLocale::C)
+        locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     return locale;
+}
+
+QLocale plainC()
+{
+    return numbersOf(QLocale::c());
 }
 
 std::optional<double> readIn(const QLocale& locale, const QString& text)
 {
     bool ok = false;
-    const double value = withoutGrouping(locale).toDouble(text.trimmed(), &ok);
+    const double value = locale.toDouble(text.trimmed(), &ok);
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-std::optional<double> readWhole(const QString& text, const QLocale& locale)
+// The shortest text that `locale` writes for `value`, without digit groups.
+QString writtenIn(QLocale locale, double value)
 {
-    if (const std::optional<double> local = readIn(locale, text))
-        return local;
-    return readIn(QLocale::c(), text);
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
 } // namespace
 
 std::optional<double> ReadPackageSize(const QString& text, const QLocale& locale)
 {
-    const QString trimmed = text.trimmed();
-    // A number still being typed ("5e", "1,") counts as far as it goes, as a stream reads it;
-    // the whole text first, so that "1.5" is not cut to "1" where the point is no decimal sign.
-    for (qsizetype length = trimmed.size(); length > 0; --length) {
-        if (const std::optional<double> value = readWhole(trimmed.left(length), locale))
-            return value;
-    }
-    return std::nullopt;
+    // The locale first: in German "1.500" is fifteen hundred, not the C locale's one and a half.
+    if (const std::optional<double> local = readIn(numbersOf(locale), text))
+        return local;
+    return readIn(plainC(), text);
+}
+
+QString StoredPackageSize(const QString& item, const QLocale& locale)
+{
+    const std::optional<double> value = ReadPackageSize(item, locale);
+    if (!value || readIn(plainC(), item) == value)
+        return item;
+    return writtenIn(QLocale::c(), *value);
+}
+
+QString ShownPackageSize(const QString& stored, const QLocale& locale)
+{
+    const std::optional<double> value = readIn(plainC(), stored);
+    if (!value || ReadPackageSize(stored, locale) == value)
+        return stored;
+    return writtenIn(locale, *value);
 }
 
 QString PlainPackageSize(const QString& text, const QLocale& locale)
 {
-    // What C reads already is kept as typed, as it always was.
-    if (readIn(QLocale::c(), text))
-        return text;
-    const std::optional<double> value = ReadPackageSize(text, locale);
-    return value ? QLocale::c().toString(*value, 'g', QLocale::FloatingPointShortest) : text;
+    return ShownPackageSize(StoredPackageSize(text, locale), locale);
 }
 
 QValidator::State PackageSizeValidator::validate(QString& input, int& pos) const
 {
     // The user's locale as Split asks for it, at the moment of asking.
     const QLocale local;
-    if (readWhole(input.trimmed(), local))
+    if (ReadPackageSize(input, local))
         return Acceptable;
-    // A number on its way ("1,", "2e", "-") may stand in the box while it is being typed.
-    for (const QLocale& numbers : {withoutGrouping(local), withoutGrouping(QLocale::c())}) {
+    // A number on its way ("1,", "2e", "1.50" in German) may stand in the box while it is typed.
+    for (const QLocale& numbers : {numbersOf(local), plainC()}) {
         QDoubleValidator partial;
         partial.setLocale(numbers);
         partial.setNotation(QDoubleValidator::ScientificNotation);

@@ -377,7 +377,7 @@ private slots:
         QCOMPARE(counts, QList<int>({1, 1, 1, 2, 2, 1, 1, 2}));
     }
 
-    void packageSizeAcceptsOnlyPlainNumbers_data()
+    void packageSizeAcceptsTheLocalNumbers_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
@@ -389,14 +389,15 @@ private slots:
         row("2.5e3", true);
         row("-3", true);
         row("1,5", true);
+        row("1.457.664", true);
         row("1,457,664", false);
-        row("1.457.664", false);
+        row("1e", false);
         row("12abc", false);
     }
 
-    // A user in a comma locale may write the decimal comma or the point, but never digit groups,
-    // which the split would read as another number.
-    void packageSizeAcceptsOnlyPlainNumbers()
+    // A user in a comma locale may write the decimal comma, the point where it cannot be a digit
+    // group, or the locale's digit groups; a half-typed exponent may stand but is no number yet.
+    void packageSizeAcceptsTheLocalNumbers()
     {
         QFETCH(QString, text);
         QFETCH(bool, accepted);

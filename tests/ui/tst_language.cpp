@@ -31,414 +31,384 @@
 
 namespace {
 
-QString spokenName(QObject *object) {
-  QAccessibleInterface *const face =
-      QAccessible::queryAccessibleInterface(object);
-  return face ? face->text(QAccessible::Name)
-              : QStringLiteral("<no interface>");
+QString spokenName(QObject* object)
+{
+    QAccessibleInterface* const face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<no interface>");
 }
 
 // The languages of the catalogues embedded in the program, velkaro_LL.qm.
-QStringList shippedLanguages() {
-  QStringList languages;
-  for (const QString &name :
-       QDir(Translations::programFolder(), "velkaro_*.qm").entryList())
-    languages << name.mid(8, name.size() - 11);
-  return languages;
+QStringList shippedLanguages()
+{
+    QStringList languages;
+    for (const QString& name : QDir(Translations::programFolder(), "velkaro_*.qm").entryList())
+        languages << name.mid(8, name.size() - 11);
+    return languages;
 }
 
-void addLanguageRows() {
-  QTest::addColumn<QString>("language");
-  for (const QString &language : shippedLanguages())
-    QTest::newRow(qPrintable(language)) << language;
+void addLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
 }
 
 // Which way a label's arrow points on the screen: 1 right, -1 left, 0 where its
 // head is not the end of the text in that direction. A label lays its text out
 // in the text's own direction, and an arrowhead set right to left is drawn
 // mirrored.
-int arrowDirection(const QLabel *label) {
-  const QString text = label->text();
-  QTextLayout layout(text, label->font());
-  QTextOption option;
-  option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft
-                                               : Qt::LeftToRight);
-  layout.setTextOption(option);
-  layout.beginLayout();
-  const QTextLine line = layout.createLine();
-  layout.endLayout();
-  QList<qreal> edges;
-  for (int i = 0; i <= text.size(); ++i)
-    edges << line.cursorToX(i);
-  const int head = text.lastIndexOf(QLatin1Char('>'));
-  const int way = edges.at(head + 1) > edges.at(head) ? 1 : -1;
-  const auto [left, right] = std::minmax_element(edges.cbegin(), edges.cend());
-  return edges.at(head + 1) == (way > 0 ? *right : *left) ? way : 0;
+int arrowDirection(const QLabel* label)
+{
+    const QString text = label->text();
+    QTextLayout layout(text, label->font());
+    QTextOption option;
+    option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<qreal> edges;
+    for (int i = 0; i <= text.size(); ++i)
+        edges << line.cursorToX(i);
+    const int head = text.lastIndexOf(QLatin1Char('>'));
+    const int way = edges.at(head + 1) > edges.at(head) ? 1 : -1;
+    const auto [left, right] = std::minmax_element(edges.cbegin(), edges.cend());
+    return edges.at(head + 1) == (way > 0 ? *right : *left) ? way : 0;
 }
 
 // Notes every text looked up while it is installed, and answers none, so that
 // the catalogues installed before it answer as usual.
-class LookupRecorder : public QTranslator {
+class LookupRecorder : public QTranslator
+{
 public:
-  LookupRecorder() { QCoreApplication::installTranslator(this); }
-  ~LookupRecorder() override { QCoreApplication::removeTranslator(this); }
-  bool isEmpty() const override { return false; }
-  QString translate(const char *context, const char *source, const char *,
-                    int) const override {
-    looked.insert(QString::fromUtf8(context) + '|' + QString::fromUtf8(source));
-    return {};
-  }
-  mutable QSet<QString> looked;
+    LookupRecorder() { QCoreApplication::installTranslator(this); }
+    ~LookupRecorder() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        looked.insert(QString::fromUtf8(context) + '|' + QString::fromUtf8(source));
+        return {};
+    }
+    mutable QSet<QString> looked;
 };
 
 } // namespace
 
-class TestLanguage : public QObject, public WindowWithFolder<FormMain> {
-  Q_OBJECT
+class TestLanguage : public QObject, public WindowWithFolder<FormMain>
+{
+    Q_OBJECT
 
 private slots:
-  void cleanup() {
-    closeWindow();
-    translations.reset();
-    QLocale::setDefault(original);
-    QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
-    SettingsSandbox::instance().reset();
-  }
+    void cleanup()
+    {
+        closeWindow();
+        translations.reset();
+        QLocale::setDefault(original);
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+        SettingsSandbox::instance().reset();
+    }
 
-  void windowSpeaksTheUsersLanguage_data();
-  void windowSpeaksTheUsersLanguage();
-  void everyLanguageOfQtIsSpoken();
-  void everyTextIsTranslated_data() { addLanguageRows(); }
-  void everyTextIsTranslated();
-  void keysAreDistinct_data() { addLanguageRows(); }
-  void keysAreDistinct();
-  void arrowsPointAtTheirFields_data();
-  void arrowsPointAtTheirFields();
-  void sizeIsReadTheLocalWayAndKeptPlain_data();
-  void sizeIsReadTheLocalWayAndKeptPlain();
+    void windowSpeaksTheUsersLanguage_data();
+    void windowSpeaksTheUsersLanguage();
+    void everyLanguageOfQtIsSpoken();
+    void everyTextIsTranslated_data() { addLanguageRows(); }
+    void everyTextIsTranslated();
+    void keysAreDistinct_data() { addLanguageRows(); }
+    void keysAreDistinct();
+    void arrowsPointAtTheirFields_data();
+    void arrowsPointAtTheirFields();
+    void sizeIsReadTheLocalWayAndKeptPlain_data();
+    void sizeIsReadTheLocalWayAndKeptPlain();
 
 private:
-  // The program as it starts in `name`: that locale and its translators, then
-  // the window.
-  void startIn(const char *name) {
-    QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-    translations = std::make_unique<Translations>();
-    QVERIFY(openWindow());
-  }
+    // The program as it starts in `name`: that locale and its translators, then
+    // the window.
+    void startIn(const char* name)
+    {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        translations = std::make_unique<Translations>();
+        QVERIFY(openWindow());
+    }
 
-  void write(const QString &name, qint64 length) const {
-    QFile file(path(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(QByteArray(length, 'v')), length);
-  }
+    void write(const QString& name, qint64 length) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(length, 'v')), length);
+    }
 
-  const QLocale original;
-  std::unique_ptr<Translations> translations;
+    const QLocale original;
+    std::unique_ptr<Translations> translations;
 };
 
-void TestLanguage::windowSpeaksTheUsersLanguage_data() {
-  QTest::addColumn<QString>("locale");
-  // The window's texts, then the overwrite question with its two buttons, then
-  // what a screen reader says for each control of the window and for the About
-  // logo.
-  QTest::addColumn<QStringList>("texts");
-  QTest::addColumn<QStringList>("question");
-  QTest::addColumn<QStringList>("spoken");
+void TestLanguage::windowSpeaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    // The window's texts, then the overwrite question with its two buttons, then
+    // what a screen reader says for each control of the window and for the About
+    // logo.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("question");
+    QTest::addColumn<QStringList>("spoken");
 
-  QTest::newRow("as written where no translation exists")
-      << "C"
-      << QStringList{"Split && Build", "So&urce ------->", "&Open", "E&xit",
-                     "&File",          "B (Bytes)",        "Alt+O"}
-      << QStringList{"Warning", "Destination package exists.\nOverwrite it?",
-                     "&Yes", "&No"}
-      << QStringList{"Source",       "Open", "Destination", "Save",
-                     "Package size", "Unit", "Clear",       "Split",
-                     "Build",        "Exit", "Velkaro logo"};
-  QTest::newRow("German")
-      << "de_DE"
-      << QStringList{"Teilen && Zusammenfügen",
-                     "&Quelle ------->",
-                     "Ö&ffnen",
-                     "&Beenden",
-                     "&Datei",
-                     "B (Byte)",
-                     "Alt+F"}
-      << QStringList{"Warnung",
-                     "Das Zielpaket ist bereits vorhanden.\nSoll es "
-                     "überschrieben werden?",
-                     "&Ja", "&Nein"}
-      << QStringList{"Quelle",        "Öffnen",  "Ziel",         "Speichern",
-                     "Paketgröße",    "Einheit", "Zurücksetzen", "Teilen",
-                     "Zusammenfügen", "Beenden", "Velkaro-Logo"};
-  QTest::newRow("French") << "fr_FR"
-                          << QStringList{"Découper && reconstituer",
-                                         "So&urce ------->",
-                                         "&Ouvrir",
-                                         "&Quitter",
-                                         "&Fichier",
-                                         "o (octets)",
-                                         "Alt+O"}
-                          << QStringList{"Avertissement",
-                                         "Le paquet de destination existe "
-                                         "déjà.\nFaut-il le remplacer\u00a0?",
-                                         "&Oui", "&Non"}
-                          << QStringList{"Source",
-                                         "Ouvrir",
-                                         "Destination",
-                                         "Enregistrer",
-                                         "Taille des paquets",
-                                         "Unité",
-                                         "Effacer",
-                                         "Découper",
-                                         "Reconstituer",
-                                         "Quitter",
-                                         "Logo de Velkaro"};
-  QTest::newRow("Spanish")
-      << "es_ES"
-      << QStringList{"Dividir && reconstruir",
-                     "&Origen ------->",
-                     "A&brir",
-                     "&Salir",
-                     "&Archivo",
-                     "B (bytes)",
-                     "Alt+B"}
-      << QStringList{"Advertencia",
-                     "El paquete de destino ya existe.\n¿Desea sobrescribirlo?",
-                     "&Sí", "&No"}
-      << QStringList{"Origen",
-                     "Abrir",
-                     "Destino",
-                     "Guardar",
-                     "Tamaño de paquete",
-                     "Unidad",
-                     "Limpiar",
-                     "Dividir",
-                     "Reconstruir",
-                     "Salir",
-                     "Logotipo de Velkaro"};
+    QTest::newRow("as written where no translation exists")
+        << "C"
+        << QStringList {"Split && Build", "So&urce ------->", "&Open", "E&xit", "&File",
+               "B (Bytes)", "Alt+O"}
+        << QStringList {"Warning", "Destination package exists.\nOverwrite it?", "&Yes", "&No"}
+        << QStringList {"Source", "Open", "Destination", "Save", "Package size", "Unit", "Clear",
+               "Split", "Build", "Exit", "Velkaro logo"};
+    QTest::newRow("German") << "de_DE"
+                            << QStringList {"Teilen && Zusammenfügen", "&Quelle ------->",
+                                   "Ö&ffnen", "&Beenden", "&Datei", "B (Byte)", "Alt+F"}
+                            << QStringList {"Warnung",
+                                   "Das Zielpaket ist bereits vorhanden.\nSoll es "
+                                   "überschrieben werden?",
+                                   "&Ja", "&Nein"}
+                            << QStringList {"Quelle", "Öffnen", "Ziel", "Speichern", "Paketgröße",
+                                   "Einheit", "Zurücksetzen", "Teilen", "Zusammenfügen", "Beenden",
+                                   "Velkaro-Logo"};
+    QTest::newRow("French") << "fr_FR"
+                            << QStringList {"Découper && reconstituer", "So&urce ------->",
+                                   "&Ouvrir", "&Quitter", "&Fichier", "o (octets)", "Alt+O"}
+                            << QStringList {"Avertissement",
+                                   "Le paquet de destination existe "
+                                   "déjà.\nFaut-il le remplacer\u00a0?",
+                                   "&Oui", "&Non"}
+                            << QStringList {"Source", "Ouvrir", "Destination", "Enregistrer",
+                                   "Taille des paquets", "Unité", "Effacer", "Découper",
+                                   "Reconstituer", "Quitter", "Logo de Velkaro"};
+    QTest::newRow("Spanish") << "es_ES"
+                             << QStringList {"Dividir && reconstruir", "&Origen ------->", "A&brir",
+                                    "&Salir", "&Archivo", "B (bytes)", "Alt+B"}
+                             << QStringList {"Advertencia",
+                                    "El paquete de destino ya existe.\n¿Desea sobrescribirlo?",
+                                    "&Sí", "&No"}
+                             << QStringList {"Origen", "Abrir", "Destino", "Guardar",
+                                    "Tamaño de paquete", "Unidad", "Limpiar", "Dividir",
+                                    "Reconstruir", "Salir", "Logotipo de Velkaro"};
 }
 
-void TestLanguage::windowSpeaksTheUsersLanguage() {
-  QFETCH(QString, locale);
-  QFETCH(QStringList, texts);
-  QFETCH(QStringList, question);
-  QFETCH(QStringList, spoken);
-  startIn(locale.toLatin1().constData());
-  FormMain &w = *window;
+void TestLanguage::windowSpeaksTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, question);
+    QFETCH(QStringList, spoken);
+    startIn(locale.toLatin1().constData());
+    FormMain& w = *window;
 
-  QCOMPARE((QStringList{w.gboxSplitBuild->title(), w.lblSource->text(),
-                        w.btnSource->text(), w.btnExit->text(),
-                        w.fileMenu->title(), w.cboUnits->itemText(0),
-                        w.btnSource->shortcut().toString()}),
-           texts);
-  // The caption and the default size are numbers and names: the same in every
-  // language.
-  QCOMPARE(w.windowTitle(), QStringLiteral("Velkaro v1.0.90 Beta 2"));
-  QCOMPARE(w.cboPackageSize->currentText(), QStringLiteral("1457664"));
+    QCOMPARE((QStringList {w.gboxSplitBuild->title(), w.lblSource->text(), w.btnSource->text(),
+                 w.btnExit->text(), w.fileMenu->title(), w.cboUnits->itemText(0),
+                 w.btnSource->shortcut().toString()}),
+        texts);
+    // The caption and the default size are numbers and names: the same in every
+    // language.
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velkaro v1.0.90 Beta 2"));
+    QCOMPARE(w.cboPackageSize->currentText(), QStringLiteral("1457664"));
 
-  write("film", 10);
-  write("film.c0", 1);
-  w.txtSource->setText(path("film"));
-  w.txtDestination->setText(path("film"));
-  BoxAnswerer answerer({QMessageBox::No});
-  w.taskSplit->trigger();
-  QCOMPARE(answerer.seen().size(), 1);
-  const SeenBox &box = answerer.seen().first();
-  QCOMPARE((QStringList{box.title, box.text} + box.buttonTexts), question);
+    write("film", 10);
+    write("film.c0", 1);
+    w.txtSource->setText(path("film"));
+    w.txtDestination->setText(path("film"));
+    BoxAnswerer answerer({QMessageBox::No});
+    w.taskSplit->trigger();
+    QCOMPARE(answerer.seen().size(), 1);
+    const SeenBox& box = answerer.seen().first();
+    QCOMPARE((QStringList {box.title, box.text} + box.buttonTexts), question);
 
-  const About about(&w);
-  QCOMPARE(
-      (QStringList{spokenName(w.txtSource), spokenName(w.btnSource),
-                   spokenName(w.txtDestination), spokenName(w.btnDestination),
-                   spokenName(w.cboPackageSize), spokenName(w.cboUnits),
-                   spokenName(w.btnClear), spokenName(w.btnSplit),
-                   spokenName(w.btnBuild), spokenName(w.btnExit),
-                   spokenName(about.pixLogo)}),
-      spoken);
-  QAccessibleInterface *const logo =
-      QAccessible::queryAccessibleInterface(about.pixLogo);
-  QVERIFY(logo && !logo->text(QAccessible::Description).isEmpty());
+    const About about(&w);
+    QCOMPARE((QStringList {spokenName(w.txtSource), spokenName(w.btnSource),
+                 spokenName(w.txtDestination), spokenName(w.btnDestination),
+                 spokenName(w.cboPackageSize), spokenName(w.cboUnits), spokenName(w.btnClear),
+                 spokenName(w.btnSplit), spokenName(w.btnBuild), spokenName(w.btnExit),
+                 spokenName(about.pixLogo)}),
+        spoken);
+    QAccessibleInterface* const logo = QAccessible::queryAccessibleInterface(about.pixLogo);
+    QVERIFY(logo && !logo->text(QAccessible::Description).isEmpty());
 }
 
-void TestLanguage::everyLanguageOfQtIsSpoken() {
-  QStringList qtLanguages;
-  const QDir qt(QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                "qtbase_*.qm");
-  for (const QString &name : qt.entryList())
-    qtLanguages << name.mid(7, name.size() - 10);
-  qtLanguages.removeOne("en");
-  if (qtLanguages.isEmpty())
-    QSKIP("Qt's own translations are not installed (package "
-          "qt6-translations-l10n)");
-  QCOMPARE(shippedLanguages(), qtLanguages);
+void TestLanguage::everyLanguageOfQtIsSpoken()
+{
+    QStringList qtLanguages;
+    const QDir qt(QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_*.qm");
+    for (const QString& name : qt.entryList())
+        qtLanguages << name.mid(7, name.size() - 10);
+    qtLanguages.removeOne("en");
+    if (qtLanguages.isEmpty())
+        QSKIP("Qt's own translations are not installed (package "
+              "qt6-translations-l10n)");
+    QCOMPARE(shippedLanguages(), qtLanguages);
 }
 
-void TestLanguage::everyTextIsTranslated() {
-  QFETCH(QString, language);
-  QTranslator catalogue;
-  QVERIFY(catalogue.load("velkaro_" + language, Translations::programFolder()));
+void TestLanguage::everyTextIsTranslated()
+{
+    QFETCH(QString, language);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load("velkaro_" + language, Translations::programFolder()));
 
-  // Every message of the catalogue's source is finished, and the program
-  // carries it.
-  QFile source(QFINDTESTDATA("../../translations/velkaro_" + language + ".ts"));
-  QVERIFY2(source.open(QIODevice::ReadOnly), "no translations/velkaro_LL.ts");
-  QXmlStreamReader ts(&source);
-  QSet<QString> messages;
-  QString context;
-  QString text;
-  while (!ts.atEnd()) {
-    if (ts.readNext() != QXmlStreamReader::StartElement)
-      continue;
-    if (ts.name() == u"name")
-      context = ts.readElementText();
-    else if (ts.name() == u"source")
-      text = ts.readElementText();
-    else if (ts.name() == u"translation") {
-      const bool finished = ts.attributes().value("type").isEmpty();
-      const QString translation = ts.readElementText();
-      QVERIFY2(finished && !translation.isEmpty(),
-               qPrintable(context + ": " + text));
-      QCOMPARE(catalogue.translate(context.toUtf8(), text.toUtf8()),
-               translation);
-      messages.insert(context + '|' + text);
+    // Every message of the catalogue's source is finished, and the program
+    // carries it.
+    QFile source(QFINDTESTDATA("../../translations/velkaro_" + language + ".ts"));
+    QVERIFY2(source.open(QIODevice::ReadOnly), "no translations/velkaro_LL.ts");
+    QXmlStreamReader ts(&source);
+    QSet<QString> messages;
+    QString context;
+    QString text;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == u"name")
+            context = ts.readElementText();
+        else if (ts.name() == u"source")
+            text = ts.readElementText();
+        else if (ts.name() == u"translation") {
+            const bool finished = ts.attributes().value("type").isEmpty();
+            const QString translation = ts.readElementText();
+            QVERIFY2(finished && !translation.isEmpty(), qPrintable(context + ": " + text));
+            QCOMPARE(catalogue.translate(context.toUtf8(), text.toUtf8()), translation);
+            messages.insert(context + '|' + text);
+        }
     }
-  }
-  QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
+    QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
 
-  // Every text the window and the About box look up is among them, and the
-  // user's locale finds this catalogue.
-  QLocale::setDefault(QLocale(language));
-  translations = std::make_unique<Translations>();
-  QSet<QString> looked;
-  {
-    const LookupRecorder recorder;
-    QVERIFY(openWindow());
-    const About about(window.get());
-    looked = recorder.looked;
-  }
-  for (const QString &lookup : std::as_const(looked))
-    if (lookup.startsWith("FormMain|") || lookup.startsWith("About|"))
-      QVERIFY2(messages.contains(lookup),
-               qPrintable("not translated: " + lookup));
-  QCOMPARE(window->btnExit->text(), catalogue.translate("FormMain", "E&xit"));
+    // Every text the window and the About box look up is among them, and the
+    // user's locale finds this catalogue.
+    QLocale::setDefault(QLocale(language));
+    translations = std::make_unique<Translations>();
+    QSet<QString> looked;
+    {
+        const LookupRecorder recorder;
+        QVERIFY(openWindow());
+        const About about(window.get());
+        looked = recorder.looked;
+    }
+    for (const QString& lookup : std::as_const(looked))
+        if (lookup.startsWith("FormMain|") || lookup.startsWith("About|"))
+            QVERIFY2(messages.contains(lookup), qPrintable("not translated: " + lookup));
+    QCOMPARE(window->btnExit->text(), catalogue.translate("FormMain", "E&xit"));
 }
 
-void TestLanguage::keysAreDistinct() {
-  QFETCH(QString, language);
-  startIn(qPrintable(language));
-  const FormMain &w = *window;
+void TestLanguage::keysAreDistinct()
+{
+    QFETCH(QString, language);
+    startIn(qPrintable(language));
+    const FormMain& w = *window;
 
-  // Within the window: the labels, the buttons and the menu bar; a button's
-  // shortcut is the letter its text marks.
-  QList<QKeySequence> keys;
-  for (const QLabel *label : {w.lblSource, w.lblDestination, w.lblPackageSize})
-    keys << QKeySequence::mnemonic(label->text());
-  for (const QPushButton *button : {w.btnSource, w.btnDestination, w.btnClear,
-                                    w.btnSplit, w.btnBuild, w.btnExit}) {
-    keys << QKeySequence::mnemonic(button->text());
-    QCOMPARE(button->shortcut(), keys.last());
-  }
-  for (const QMenu *menu : {w.fileMenu, w.taskMenu, w.helpMenu})
-    keys << QKeySequence::mnemonic(menu->title());
-  QVERIFY(!keys.contains(QKeySequence()));
-  QCOMPARE(QSet<QKeySequence>(keys.cbegin(), keys.cend()).size(), keys.size());
-  // Within each menu, and none in the boxes' titles.
-  QVERIFY(QKeySequence::mnemonic(w.taskSplit->text()) !=
-          QKeySequence::mnemonic(w.taskBuild->text()));
-  QVERIFY(QKeySequence::mnemonic(w.helpManual->text()) !=
-          QKeySequence::mnemonic(w.helpAbout->text()));
-  QCOMPARE(QKeySequence::mnemonic(w.gboxSplitBuild->title()), QKeySequence());
-  QCOMPARE(QKeySequence::mnemonic(w.gboxSplitOptions->title()), QKeySequence());
+    // Within the window: the labels, the buttons and the menu bar; a button's
+    // shortcut is the letter its text marks.
+    QList<QKeySequence> keys;
+    for (const QLabel* label : {w.lblSource, w.lblDestination, w.lblPackageSize})
+        keys << QKeySequence::mnemonic(label->text());
+    for (const QPushButton* button :
+        {w.btnSource, w.btnDestination, w.btnClear, w.btnSplit, w.btnBuild, w.btnExit}) {
+        keys << QKeySequence::mnemonic(button->text());
+        QCOMPARE(button->shortcut(), keys.last());
+    }
+    for (const QMenu* menu : {w.fileMenu, w.taskMenu, w.helpMenu})
+        keys << QKeySequence::mnemonic(menu->title());
+    QVERIFY(!keys.contains(QKeySequence()));
+    QCOMPARE(QSet<QKeySequence>(keys.cbegin(), keys.cend()).size(), keys.size());
+    // Within each menu, and none in the boxes' titles.
+    QVERIFY(
+        QKeySequence::mnemonic(w.taskSplit->text()) != QKeySequence::mnemonic(w.taskBuild->text()));
+    QVERIFY(QKeySequence::mnemonic(w.helpManual->text())
+        != QKeySequence::mnemonic(w.helpAbout->text()));
+    QCOMPARE(QKeySequence::mnemonic(w.gboxSplitBuild->title()), QKeySequence());
+    QCOMPARE(QKeySequence::mnemonic(w.gboxSplitOptions->title()), QKeySequence());
 
-  // The same in every language.
-  QCOMPARE(
-      (QList<QKeySequence>{w.fileExit->shortcut(), w.taskSplit->shortcut(),
-                           w.taskBuild->shortcut(), w.helpManual->shortcut()}),
-      (QList<QKeySequence>{QKeySequence("Ctrl+Q"), QKeySequence("F8"),
-                           QKeySequence("F9"), QKeySequence("F1")}));
-  QCOMPARE(w.cboPackageSize->currentText(), QStringLiteral("1457664"));
+    // The same in every language.
+    QCOMPARE((QList<QKeySequence> {w.fileExit->shortcut(), w.taskSplit->shortcut(),
+                 w.taskBuild->shortcut(), w.helpManual->shortcut()}),
+        (QList<QKeySequence> {
+            QKeySequence("Ctrl+Q"), QKeySequence("F8"), QKeySequence("F9"), QKeySequence("F1")}));
+    QCOMPARE(w.cboPackageSize->currentText(), QStringLiteral("1457664"));
 }
 
-void TestLanguage::arrowsPointAtTheirFields_data() {
-  QTest::addColumn<QString>("language");
-  // The application's layout direction: as its language has it (Auto), or set.
-  QTest::addColumn<Qt::LayoutDirection>("layout");
-  for (const QString &language : shippedLanguages())
-    QTest::newRow(qPrintable(language)) << language << Qt::LayoutDirectionAuto;
-  QTest::newRow("English") << "C" << Qt::LayoutDirectionAuto;
-  QTest::newRow("English, mirrored") << "C" << Qt::RightToLeft;
+void TestLanguage::arrowsPointAtTheirFields_data()
+{
+    QTest::addColumn<QString>("language");
+    // The application's layout direction: as its language has it (Auto), or set.
+    QTest::addColumn<Qt::LayoutDirection>("layout");
+    for (const QString& language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language << Qt::LayoutDirectionAuto;
+    QTest::newRow("English") << "C" << Qt::LayoutDirectionAuto;
+    QTest::newRow("English, mirrored") << "C" << Qt::RightToLeft;
 }
 
-void TestLanguage::arrowsPointAtTheirFields() {
-  QFETCH(QString, language);
-  QFETCH(Qt::LayoutDirection, layout);
-  QGuiApplication::setLayoutDirection(layout);
-  startIn(qPrintable(language));
-  const FormMain &w = *window;
+void TestLanguage::arrowsPointAtTheirFields()
+{
+    QFETCH(QString, language);
+    QFETCH(Qt::LayoutDirection, layout);
+    QGuiApplication::setLayoutDirection(layout);
+    startIn(qPrintable(language));
+    const FormMain& w = *window;
 
-  const bool mirrored = layout == Qt::RightToLeft ||
-                        QLocale(language).textDirection() == Qt::RightToLeft;
-  QCOMPARE(w.layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
-  const QList<std::pair<const QLabel *, const QWidget *>> fields{
-      {w.lblSource, w.txtSource},
-      {w.lblDestination, w.txtDestination},
-      {w.lblPackageSize, w.cboPackageSize}};
-  for (const auto &[label, field] : fields) {
-    const int toField = field->mapTo(&w, field->rect().center()).x() >
-                                label->mapTo(&w, label->rect().center()).x()
-                            ? 1
-                            : -1;
-    QVERIFY2(arrowDirection(label) == toField, qPrintable(label->text()));
-  }
+    const bool mirrored
+        = layout == Qt::RightToLeft || QLocale(language).textDirection() == Qt::RightToLeft;
+    QCOMPARE(w.layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+    const QList<std::pair<const QLabel*, const QWidget*>> fields {{w.lblSource, w.txtSource},
+        {w.lblDestination, w.txtDestination}, {w.lblPackageSize, w.cboPackageSize}};
+    for (const auto& [label, field] : fields) {
+        const int toField = field->mapTo(&w, field->rect().center()).x()
+                > label->mapTo(&w, label->rect().center()).x()
+            ? 1
+            : -1;
+        QVERIFY2(arrowDirection(label) == toField, qPrintable(label->text()));
+    }
 }
 
-void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data() {
-  QTest::addColumn<QString>("locale");
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<int>("unit");
-  QTest::addColumn<qint64>("packageBytes");
-  // What the history keeps, the same text in every locale.
-  QTest::addColumn<QString>("remembered");
+void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<qint64>("packageBytes");
+    // What the history shows: a plain number wherever the locale reads it as the same size.
+    QTest::addColumn<QString>("remembered");
 
-  QTest::newRow("de: decimal comma") << "de_DE"
-                                     << "1,5" << 1 << 1536LL << "1.5";
-  QTest::newRow("de: point as well") << "de_DE"
-                                     << "1.5" << 1 << 1536LL << "1.5";
-  // The point is German grouping, but a size is never grouped: 1.500 is one and
-  // a half.
-  QTest::newRow("de: no grouping") << "de_DE"
-                                   << "1.500" << 1 << 1536LL << "1.500";
-  QTest::newRow("de: comma and exponent") << "de_DE"
-                                          << "2,5e3" << 0 << 2500LL << "2500";
-  QTest::newRow("C: point") << "C"
-                            << "1.5" << 1 << 1536LL << "1.5";
-  // The box does not take the comma at all: what stands there is what Split
-  // reads.
-  QTest::newRow("C: comma not taken") << "C"
-                                      << "1,5" << 1 << 15360LL << "15";
+    QTest::newRow("de: decimal comma") << "de_DE"
+                                       << "1,5" << 1 << 1536LL << "1.5";
+    QTest::newRow("de: point as well") << "de_DE"
+                                       << "1.5" << 1 << 1536LL << "1.5";
+    // The point groups German digits: 1.500 is fifteen hundred, kept without the group.
+    QTest::newRow("de: digit groups") << "de_DE"
+                                      << "1.500" << 0 << 1500LL << "1500";
+    // Kept the German way, since the plain 1.024 would read as 1024 here.
+    QTest::newRow("de: three decimals") << "de_DE"
+                                        << "1,024" << 1 << 1048LL << "1,024";
+    QTest::newRow("de: comma and exponent") << "de_DE"
+                                            << "2,5e3" << 0 << 2500LL << "2500";
+    QTest::newRow("C: point") << "C"
+                              << "1.5" << 1 << 1536LL << "1.5";
+    // The box does not take the comma at all: what stands there is what Split
+    // reads.
+    QTest::newRow("C: comma not taken") << "C"
+                                        << "1,5" << 1 << 15360LL << "15";
 }
 
-void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain() {
-  QFETCH(QString, locale);
-  QFETCH(QString, typed);
-  QFETCH(int, unit);
-  QFETCH(qint64, packageBytes);
-  QFETCH(QString, remembered);
-  startIn(locale.toLatin1().constData());
+void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, unit);
+    QFETCH(qint64, packageBytes);
+    QFETCH(QString, remembered);
+    startIn(locale.toLatin1().constData());
 
-  write("source", 20000);
-  window->txtSource->setText(path("source"));
-  window->txtDestination->setText(path("out"));
-  window->cboUnits->setCurrentIndex(unit);
-  QLineEdit *const edit = window->cboPackageSize->lineEdit();
-  edit->selectAll();
-  QTest::keyClicks(edit, typed);
+    write("source", 20000);
+    window->txtSource->setText(path("source"));
+    window->txtDestination->setText(path("out"));
+    window->cboUnits->setCurrentIndex(unit);
+    QLineEdit* const edit = window->cboPackageSize->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
 
-  BoxAnswerer answerer;
-  window->taskSplit->trigger();
-  QCOMPARE(answerer.texts(), QStringList());
-  QCOMPARE(QFileInfo(path("out.c0")).size(), packageBytes);
-  QCOMPARE(window->cboPackageSize->itemText(0), remembered);
+    BoxAnswerer answerer;
+    window->taskSplit->trigger();
+    QCOMPARE(answerer.texts(), QStringList());
+    QCOMPARE(QFileInfo(path("out.c0")).size(), packageBytes);
+    QCOMPARE(window->cboPackageSize->itemText(0), remembered);
 }
 
 WINDOW_TEST_MAIN(TestLanguage)
