@@ -39,7 +39,8 @@ deb: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velkaro_bench
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velkaro_bench velkaro_history_bench
+	@$(BUILD_DIR)/bench/velkaro_history_bench
 	@$(BUILD_DIR)/bench/velkaro_bench
 
 clean:

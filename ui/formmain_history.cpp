@@ -6,9 +6,27 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QLocale>
+#include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+
+namespace {
+
+// Whether `text` is already the normal form GetNumStr would give it: a whole number of up to 15
+// digits without a leading zero, which a double holds exactly. Most sizes are; reading them
+// through GetNumStr's string stream would cost a long history most of its loading time.
+bool isNormalWholeNumber(const QString& text)
+{
+    constexpr qsizetype MaxExactDigits = 15;
+    if (text.isEmpty() || text.size() > MaxExactDigits || (text.size() > 1 && text.front() == '0'))
+        return false;
+    return std::all_of(text.cbegin(), text.cend(),
+        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+} // namespace
 
 void FormMain::AddUniqueComboListItem(QComboBox* box, int index)
 {
@@ -57,13 +75,24 @@ QStringList FormMain::GetComboList(QComboBox* box)
 void FormMain::SetComboList(QComboBox* box, QStringList& list)
 {
     box->clear();
+    // The items AddUniqueComboListItem would leave, in one pass: comparing each entry with every
+    // item before it made a long history (a copied or damaged settings file) take minutes.
     // The settings keep C-locale numbers; the box shows each as the user's locale reads it.
     const QLocale locale;
+    QStringList items;
+    QSet<QString> seen;
+    items.reserve(list.size());
+    seen.reserve(list.size());
     for (const QString& entry : list) {
-        const QByteArray number
-            = ShownPackageSize(GetNumStr(entry.toLatin1().constData()), locale).toLatin1();
-        AddUniqueComboListItem(box, number.constData(), -1);
+        const QString normal
+            = isNormalWholeNumber(entry) ? entry : GetNumStr(entry.toLatin1().constData());
+        const QString number = QString::fromLatin1(ShownPackageSize(normal, locale).toLatin1());
+        if (!seen.contains(number)) {
+            seen.insert(number);
+            items.append(number);
+        }
     }
+    box->addItems(items);
     if (box->count() > 0)
         box->setCurrentIndex(0);
 }

@@ -66,6 +66,10 @@ void FormMain::init()
     // An editable box completes typed text inline from its items, so a typed 1 would become a
     // remembered 1457664: the size must be exactly what the user typed.
     cboPackageSize->setCompleter(nullptr);
+    // As wide as the default size needs, instead of as the widest remembered size: the box would
+    // measure every item of a long history (a copied or damaged settings file) when first shown.
+    cboPackageSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboPackageSize->setMinimumContentsLength(static_cast<int>(qstrlen("1457664")));
 
     LoadSettings();
 }

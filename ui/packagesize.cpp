@@ -52,6 +52,11 @@ QString StoredPackageSize(const QString& item, const QLocale& locale)
 
 QString ShownPackageSize(const QString& stored, const QLocale& locale)
 {
+    // A C number can only be misread where the point groups digits; elsewhere the locale reads it
+    // as C does, or not at all and then as a C number. Reading costs microseconds, which a long
+    // history would pay for every item.
+    if (!stored.contains(QLatin1Char('.')) || locale.groupSeparator() != QLatin1String("."))
+        return stored;
     const std::optional<double> value = readIn(plainC(), stored);
     if (!value || ReadPackageSize(stored, locale) == value)
         return stored;

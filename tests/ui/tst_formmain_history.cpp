@@ -142,6 +142,10 @@ private slots:
         QTest::newRow("order kept")
             << QStringList({"0700", "2.5e3", "abc", "0"}) << QStringList({"700", "2500", "0"});
         QTest::newRow("empty") << QStringList() << QStringList();
+        // 2^53 + 1 has no double of its own: it is 2^53 once read.
+        QTest::newRow("long whole numbers") << QStringList(
+            {"9007199254740993", "9007199254740992", "999999999999999", "0999999999999999"})
+                                            << QStringList({"9007199254740992", "999999999999999"});
     }
 
     void setNormalisesAndDropsRepeats()
