@@ -86,7 +86,7 @@ void FormMain::SetComboList(QComboBox* box, QStringList& list)
     for (const QString& entry : list) {
         const QString normal
             = isNormalWholeNumber(entry) ? entry : GetNumStr(entry.toLatin1().constData());
-        const QString number = QString::fromLatin1(ShownPackageSize(normal, locale).toLatin1());
+        const QString number = ShownPackageSize(normal, locale);
         if (!seen.contains(number)) {
             seen.insert(number);
             items.append(number);
