@@ -139,8 +139,8 @@ void TestStartup::nameThatIsNoTextIsRejected()
     ::close(fd);
 
     QProcess process;
-    start(process, {"-c", "exec \"$0\" \"$1/caf$(printf '\\351')\"", binary, dir.path()},
-        "/bin/sh");
+    start(
+        process, {"-c", "exec \"$0\" \"$1/caf$(printf '\\351')\"", binary, dir.path()}, "/bin/sh");
     QVERIFY(process.waitForFinished(20000));
     ::unlink(name.constData());
     QCOMPARE(process.exitCode(), 1);
