@@ -94,7 +94,7 @@ TEST(TwoCommands, TheSecondWaitsAndKeepsItsWindowAlive)
     ASSERT_EQ(pipe(beats), 0);
     const pid_t child = fork();
     if (child == 0) {
-        const Heartbeat beat = [&] { write(beats[1], "b", 1); };
+        const Heartbeat beat = [&] { EXPECT_EQ(write(beats[1], "b", 1), 1); };
         _exit(Velkaro::Split(dir / "src", dir / "f", 4, false, beat) ? 0 : 1);
     }
     char beat = 0;
