@@ -16,14 +16,6 @@
 
 namespace {
 
-std::string Joined(const std::string& base)
-{
-    std::string joined;
-    for (const auto& name : PackageNames(base, Velkaro::IsPck(base + ".c0")))
-        joined += ReadBytes(name);
-    return joined;
-}
-
 // Runs each command in a process of its own, all let go at the same moment; true for each that
 // reported success.
 std::vector<bool> AtOnce(const std::vector<std::function<bool()>>& commands)
@@ -64,7 +56,7 @@ TEST(TwoCommands, NeverBothReportSuccessForAMixedResult)
             [&] { return Velkaro::Split(dir / "b", dir / "x", 1 << 20, true); },
         });
         EXPECT_TRUE(split[0] && split[1]) << "round " << round;
-        const std::string left = Joined(dir / "x");
+        const std::string left = JoinedSet(dir / "x");
         EXPECT_TRUE(left == first || left == second) << "round " << round;
 
         const std::vector<bool> both = AtOnce({
@@ -105,7 +97,7 @@ TEST(TwoCommands, TheSecondWaitsAndKeepsItsWindowAlive)
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(Joined(dir / "f"), "0123456789");
+    EXPECT_EQ(JoinedSet(dir / "f"), "0123456789");
     close(folder);
     close(beats[0]);
     close(beats[1]);

@@ -96,10 +96,8 @@ TEST(OwnInput, ASplitThatCannotFinishLeavesTheOldSetAsItWas)
         const std::string previous = WritePackages(dir / "f", {"old ", "set ", "here"});
         const int status
             = std::system(("ulimit -n " + std::to_string(limit) + " && exec " + split).c_str());
-        std::string joined;
-        for (const auto& name : PackageNames(dir / "f", Velkaro::IsPck(dir / "f.c0")))
-            joined += ReadBytes(name);
-        EXPECT_EQ(joined, status == 0 ? ReadBytes(dir / "src") : previous) << "limit " << limit;
+        EXPECT_EQ(JoinedSet(dir / "f"), status == 0 ? ReadBytes(dir / "src") : previous)
+            << "limit " << limit;
     }
 }
 

@@ -40,14 +40,6 @@ Heartbeat KillAt(int at)
     };
 }
 
-std::string Joined(const std::string& base)
-{
-    std::string joined;
-    for (const auto& name : PackageNames(base, Velkaro::IsPck(base + ".c0")))
-        joined += ReadBytes(name);
-    return joined;
-}
-
 // Files a command left under hidden names; where the file system has unnamed files (as the
 // temporary folder's does), a kill leaves none.
 int HiddenFiles(const TempDir& dir)
@@ -73,7 +65,7 @@ TEST(Interrupted, SplitLeavesTheOldSetOrTheNewOneWhole)
         const bool killed = KilledInChild(
             [&] { Velkaro::Split(dir / "src", dir / "f", 600 * 1024, true, KillAt(at)); });
 
-        const std::string left = Joined(dir / "f");
+        const std::string left = JoinedSet(dir / "f");
         EXPECT_TRUE(left.empty() || left == old || left == source) << "killed at heartbeat " << at;
         EXPECT_EQ(HiddenFiles(dir), 0) << "killed at heartbeat " << at;
         if (!killed) {
@@ -181,7 +173,7 @@ TEST(Links, SplitOverASetKeepsWhatOtherNamesHold)
 
     ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "f", 4, true));
 
-    EXPECT_EQ(Joined(dir / "f"), "0123456789");
+    EXPECT_EQ(JoinedSet(dir / "f"), "0123456789");
     EXPECT_EQ(ReadBytes(dir / "other"), "this");
 }
 
@@ -230,7 +222,7 @@ TEST(Permissions, OldPackagesThatCannotBeRemovedStopTheSplit)
             _exit(Velkaro::Split(dir / "src", dir / "f", 4, true) ? 1 : 0);
         });
 
-        const std::string left = Joined(dir / "f");
+        const std::string left = JoinedSet(dir / "f");
         EXPECT_TRUE(left.empty() || left == old) << "folder mode " << std::oct << folderMode;
         EXPECT_EQ(ReadBytes(dir / "f.c2"), "ij");
     }

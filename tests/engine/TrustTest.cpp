@@ -13,14 +13,6 @@
 
 namespace {
 
-std::string JoinedSet(const std::string& base)
-{
-    std::string joined;
-    for (const auto& name : PackageNames(base, Velkaro::IsPck(base + ".c0")))
-        joined += ReadBytes(name);
-    return joined;
-}
-
 mode_t ModeOf(const std::string& path)
 {
     struct stat status = {};

@@ -2,6 +2,7 @@
 
 #include "FileDescriptor.h"
 #include "PackageNames.h"
+#include "Velkaro.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -122,6 +123,14 @@ std::vector<std::string> PackageNames(const std::string& base, std::size_t count
     for (std::size_t index = 0; index < count; ++index)
         names.push_back(PackageName(base + ".c", index));
     return names;
+}
+
+std::string JoinedSet(const std::string& base)
+{
+    std::string joined;
+    for (const auto& name : PackageNames(base, Velkaro::IsPck(base + ".c0")))
+        joined += ReadBytes(name);
+    return joined;
 }
 
 std::string WritePackages(const std::string& base, const std::vector<std::string>& contents)

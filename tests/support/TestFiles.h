@@ -40,6 +40,10 @@ bool IsRegular(const std::string& path);
 // Names of a set: base.c0 ... base.c(count-1).
 std::vector<std::string> PackageNames(const std::string& base, std::size_t count);
 
+// The bytes of the set of `base` as a build would join them now: packages 0, 1, ... up to the
+// first gap.
+std::string JoinedSet(const std::string& base);
+
 // Writes the given packages base.c0, base.c1, ... and returns their contents joined.
 std::string WritePackages(const std::string& base, const std::vector<std::string>& contents);
 
