@@ -94,10 +94,14 @@ bool BuildTarget::Unchanged(const Folder& folder) const
 
 bool BuildOverlaps(const std::string& prefix, const std::string& destination)
 {
-    const Folder packages = Folder::Of(prefix);
-    const std::string stem = NameIn(prefix);
+    return BuildOverlaps(
+        Folder::Of(prefix), NameIn(prefix), destination, BuildTarget::Of(destination));
+}
+
+bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::string& destination,
+    const BuildTarget& target)
+{
     const CaseFolding folding;
-    const BuildTarget target = BuildTarget::Of(destination);
     for (const std::string& path : {destination, target.path}) {
         if (path.empty() || !IndexIn(NameIn(path), stem, folding))
             continue;

@@ -25,3 +25,8 @@ struct BuildTarget
 // folder or in another view of it), directly or where a link leads, or one of the set's files
 // under another name. The one answer that the engine goes by and the window asks.
 bool BuildOverlaps(const std::string& prefix, const std::string& destination);
+
+// The same for the set whose package names start with `stem` in the open folder `packages`, and
+// the destination's target as it was looked at.
+bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::string& destination,
+    const BuildTarget& target);

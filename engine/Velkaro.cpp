@@ -73,14 +73,14 @@ bool Velkaro::Build(
     if (!packages.IsOpen() || !folder.IsOpen())
         return false;
     const FolderLock lock(folder, &packages, heartbeat);
+    const std::string stem = NameIn(prefix);
     // Looked at again now that no other command of the program is at work there.
-    if (!target.Unchanged(folder) || BuildOverlaps(prefix, destination))
+    if (!target.Unchanged(folder) || BuildOverlaps(packages, stem, destination, target))
         return false;
     // The build file, the package being read and the link that names the file.
     if (SpareDescriptors(4) < 4)
         return false;
 
-    const std::string stem = NameIn(prefix);
     // A device or a FIFO is written in place: there is no file to replace.
     if (target.exists && !S_ISREG(target.status.st_mode)) {
         OutputFile output(OpenSpecialForWriting(target.path.c_str()));
