@@ -5,6 +5,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
+#include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -107,4 +108,34 @@ double RunMadeChild(const std::string& program,
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(Describe(program, status));
     return elapsed.count();
+}
+
+pid_t StartChild(const std::vector<std::string>& command)
+{
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t child = 0;
+    const int error = posix_spawnp(&child, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0)
+        throw std::runtime_error(command.front() + " could not be started (is it installed?)");
+    return child;
+}
+
+bool ReapChild(pid_t child)
+{
+    const int status = WaitFor(child);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 // Runs `command` (its first word looked up on PATH, no shell in between) and waits for it.
@@ -17,3 +18,11 @@ double RunChild(const std::vector<std::string>& command, const std::string& outp
 double RunMadeChild(const std::string& program,
     const std::function<std::vector<std::string>()>& makeCommand,
     const std::string& outputPath = {}, const std::string& folder = {});
+
+// Starts `command` in a process group of its own (the terminal's Ctrl-C does not reach it), with
+// standard input, output and errors on /dev/null, and does not wait for it. Throws
+// std::runtime_error when it cannot be started.
+pid_t StartChild(const std::vector<std::string>& command);
+
+// Waits for a child started by StartChild; whether it exited with status 0.
+bool ReapChild(pid_t child);

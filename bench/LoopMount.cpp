@@ -33,23 +33,49 @@ std::string FirstLine(const std::string& path)
     return line;
 }
 
+// The commands that make the file system on `device` and mount it at `point`.
+std::vector<std::vector<std::string>> MakeAndMount(
+    const std::string& type, const std::string& device, const std::string& point)
+{
+    // ext4 otherwise zeroes its inode tables in the background for minutes, under the runs.
+    if (type == "ext4")
+        return {{"mkfs.ext4", "-q", "-F", "-E", "lazy_itable_init=0,lazy_journal_init=0", device},
+            {"mount", device, point}};
+    if (type == "exfat")
+        return {{"mkfs.exfat", device}, {"mount.exfat-fuse", device, point}};
+    // A quick format, as a new disk comes.
+    if (type == "ntfs")
+        return {{"mkntfs", "-q", "-F", "-f", device}, {"ntfs-3g", device, point}};
+    return {{"mkfs." + type, "-q", "-f", device}, {"mount", device, point}};
+}
+
 } // namespace
 
 LoopMount::LoopMount(const std::string& imageDir, std::uint64_t bytes, const std::string& type)
-    : point(imageDir), image(MakeImage(imageDir, bytes))
+    : point(imageDir), image(MakeImage(imageDir, bytes)), ownImage(true)
 {
+    Attach(type);
+}
+
+LoopMount::LoopMount(
+    const std::string& mountDir, const std::string& existingImage, const std::string& type)
+    : point(mountDir), image(existingImage), ownImage(false)
+{
+    Attach(type);
+}
+
+void LoopMount::Attach(const std::string& type)
+{
+    if (geteuid() != 0)
+        throw Unavailable("mounting a loop device needs root");
     try {
         const std::string attached = point.Path() + "/.device";
         RunChild({"losetup", "--direct-io=on", "--find", "--show", image}, attached);
         device = FirstLine(attached);
         unlink(attached.c_str());
-        const std::string mkfs = "mkfs." + type;
-        // ext4 otherwise zeroes its inode tables in the background for minutes, under the runs.
-        RunChild(type == "ext4" ? std::vector<std::string> {mkfs, "-q", "-F", "-E",
-                     "lazy_itable_init=0,lazy_journal_init=0", device}
-                                : std::vector<std::string> {mkfs, "-q", "-f", device},
-            "/dev/null");
-        RunChild({"mount", device, point.Path()});
+        const auto commands = MakeAndMount(type, device, point.Path());
+        RunChild(commands[0], "/dev/null");
+        RunChild(commands[1], "/dev/null");
     } catch (const std::runtime_error& error) {
         try {
             if (!device.empty())
@@ -57,7 +83,8 @@ LoopMount::LoopMount(const std::string& imageDir, std::uint64_t bytes, const std
         } catch (const std::runtime_error&) {
             // Nothing more to undo than the image itself.
         }
-        unlink(image.c_str());
+        if (ownImage)
+            unlink(image.c_str());
         throw Unavailable(
             "cannot make and mount " + type + " on a direct-I/O loop device: " + error.what());
     }
@@ -67,11 +94,14 @@ LoopMount::~LoopMount()
 {
     try {
         RunChild({"umount", point.Path()});
+        // A FUSE daemon may hold the device a moment after the unmount; detaching then only
+        // marks it to go once it is free.
         RunChild({"losetup", "-d", device});
     } catch (const std::runtime_error&) {
         // The image goes all the same; the kernel frees it once it is unmounted.
     }
-    unlink(image.c_str());
+    if (ownImage)
+        unlink(image.c_str());
 }
 
 bool LoopMount::DirectIo() const

@@ -10,12 +10,19 @@
 // the object: the image is not cached a second time by the file system it lies on, so the loop
 // device behaves as a disk does, and making data durable costs what it costs on one. The image
 // lies in `imageDir`, outside /dev/shm, and is removed with the mount.
+//
+// "exfat" and "ntfs" are served through FUSE (exfat-fuse, ntfs-3g) from the loop device, as Debian
+// mounts a USB stick or a Windows disk: the daemon writes into the device's page cache.
 class LoopMount
 {
 public:
-    // `type`: "ext4", "xfs" or "btrfs". Throws Unavailable when this machine or user cannot make
-    // one (not root, no loop devices, no mkfs for the type).
+    // `type`: "ext4", "xfs", "btrfs", "exfat" or "ntfs". Throws Unavailable when this machine or
+    // user cannot make one (not root, no loop devices, no mkfs or FUSE daemon for the type).
     LoopMount(const std::string& imageDir, std::uint64_t bytes, const std::string& type = "ext4");
+    // The same on an existing image (a simulated stick), which stays; mounted in a new folder in
+    // `mountDir`.
+    LoopMount(
+        const std::string& mountDir, const std::string& existingImage, const std::string& type);
     ~LoopMount();
     LoopMount(const LoopMount&) = delete;
     LoopMount& operator=(const LoopMount&) = delete;
@@ -32,8 +39,11 @@ public:
     };
 
 private:
+    void Attach(const std::string& type);
+
     const TempDir point;
     const std::string image;
+    const bool ownImage;
     std::string device;
 };
 

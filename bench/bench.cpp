@@ -2,14 +2,19 @@
 // drops out and only the copying itself is measured, and on ext4 on a loop device with direct I/O
 // and a cold page cache, as a disk is after a reboot, where both sides also make their output
 // durable (coreutils with sync -f or sync -d), as the engine always does before it reports
-// success. Then the dirty memory a 4 GiB split lets pile up, and cloning on XFS and btrfs.
+// success. Then the dirty memory a 4 GiB split lets pile up, cloning on XFS and btrfs, and the
+// file systems of USB sticks and Windows disks through FUSE: exFAT and NTFS on a fast image, and
+// exFAT on a stick simulated at 20 MiB/s, where how long the stick's folder takes to answer
+// during a run tells whether a file manager showing it would freeze.
 
 #include "ChildProcess.h"
 #include "DirtyMemory.h"
+#include "FolderLatency.h"
 #include "Interrupts.h"
 #include "LoopMount.h"
 #include "PairedRuns.h"
 #include "ScratchFiles.h"
+#include "SlowStick.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
 
@@ -27,6 +32,7 @@
 #include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -47,6 +53,10 @@ constexpr double JoinGoal = 1.00;
 constexpr double DurableGoal = 1.05;
 constexpr double TinyGoal = 1.00;
 constexpr double MemoryGoalMiB = 8;
+// A file manager that shows a folder for longer than this seems to hang.
+constexpr double FolderGoalSeconds = 0.5;
+constexpr double FuseDirtyGoalMiB = 256;
+constexpr std::uint64_t StickBytesPerSecond = 20 * 1024 * 1024;
 constexpr std::uint64_t Seed = 0x56656c6b61726f31ULL;
 constexpr std::uint64_t MiB = 1024 * 1024;
 
@@ -58,6 +68,9 @@ struct Options
     std::uint64_t diskSizeMiB = 2048;
     std::string imageDir = "/var/tmp";
     std::string only;
+    std::uint64_t fuseSizeMiB = 1024;
+    std::uint64_t stickSizeMiB = 512;
+    int stickPairs = 3;
 };
 
 struct Command
@@ -76,16 +89,24 @@ void PrintUsage(std::FILE* stream)
 {
     std::fprintf(stream,
         "usage: velkaro_bench [--pairs N] [--disk-pairs N] [--size-mib N] [--disk-size-mib N]\n"
-        "                     [--image-dir DIR] [--only memory|disk|dirty|clone]\n"
+        "                     [--fuse-size-mib N] [--stick-size-mib N] [--stick-pairs N]\n"
+        "                     [--image-dir DIR] [--only memory|disk|dirty|clone|fuse|stick]\n"
         "  --pairs N          timed pairs per comparison in /dev/shm (default 11)\n"
-        "  --disk-pairs N     timed pairs per comparison on ext4, XFS and btrfs (default 7)\n"
+        "  --disk-pairs N     timed pairs per comparison on ext4, XFS, btrfs and the fast\n"
+        "                     FUSE images (default 7)\n"
         "  --size-mib N       random source in /dev/shm, in MiB (default 1024)\n"
         "  --disk-size-mib N  random source on ext4, XFS and btrfs, in MiB (default 2048);\n"
         "                     the dirty-memory split takes twice as much\n"
+        "  --fuse-size-mib N  random source for exFAT and NTFS through FUSE, in MiB\n"
+        "                     (default 1024)\n"
+        "  --stick-size-mib N random source for the simulated 20 MiB/s stick, in MiB\n"
+        "                     (default 512)\n"
+        "  --stick-pairs N    timed pairs per comparison on the stick (default 3)\n"
         "  --image-dir DIR    where the images of the file systems go, on a disk\n"
         "                     (default /var/tmp)\n"
         "  --only PART        one part: the runs in /dev/shm, on ext4, the dirty-memory\n"
-        "                     peak of a 4 GiB split, or cloning on XFS and btrfs\n"
+        "                     peak of a 4 GiB split, cloning on XFS and btrfs, exFAT and\n"
+        "                     NTFS through FUSE, or the simulated stick\n"
         "  The runs on file systems in images need root; the others run without.\n");
 }
 
@@ -122,10 +143,20 @@ Command ParseCommand(int argc, char** argv)
         } else if (option == "--disk-size-mib") {
             command.options.diskSizeMiB = ParseNumber(option, value, 1, 64 * 1024);
             ++i;
+        } else if (option == "--fuse-size-mib") {
+            command.options.fuseSizeMiB = ParseNumber(option, value, 1, 64 * 1024);
+            ++i;
+        } else if (option == "--stick-size-mib") {
+            command.options.stickSizeMiB = ParseNumber(option, value, 1, 8 * 1024);
+            ++i;
+        } else if (option == "--stick-pairs") {
+            command.options.stickPairs = static_cast<int>(ParseNumber(option, value, 1, 1000));
+            ++i;
         } else if (option == "--only") {
             const std::string part = value ? value : "";
-            if (part != "memory" && part != "disk" && part != "dirty" && part != "clone")
-                throw UsageError("--only takes memory, disk, dirty or clone");
+            if (part != "memory" && part != "disk" && part != "dirty" && part != "clone"
+                && part != "fuse" && part != "stick")
+                throw UsageError("--only takes memory, disk, dirty, clone, fuse or stick");
             command.options.only = part;
             ++i;
         } else if (option == "--image-dir") {
@@ -266,13 +297,62 @@ void CheckJoinRestoresSource(const Workspace& work)
         "checked: Velkaro::Build joins those packages back into the source byte for byte\n");
 }
 
+// What the runs of one side did to the file system beside taking their time, the worst of them:
+// the longest the folder took to answer a listing, the device's dirty-memory peak. Negative where
+// not watched.
+struct Worst
+{
+    double folderSeconds = -1;
+    double dirtyMiB = -1;
+};
+
 struct Comparison
 {
     std::string where;
     std::string name;
     double goal;
     Summary summary;
+    Worst ours;
+    Worst theirs;
 };
+
+// What to watch during each timed run on a device: its own dirty memory and, where asked, how
+// long its folder takes to answer.
+struct Watch
+{
+    const DeviceUnwritten& device;
+    const std::string folder;
+    const bool listFolder;
+
+    TimedRun Around(const TimedRun& run, Worst& worst) const
+    {
+        return [this, run, &worst] {
+            std::unique_ptr<FolderLatency> listing;
+            if (listFolder)
+                listing = std::make_unique<FolderLatency>(folder);
+            DirtyMemory dirty([this] { return device.KiB(); });
+            const double seconds = run();
+            worst.dirtyMiB = std::max(worst.dirtyMiB, dirty.PeakAboveStartMiB());
+            if (listing)
+                worst.folderSeconds = std::max(worst.folderSeconds, listing->LongestSeconds());
+            return seconds;
+        };
+    }
+};
+
+// Runs the pairs, watched where a watch is given.
+Comparison Compare(const std::string& where, const std::string& name, double goal, int pairs,
+    const TimedRun& ours, const TimedRun& theirs, const std::function<void()>& reset,
+    const InterruptGuard& guard, const Watch* watch)
+{
+    Comparison comparison {where, name, goal, {}, {}, {}};
+    const PairedTimes times = watch
+        ? RunPairs(pairs, watch->Around(ours, comparison.ours),
+            watch->Around(theirs, comparison.theirs), reset, [&] { guard.ThrowIfRequested(); })
+        : RunPairs(pairs, ours, theirs, reset, [&] { guard.ThrowIfRequested(); });
+    comparison.summary = Summarize(times);
+    return comparison;
+}
 
 void Announce(const std::string& what, int pairs)
 {
@@ -281,36 +361,35 @@ void Announce(const std::string& what, int pairs)
 }
 
 Comparison CompareSplit(const Workspace& work, std::uint32_t packageSize, int pairs, double goal,
-    const InterruptGuard& guard)
+    const InterruptGuard& guard, const Watch* watch = nullptr)
 {
     const std::string name = "split at " + std::to_string(packageSize) + " B";
     Announce(name + " (Velkaro::Split vs split -b" + (work.disk ? " && sync -f)" : ")"), pairs);
-    const PairedTimes times = RunPairs(
-        pairs, [&] { return OurSplit(work, packageSize); },
-        [&] { return TheirSplit(work, packageSize); }, [&] { RemoveSplitOutputs(work); },
-        [&] { guard.ThrowIfRequested(); });
-    return {work.where, name, goal, Summarize(times)};
+    return Compare(
+        work.where, name, goal, pairs, [&] { return OurSplit(work, packageSize); },
+        [&] { return TheirSplit(work, packageSize); }, [&] { RemoveSplitOutputs(work); }, guard,
+        watch);
 }
 
 // Joins the package set that is in place; both sides read the same packages.
-Comparison CompareJoin(const Workspace& work, int pairs, double goal, const InterruptGuard& guard)
+Comparison CompareJoin(const Workspace& work, int pairs, double goal, const InterruptGuard& guard,
+    const Watch* watch = nullptr)
 {
     const std::size_t count = Velkaro::IsPck(work.OurBase() + ".c0");
     const std::string name = "join of " + std::to_string(count) + " packages";
     Announce(name + " (Velkaro::Build vs cat" + (work.disk ? " && sync -d)" : ")"), pairs);
-    const PairedTimes times = RunPairs(
-        pairs, [&] { return OurJoin(work); }, [&] { return TheirJoin(work, count); },
-        [&] { RemoveJoined(work); }, [&] { guard.ThrowIfRequested(); });
-    return {work.where, name, goal, Summarize(times)};
+    return Compare(
+        work.where, name, goal, pairs, [&] { return OurJoin(work); },
+        [&] { return TheirJoin(work, count); }, [&] { RemoveJoined(work); }, guard, watch);
 }
 
 // Splits the source at `packageSize` and times the join of that set.
 Comparison CompareJoinAt(const Workspace& work, std::uint32_t packageSize, int pairs, double goal,
-    const InterruptGuard& guard)
+    const InterruptGuard& guard, const Watch* watch = nullptr)
 {
     OurSplit(work, packageSize);
     Settle(work);
-    Comparison comparison = CompareJoin(work, pairs, goal, guard);
+    Comparison comparison = CompareJoin(work, pairs, goal, guard, watch);
     RemoveSplitOutputs(work);
     return comparison;
 }
@@ -326,6 +405,32 @@ void PrintComparisons(const std::vector<Comparison>& comparisons)
             s.ratioLowest, s.ratioHighest, c.goal, s.ratioMedian <= c.goal ? "met" : "NOT met");
     }
     std::printf("(seconds are medians; ours/theirs is the median of the per-pair ratios)\n");
+
+    const auto watched = [](const Comparison& c) { return c.ours.dirtyMiB >= 0; };
+    if (std::none_of(comparisons.begin(), comparisons.end(), watched))
+        return;
+    std::printf("\n%-11s %-28s %20s %24s  %s\n", "where", "comparison", "folder answers in (s)",
+        "device dirty peak (MiB)", "result");
+    std::printf("%-11s %-28s %9s %10s %11s %12s\n", "", "", "ours", "theirs", "ours", "theirs");
+    for (const Comparison& c : comparisons) {
+        if (!watched(c))
+            continue;
+        const auto seconds = [](double value) {
+            char text[16];
+            std::snprintf(text, sizeof text, value >= 0 ? "%.2f" : "-", value);
+            return std::string(text);
+        };
+        const bool met = c.ours.dirtyMiB <= FuseDirtyGoalMiB
+            && (c.ours.folderSeconds < 0 || c.ours.folderSeconds <= FolderGoalSeconds);
+        std::printf("%-11s %-28s %9s %10s %11.0f %12.0f  %s\n", c.where.c_str(), c.name.c_str(),
+            seconds(c.ours.folderSeconds).c_str(), seconds(c.theirs.folderSeconds).c_str(),
+            c.ours.dirtyMiB, c.theirs.dirtyMiB, met ? "met" : "NOT met");
+    }
+    std::printf(
+        "(the longest `ls -l` of the folder, listed every 50 ms, goal <= %.1f s; dirty and\n"
+        "in-writeback memory of the loop device above the level before, goal <= %.0f MiB;\n"
+        "both the worst over the runs)\n",
+        FolderGoalSeconds, FuseDirtyGoalMiB);
 }
 
 double PeakMemoryMiB()
@@ -542,6 +647,70 @@ void MeasureCloning(
     }
 }
 
+// exFAT or NTFS through FUSE in `disk`, with the source in /dev/shm (a file from the computer's own
+// disk going to a stick): splits at two sizes and the join at 1457664 B. Coreutils is made
+// durable as on ext4: `sync -f` writes out the device's cache, `sync -d` has the daemon sync the
+// joined file.
+void CompareOnFuse(const LoopMount& disk, const std::string& where, std::uint64_t size, int pairs,
+    bool check, bool listFolder, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
+{
+    if (FreeBytes(ScratchParent) < size + size / 10) {
+        std::printf("skipped the runs on %s: %s free in %s, %s needed\n", where.c_str(),
+            Gib(FreeBytes(ScratchParent)).c_str(), ScratchParent, Gib(size + size / 10).c_str());
+        return;
+    }
+    std::unique_ptr<DeviceUnwritten> device;
+    try {
+        device = std::make_unique<DeviceUnwritten>(disk.Device());
+    } catch (const std::runtime_error& why) {
+        std::printf("skipped the runs on %s: %s\n", where.c_str(), why.what());
+        return;
+    }
+    const TempDir scratch(ScratchParent);
+    const Workspace work {disk.Path(), scratch / "source", size, true, where};
+    WriteSource(work);
+    if (check) {
+        CheckSplitsAgree(work, SmallPackage);
+        CheckJoinRestoresSource(work);
+        RemoveSplitOutputs(work);
+    }
+    guard.ThrowIfRequested();
+    const Watch watch {*device, disk.Path(), listFolder};
+    comparisons.push_back(CompareSplit(work, SmallPackage, pairs, DurableGoal, guard, &watch));
+    comparisons.push_back(CompareSplit(work, LargePackage, pairs, DurableGoal, guard, &watch));
+    comparisons.push_back(CompareJoinAt(work, SmallPackage, pairs, DurableGoal, guard, &watch));
+}
+
+void MeasureFuse(
+    const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
+{
+    const std::uint64_t size = options.fuseSizeMiB * MiB;
+    for (const auto& [type, where] : {std::pair {"exfat", "exFAT, FUSE"}, {"ntfs", "NTFS, FUSE"}}) {
+        // Our packages, split's pieces and a joined copy.
+        WithDisk(options, 3 * size + size / 5, type, [&](const LoopMount& disk) {
+            CompareOnFuse(disk, where, size, options.diskPairs, true, false, guard, comparisons);
+        });
+    }
+}
+
+// A cheap USB stick: exFAT through exfat-fuse on a loop device over the simulated stick.
+void MeasureStick(
+    const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
+{
+    const std::uint64_t size = options.stickSizeMiB * MiB;
+    try {
+        const SlowStick stick(options.imageDir, 2 * size + 256 * MiB, StickBytesPerSecond);
+        const LoopMount disk(options.imageDir, stick.Image(), "exfat");
+        std::printf("exfat on %s over a stick simulated at %llu MiB/s, %s\n", disk.Device().c_str(),
+            static_cast<unsigned long long>(StickBytesPerSecond / MiB),
+            disk.DirectIo() ? "direct I/O" : "WITHOUT direct I/O");
+        CompareOnFuse(
+            disk, "stick, FUSE", size, options.stickPairs, false, true, guard, comparisons);
+    } catch (const LoopMount::Unavailable& why) {
+        std::printf("skipped the runs on the simulated stick: %s\n", why.what());
+    }
+}
+
 // cat of a quarter of a million packages takes every name on its command line, more than the
 // default stack limit of 8 MiB allows a program's arguments (a quarter of it).
 void RoomForLongCommandLines()
@@ -582,6 +751,10 @@ int Run(const Options& options)
         }
         if (wanted("clone"))
             MeasureCloning(options, guard, comparisons);
+        if (wanted("fuse"))
+            MeasureFuse(options, guard, comparisons);
+        if (wanted("stick"))
+            MeasureStick(options, guard, comparisons);
 
         if (!comparisons.empty())
             PrintComparisons(comparisons);

@@ -1,0 +1,55 @@
+#include "SlowStick.h"
+
+#include "ChildProcess.h"
+#include "LoopMount.h"
+
+#include <chrono>
+#include <csignal>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+SlowStick::SlowStick(const std::string& parent, std::uint64_t bytes, std::uint64_t bytesPerSecond)
+    : point(parent), image(point / "stick")
+{
+    if (access("/dev/fuse", W_OK) != 0)
+        throw LoopMount::Unavailable("the simulated stick needs /dev/fuse");
+    try {
+        // The rate filter counts bits.
+        server = StartChild({"nbdfuse", image, "[", "nbdkit", "--exit-with-parent", "--filter=rate",
+            "memory", std::to_string(bytes), "rate=" + std::to_string(8 * bytesPerSecond), "]"});
+    } catch (const std::runtime_error& why) {
+        throw LoopMount::Unavailable(why.what());
+    }
+    for (int tries = 0; tries < 200; ++tries) {
+        struct stat status = {};
+        if (stat(image.c_str(), &status) == 0
+            && static_cast<std::uint64_t>(status.st_size) == bytes)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    Stop();
+    throw LoopMount::Unavailable("nbdfuse did not show the simulated stick (are nbdkit and "
+                                 "nbdfuse installed?)");
+}
+
+SlowStick::~SlowStick()
+{
+    Stop();
+}
+
+void SlowStick::Stop()
+{
+    // Unmounted, nbdfuse ends and takes nbdkit with it. The loop device on the stick may hold it
+    // a moment after it was detached.
+    for (int tries = 0; tries < 50; ++tries) {
+        if (ReapChild(StartChild({"umount", point.Path()}))) {
+            ReapChild(server);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    // It holds back the signals that ask politely, as this process does.
+    kill(server, SIGKILL);
+    ReapChild(server);
+}
