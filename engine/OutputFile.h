@@ -30,6 +30,10 @@ public:
     // and pass at once.
     bool Sync();
 
+    // Whether pushing the bytes on waits for the device (FUSE), and covers every file written
+    // before.
+    bool PushesWait() const { return behind && behind->PushesWait(); }
+
     bool Close() { return file.Close(); }
 
     // Bytes written so far.

@@ -29,11 +29,26 @@ bool PackagesInFlight::Hold(OutputFile file)
 {
     bytes += file.Pending();
     files.push_back(std::move(file));
-    while (bytes > MostBytes || files.size() > mostFiles) {
+    // Where a push waits, the files held land together: on FUSE over a block device the first
+    // push writes out all of them, and each sync after it finds next to nothing left to write.
+    if (files.back().PushesWait())
+        return !MustLand() || Land();
+    while (MustLand()) {
         if (!LandOldest())
             return false;
     }
     return true;
+}
+
+bool PackagesInFlight::MustLand() const
+{
+    if (files.empty())
+        return false;
+    if (files.size() > mostFiles)
+        return true;
+    return files.back().PushesWait()
+        ? bytes >= static_cast<std::uint64_t>(WriteBehind::WaitedWindow)
+        : bytes > MostBytes;
 }
 
 bool PackagesInFlight::AddPackage(OutputFile package)

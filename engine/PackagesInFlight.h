@@ -12,7 +12,11 @@
 // memory and stall the desktop, nor the bell wait for gigabytes.
 //
 // Where one sync of the file system does not make files durable (FUSE and the like), each file
-// is synced by itself once its bytes have drained, before its descriptor is let go.
+// is synced by itself once its bytes have drained, before its descriptor is let go. Where the
+// bytes cannot be pushed on without waiting for them (FUSE), the files are held only until a
+// small window's worth has been written, then pushed and synced one by one: each sync has little
+// left to write, so a FUSE daemon that syncs the whole device for each of them is never busy with
+// one for long.
 class PackagesInFlight
 {
 public:
@@ -44,6 +48,7 @@ private:
     // descriptors are under way.
     bool Hold(OutputFile file);
     bool LandOldest();
+    bool MustLand() const;
 
     const bool syncEachFile;
     const int folder;

@@ -2,7 +2,9 @@
 
 #include "Retry.h"
 
+#include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -13,6 +15,7 @@ constexpr long Btrfs = 0x9123683E;
 constexpr long F2fs = 0xF2F52010;
 constexpr long Tmpfs = 0x01021994;
 constexpr long Ramfs = 0x858458F6;
+constexpr long Fuse = 0x65735546;
 
 } // namespace
 
@@ -24,4 +27,17 @@ bool SyncfsMakesDurable(int fd)
     const long type = static_cast<long>(status.f_type);
     return type == Ext4 || type == Xfs || type == Btrfs || type == F2fs || type == Tmpfs
         || type == Ramfs;
+}
+
+Push PushOf(int fd)
+{
+    struct statfs system = {};
+    struct stat status = {};
+    if (RetryOnInterrupt([&] { return fstatfs(fd, &system); }) != 0
+        || RetryOnInterrupt([&] { return fstat(fd, &status); }) != 0
+        || static_cast<long>(system.f_type) != Fuse)
+        return Push::Started;
+    // A FUSE file system on a block device carries that device's number; others have a number
+    // of their own, with major 0.
+    return major(status.st_dev) != 0 ? Push::FileSystemSync : Push::FileSync;
 }

@@ -6,3 +6,20 @@
 // through FUSE, sshfs), to which the kernel does not pass syncfs on, nor for those whose syncfs
 // does not flush the device's cache. There each file is synced by itself.
 bool SyncfsMakesDurable(int fd);
+
+// How what is written to a file is pushed on to its device before the file is synced.
+enum class Push {
+    // Its own pages, started without waiting (sync_file_range): file systems in the kernel and
+    // block devices.
+    Started,
+    // FUSE on a block device (exFAT, NTFS): the daemon writes each request straight into the
+    // device's cache, which only a sync of the file system writes out from our side, and waits.
+    // The daemon answers one request at a time, and its sync of any one file writes out the
+    // whole device first: nobody can so much as list a folder until that is done.
+    FileSystemSync,
+    // Other FUSE file systems (sshfs, one on an image file): only the file's own sync reaches
+    // its bytes.
+    FileSync,
+};
+
+Push PushOf(int fd);

@@ -3,6 +3,7 @@
 #include "Retry.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,8 +18,25 @@ bool SyncRange(int fd, off_t from, off_t length, unsigned int how)
 
 } // namespace
 
+bool WriteBehind::PushAndWait()
+{
+    // On FUSE over a block device a sync of the file system, not of the file: it writes the
+    // device's cache out from this side, and the daemon stays free to answer others meanwhile.
+    return RetryOnInterrupt([&] {
+        return push == Push::FileSystemSync ? syncfs(fd) : fdatasync(fd);
+    }) == 0;
+}
+
 bool WriteBehind::Advance(off_t end)
 {
+    if (PushesWait()) {
+        if (end - waited < WaitedWindow)
+            return true;
+        if (!PushAndWait())
+            return false;
+        started = waited = end;
+        return true;
+    }
     while (end - started >= Window) {
         if (!SyncRange(fd, started, Window, StartOnly))
             return false;
@@ -35,14 +53,19 @@ bool WriteBehind::Advance(off_t end)
 
 bool WriteBehind::StartRest(off_t end)
 {
+    if (PushesWait())
+        return true;
     if (end > started && !SyncRange(fd, started, end - started, StartOnly))
         return false;
     started = end;
     return true;
 }
 
-bool WriteBehind::Drain()
+bool WriteBehind::Drain(off_t end)
 {
     // A length of 0 reaches to the end of the file.
-    return SyncRange(fd, waited, 0, StartAndWait);
+    if (!(PushesWait() ? PushAndWait() : SyncRange(fd, waited, 0, StartAndWait)))
+        return false;
+    started = waited = end;
+    return true;
 }
