@@ -13,6 +13,9 @@ namespace {
 // that the calls cost nothing next to the copying.
 constexpr std::uint64_t Block = std::uint64_t(4) << 20;
 
+// The device's block size as a page cache sees it.
+constexpr std::uint64_t DeviceBlock = 4096;
+
 // Errors that mean "the kernel will not copy between these two files", not a failed copy.
 bool MeansKernelRefused(int error)
 {
@@ -25,11 +28,19 @@ bool MeansKernelRefused(int error)
 std::int64_t ByteCopier::Copy(
     int in, off_t& offset, off_t inputSize, OutputFile& out, std::uint64_t length)
 {
+    // A FUSE daemon on a block device hands each write on to the device's cache as it comes, and
+    // one that ends inside a block makes the kernel read that block from the device first,
+    // queued behind what the device is writing, while the daemon answers no one. The kernel's
+    // copy cuts its writes where the source's pages end; through the buffer, every write but
+    // the first and last of a package covers whole blocks.
+    const bool wholeBlocks = out.PushesWait();
     std::uint64_t copied = 0;
     while (copied < length) {
-        const std::uint64_t want = std::min(length - copied, Block);
+        std::uint64_t want = std::min(length - copied, Block);
+        if (wholeBlocks && out.Length() % DeviceBlock != 0)
+            want = std::min(want, DeviceBlock - out.Length() % DeviceBlock);
         std::int64_t moved = -1;
-        if (!kernelRefused) {
+        if (!kernelRefused && !wholeBlocks) {
             const ssize_t result = copy_file_range(in, &offset, out.Get(), nullptr, want, 0);
             if (result < 0 && errno == EINTR)
                 continue;
