@@ -3,6 +3,7 @@
 // not pass a sync of the whole file system on to one.
 
 #include "FolderView.h"
+#include "MountedImage.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
 
@@ -126,6 +127,29 @@ TEST(Fuse, TheOldSetsRemovalIsSyncedBeforeNewPackagesAreNamed)
     ASSERT_NE(removed, std::string::npos) << trace;
     const std::string between = trace.substr(removed, created - removed);
     EXPECT_NE(between.find(".velkaro-"), std::string::npos) << "no file synced in:\n" << between;
+}
+
+// exfat-fuse syncs the whole device for any one file and answers no one meanwhile: the device's
+// cache is written out by a sync of the file system first, from our side, and each package is
+// still synced by itself before package 0 takes its name.
+TEST(Fuse, OnABlockDeviceTheFileSystemIsPushedAndEveryPackageSynced)
+{
+    if (!HaveStrace())
+        GTEST_SKIP() << "needs strace to record the syncs";
+    const MountedImage stick(MountedImage::Type::ExfatFuse);
+    if (!stick.IsMounted())
+        GTEST_SKIP() << stick.Unavailable();
+    const TempDir dir;
+    WriteBytes(dir / "src", RandomBytes(5 * 4096 + 7, 43));
+
+    const std::string log = SyncsOfSplit(dir / "src", stick / "f", dir);
+    const std::string::size_type named = log.find("f.c0\"");
+    ASSERT_NE(named, std::string::npos) << log;
+    EXPECT_LT(log.find("syncfs("), named) << log;
+    for (int index = 1; index <= 5; ++index) {
+        const std::string package = "f.c" + std::to_string(index) + ">)";
+        EXPECT_LT(log.find(package), named) << "package " << index << " not synced first:\n" << log;
+    }
 }
 
 // Where one sync of the file system covers every package, the split waits for no package alone.
