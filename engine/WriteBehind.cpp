@@ -30,7 +30,10 @@ bool WriteBehind::PushAndWait()
 bool WriteBehind::Advance(off_t end)
 {
     if (PushesWait()) {
-        if (end - waited < WaitedWindow)
+        // Only a daemon that syncs the whole device for a file needs the small window; where the
+        // file's own sync is the push (sshfs, bindfs), a sync per megabyte would cost a round
+        // trip and a journal commit each.
+        if (end - waited < (push == Push::FileSystemSync ? WaitedWindow : Window))
             return true;
         if (!PushAndWait())
             return false;
