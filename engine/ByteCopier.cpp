@@ -34,6 +34,8 @@ std::int64_t ByteCopier::Copy(
     // copy cuts its writes where the source's pages end; through the buffer, every write but
     // the first and last of a package covers whole blocks.
     const bool wholeBlocks = out.PushesWait();
+    if (!Flush(out))
+        return -1;
     std::uint64_t copied = 0;
     while (copied < length) {
         std::uint64_t want = std::min(length - copied, Block);
@@ -87,4 +89,37 @@ std::int64_t ByteCopier::CopyThroughBuffer(int in, off_t& offset, int out, std::
         return -1;
     offset += got;
     return got;
+}
+
+bool ByteCopier::Gather(int in, std::uint64_t size, OutputFile& out)
+{
+    if (!buffer)
+        buffer = std::make_unique<char[]>(BufferSize);
+    // One byte more is asked for, which must not come: the input ends where it said it would.
+    // A read that stops at the size is taken for its end, as files that grow meanwhile are told
+    // by their change time.
+    if ((held + size + 1 > BufferSize && !Flush(out)) || size + 1 > BufferSize)
+        return false;
+    std::uint64_t got = 0;
+    while (got < size || (size == 0 && got == 0)) {
+        const ssize_t now = pread(in, buffer.get() + held + got, size + 1 - got, off_t(got));
+        if (now < 0 && errno == EINTR)
+            continue;
+        if (now <= 0)
+            break;
+        got += static_cast<std::uint64_t>(now);
+    }
+    held += got;
+    return got == size;
+}
+
+bool ByteCopier::Flush(OutputFile& out)
+{
+    if (held == 0)
+        return true;
+    const bool written = WriteAll(out.Get(), buffer.get(), held) && out.Wrote(held);
+    held = 0;
+    if (heartbeat)
+        heartbeat();
+    return written;
 }

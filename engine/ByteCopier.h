@@ -27,6 +27,16 @@ public:
     std::int64_t Copy(
         int in, off_t& offset, off_t inputSize, OutputFile& out, std::uint64_t length);
 
+    // Appends a small input whole, `size` bytes from its start, to what the buffer collects for
+    // `out`, which is written out when the buffer is full, and by Copy and Flush: for a package of
+    // a few kilobytes a kernel copy of its own costs more than reading it. False when the input
+    // gives other than `size` bytes, or on an error.
+    bool Gather(int in, std::uint64_t size, OutputFile& out);
+    static constexpr std::uint64_t GatheredBelow = 64 * 1024;
+
+    // Writes out what has been gathered.
+    bool Flush(OutputFile& out);
+
 private:
     // One read/write round of at most BufferSize bytes: bytes moved, 0 at the end of the input,
     // -1 on error.
@@ -35,4 +45,5 @@ private:
     const Heartbeat& heartbeat;
     bool kernelRefused = false;
     std::unique_ptr<char[]> buffer;
+    std::size_t held = 0; // gathered bytes at the buffer's start, not written yet
 };

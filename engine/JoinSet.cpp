@@ -40,10 +40,13 @@ bool JoinSet(
         // (procfs) say so of what they do hold.
         const auto size = static_cast<std::uint64_t>(status.st_size);
         off_t offset = 0;
-        if (copier.Copy(input.Get(), offset, status.st_size, output, size + (size == 0 ? 1 : 0))
-            != status.st_size)
+        if (size < ByteCopier::GatheredBelow
+                ? !copier.Gather(input.Get(), size, output)
+                : copier.Copy(input.Get(), offset, status.st_size, output, size) != status.st_size)
             return false;
     }
+    if (!copier.Flush(output))
+        return false;
 
     std::uint64_t now = 0;
     struct stat status = {};
@@ -51,6 +54,9 @@ bool JoinSet(
         if (!folder.Stat(PackageName(stem, index), status) || !IsPackage(status))
             return false;
         now = Mix(now, StateOf(status));
+        // A million packages take a second to look at again.
+        if (heartbeat && index % 4096 == 4095)
+            heartbeat();
     }
     return now == read && !(folder.Stat(PackageName(stem, count), status) && IsPackage(status));
 }
