@@ -6,6 +6,7 @@
 #include <chrono>
 #include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -40,12 +41,17 @@ SlowStick::~SlowStick()
 
 void SlowStick::Stop()
 {
-    // Unmounted, nbdfuse ends and takes nbdkit with it. The loop device on the stick may hold it
-    // a moment after it was detached.
+    // Unmounted, nbdfuse ends and takes nbdkit with it; the loop device on the stick may hold it
+    // a moment after it was detached. Now and then it stays after all, and is not waited for.
     for (int tries = 0; tries < 50; ++tries) {
         if (ReapChild(StartChild({"umount", point.Path()}))) {
-            ReapChild(server);
-            return;
+            for (int waits = 0; waits < 50; ++waits) {
+                int status = 0;
+                if (waitpid(server, &status, WNOHANG) == server)
+                    return;
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+            break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

@@ -68,7 +68,7 @@ struct Options
     std::uint64_t diskSizeMiB = 2048;
     std::string imageDir = "/var/tmp";
     std::string only;
-    std::uint64_t fuseSizeMiB = 1024;
+    std::uint64_t fuseSizeMiB = 512;
     std::uint64_t stickSizeMiB = 512;
     int stickPairs = 3;
 };
@@ -98,7 +98,7 @@ void PrintUsage(std::FILE* stream)
         "  --disk-size-mib N  random source on ext4, XFS and btrfs, in MiB (default 2048);\n"
         "                     the dirty-memory split takes twice as much\n"
         "  --fuse-size-mib N  random source for exFAT and NTFS through FUSE, in MiB\n"
-        "                     (default 1024)\n"
+        "                     (default 512)\n"
         "  --stick-size-mib N random source for the simulated 20 MiB/s stick, in MiB\n"
         "                     (default 512)\n"
         "  --stick-pairs N    timed pairs per comparison on the stick (default 3)\n"
