@@ -22,6 +22,7 @@ public:
 
 private:
     void Stop();
+    void StopFuse();
 
     const TempDir point;
     const std::string image;
