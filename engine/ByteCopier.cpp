@@ -1,6 +1,7 @@
 #include "ByteCopier.h"
 
 #include "OutputFile.h"
+#include "Retry.h"
 #include "WriteAll.h"
 
 #include <algorithm>
@@ -76,16 +77,12 @@ std::int64_t ByteCopier::Copy(
 
 std::int64_t ByteCopier::CopyThroughBuffer(int in, off_t& offset, int out, std::uint64_t length)
 {
-    if (!buffer)
-        buffer = std::make_unique<char[]>(BufferSize);
+    char* const bytes = Buffer();
     const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(length, BufferSize));
-    ssize_t got;
-    do
-        got = pread(in, buffer.get(), want, offset);
-    while (got < 0 && errno == EINTR);
+    const ssize_t got = RetryOnInterrupt([&] { return pread(in, bytes, want, offset); });
     if (got <= 0)
         return got < 0 ? -1 : 0;
-    if (!WriteAll(out, buffer.get(), static_cast<std::size_t>(got)))
+    if (!WriteAll(out, bytes, static_cast<std::size_t>(got)))
         return -1;
     offset += got;
     return got;
@@ -93,8 +90,7 @@ std::int64_t ByteCopier::CopyThroughBuffer(int in, off_t& offset, int out, std::
 
 bool ByteCopier::Gather(int in, std::uint64_t size, OutputFile& out)
 {
-    if (!buffer)
-        buffer = std::make_unique<char[]>(BufferSize);
+    char* const bytes = Buffer();
     // One byte more is asked for, which must not come: the input ends where it said it would.
     // A read that stops at the size is taken for its end, as files that grow meanwhile are told
     // by their change time.
@@ -102,15 +98,21 @@ bool ByteCopier::Gather(int in, std::uint64_t size, OutputFile& out)
         return false;
     std::uint64_t got = 0;
     while (got < size || (size == 0 && got == 0)) {
-        const ssize_t now = pread(in, buffer.get() + held + got, size + 1 - got, off_t(got));
-        if (now < 0 && errno == EINTR)
-            continue;
+        const ssize_t now = RetryOnInterrupt(
+            [&] { return pread(in, bytes + held + got, size + 1 - got, off_t(got)); });
         if (now <= 0)
             break;
         got += static_cast<std::uint64_t>(now);
     }
     held += got;
     return got == size;
+}
+
+char* ByteCopier::Buffer()
+{
+    if (!buffer)
+        buffer = std::make_unique<char[]>(BufferSize);
+    return buffer.get();
 }
 
 bool ByteCopier::Flush(OutputFile& out)

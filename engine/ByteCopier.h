@@ -42,6 +42,9 @@ private:
     // -1 on error.
     std::int64_t CopyThroughBuffer(int in, off_t& offset, int out, std::uint64_t length);
 
+    // The buffer, made when first needed: a copy the kernel does whole never needs it.
+    char* Buffer();
+
     const Heartbeat& heartbeat;
     bool kernelRefused = false;
     std::unique_ptr<char[]> buffer;
