@@ -22,7 +22,6 @@ public:
 
 private:
     void Stop();
-    void StopFuse();
 
     const TempDir point;
     const std::string image;
