@@ -111,15 +111,15 @@ bool ByteCopier::Gather(int in, std::uint64_t size, OutputFile& out)
 char* ByteCopier::Buffer()
 {
     if (!buffer)
-        buffer = std::make_unique<char[]>(BufferSize);
-    return buffer.get();
+        buffer.emplace(BufferSize);
+    return buffer->Data();
 }
 
 bool ByteCopier::Flush(OutputFile& out)
 {
     if (held == 0)
         return true;
-    const bool written = WriteAll(out.Get(), buffer.get(), held) && out.Wrote(held);
+    const bool written = WriteAll(out.Get(), buffer->Data(), held) && out.Wrote(held);
     held = 0;
     if (heartbeat)
         heartbeat();

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "Heartbeat.h"
+#include "PageBuffer.h"
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <sys/types.h>
 
 class OutputFile;
@@ -47,6 +48,6 @@ private:
 
     const Heartbeat& heartbeat;
     bool kernelRefused = false;
-    std::unique_ptr<char[]> buffer;
+    std::optional<PageBuffer> buffer;
     std::size_t held = 0; // gathered bytes at the buffer's start, not written yet
 };

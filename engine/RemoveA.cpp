@@ -4,6 +4,7 @@
 #include "FileIdentity.h"
 #include "OutputFile.h"
 #include "PackagesInFlight.h"
+#include "PageBuffer.h"
 #include "Retry.h"
 #include "WriteAll.h"
 
@@ -11,7 +12,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -38,14 +38,14 @@ FileDescriptor OpenForWiping(int folder, const char* path, const struct stat& na
 bool OverwriteWithZeros(
     int fd, off_t length, const Heartbeat& heartbeat, PackagesInFlight* inFlight)
 {
-    const std::vector<char> zeros(static_cast<std::size_t>(std::min(length, ZeroBlockSize)), 0);
+    const PageBuffer zeros(static_cast<std::size_t>(std::min(length, ZeroBlockSize)));
     OutputFile output(FileDescriptor(RetryOnInterrupt([&] { return dup(fd); })));
     if (!output.IsOpen() || lseek(fd, 0, SEEK_SET) != 0)
         return false;
     for (off_t done = 0; done < length;) {
         const std::size_t block
             = static_cast<std::size_t>(std::min<off_t>(length - done, ZeroBlockSize));
-        if (!WriteAll(fd, zeros.data(), block) || !output.Wrote(block))
+        if (!WriteAll(fd, zeros.Data(), block) || !output.Wrote(block))
             return false;
         done += static_cast<off_t>(block);
         if (heartbeat)
