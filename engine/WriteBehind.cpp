@@ -2,10 +2,17 @@
 
 #include "Retry.h"
 
+#include <algorithm>
+#include <chrono>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
+
+// A push quicker than this is mostly its own overhead; one slower than this holds up the daemon
+// for long enough to be felt in a file manager.
+constexpr std::chrono::milliseconds QuickPush(25);
+constexpr std::chrono::milliseconds SlowPush(100);
 
 constexpr unsigned int StartOnly = SYNC_FILE_RANGE_WRITE;
 constexpr unsigned int StartAndWait
@@ -20,11 +27,19 @@ bool SyncRange(int fd, off_t from, off_t length, unsigned int how)
 
 bool WriteBehind::PushAndWait()
 {
+    if (push != Push::FileSystemSync)
+        return RetryOnInterrupt([&] { return fdatasync(fd); }) == 0;
     // On FUSE over a block device a sync of the file system, not of the file: it writes the
     // device's cache out from this side, and the daemon stays free to answer others meanwhile.
-    return RetryOnInterrupt([&] {
-        return push == Push::FileSystemSync ? syncfs(fd) : fdatasync(fd);
-    }) == 0;
+    const auto start = std::chrono::steady_clock::now();
+    if (RetryOnInterrupt([&] { return syncfs(fd); }) != 0)
+        return false;
+    const auto took = std::chrono::steady_clock::now() - start;
+    if (took < QuickPush)
+        waitedWindow = std::min(2 * waitedWindow, MostWaitedWindow);
+    else if (took > SlowPush)
+        waitedWindow = std::max(waitedWindow / 2, WaitedWindow);
+    return true;
 }
 
 bool WriteBehind::Advance(off_t end)
@@ -33,7 +48,7 @@ bool WriteBehind::Advance(off_t end)
         // Only a daemon that syncs the whole device for a file needs the small window; where the
         // file's own sync is the push (sshfs, bindfs), a sync per megabyte would cost a round
         // trip and a journal commit each.
-        if (end - waited < (push == Push::FileSystemSync ? WaitedWindow : Window))
+        if (end - waited < (push == Push::FileSystemSync ? waitedWindow : Window))
             return true;
         if (!PushAndWait())
             return false;

@@ -13,8 +13,9 @@
 // Where a push cannot be started without waiting for it (FUSE), the file is pushed in small
 // windows and waited for each time: whatever the daemon has to read from the device meanwhile (a
 // folder being listed, a package being joined) queues behind no more than a window, a fraction
-// of a second on a slow stick. The device's speed is not lost: the copy between two pushes takes
-// next to no time.
+// of a second on a slow stick. The window follows the device: it grows while a push takes the
+// device next to no time, where each push would cost more in its own overhead than in writing,
+// and shrinks again when a push keeps the device busy for long.
 class WriteBehind
 {
 public:
@@ -43,9 +44,11 @@ public:
     // How much is pushed on at a time: a file no larger is a single push. Pushing smaller pieces
     // of a large package holds up its copying while the device takes each of them.
     static constexpr off_t Window = off_t(128) << 20;
-    // The same where a push waits; the larger, the longer the device's queue holds up what the
-    // daemon reads.
+    // The same where a push waits, to begin with; the larger, the longer the device's queue
+    // holds up what the daemon reads.
     static constexpr off_t WaitedWindow = off_t(1) << 20;
+    // The most it grows to on a fast device.
+    static constexpr off_t MostWaitedWindow = off_t(32) << 20;
 
 private:
     // Pushes everything written so far and waits for it, where a push cannot be only started.
@@ -53,6 +56,7 @@ private:
 
     int fd;
     Push push;
+    off_t waitedWindow = WaitedWindow;
     off_t started = 0; // writeback has been started for [0, started)
     off_t waited = 0; // and has finished for [0, waited)
 };
