@@ -17,7 +17,16 @@ std::string MakeImage(const std::string& imageDir, std::uint64_t bytes)
     const FileDescriptor file(mkstemp(image.data()));
     if (!file.IsOpen())
         throw LoopMount::Unavailable("cannot make an image file in " + imageDir);
-    // Sparse: the file system takes from the disk only what is written into it.
+    // Written through with zeros, as a real disk has every block: in a sparse image the host
+    // would allocate blocks under the runs, for whichever side first writes to them.
+    try {
+        RunChild({"dd", "if=/dev/zero", "of=" + image, "bs=1M",
+            "count=" + std::to_string(bytes >> 20), "oflag=direct", "conv=notrunc", "status=none"});
+    } catch (const std::runtime_error& error) {
+        unlink(image.c_str());
+        throw LoopMount::Unavailable(
+            "cannot fill the image file in " + imageDir + ": " + error.what());
+    }
     if (ftruncate(file.Get(), static_cast<off_t>(bytes)) != 0) {
         unlink(image.c_str());
         throw LoopMount::Unavailable("cannot size the image file in " + imageDir);
