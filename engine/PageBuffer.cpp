@@ -12,8 +12,7 @@ constexpr std::size_t Page = 4096;
 
 PageBuffer::PageBuffer(std::size_t size)
     // aligned_alloc wants a multiple of the alignment, and may give nothing for 0.
-    : bytes(static_cast<char*>(std::aligned_alloc(Page, (size / Page + 1) * Page))),
-      size(size)
+    : bytes(static_cast<char*>(std::aligned_alloc(Page, (size / Page + 1) * Page)))
 {
     if (!bytes)
         throw std::bad_alloc();

@@ -12,7 +12,6 @@ public:
     explicit PageBuffer(std::size_t size);
 
     char* Data() const { return bytes.get(); }
-    std::size_t Size() const { return size; }
 
 private:
     struct Free
@@ -21,5 +20,4 @@ private:
     };
 
     std::unique_ptr<char, Free> bytes;
-    std::size_t size;
 };
