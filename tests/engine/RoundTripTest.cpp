@@ -1,3 +1,4 @@
+#include "MountedImage.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
 
@@ -53,6 +54,31 @@ TEST(RoundTrip, WorksAcrossFileSystems)
     const TempDir sources("/dev/shm");
     for (const std::size_t length : {std::size_t(0), std::size_t(700 * 1024 + 3)})
         ExpectRoundTrip(sources, packages, length, 300 * 1024, 3);
+}
+
+// Onto FUSE the bytes bypass the page cache: tails that end inside a block, small packages
+// gathered through the buffer and the built file must still come out whole.
+TEST(RoundTrip, WorksOnStickAndWindowsFileSystemsThroughFuse)
+{
+    std::string unavailable;
+    for (const auto type : {MountedImage::Type::ExfatFuse, MountedImage::Type::NtfsFuse}) {
+        const MountedImage fuse(type, 32);
+        if (!fuse.IsMounted()) {
+            unavailable += (unavailable.empty() ? "" : "; ") + fuse.Unavailable();
+            continue;
+        }
+        std::uint32_t seed = 60;
+        for (const auto& [length, size] : {std::pair {std::size_t(3 * 1457664 + 4097), 1457664u},
+                 {std::size_t(200 * 1024 + 5), 4099u}}) {
+            const std::string source = RandomBytes(length, ++seed);
+            WriteBytes(fuse / "src", source);
+            ASSERT_TRUE(Velkaro::Split(fuse / "src", fuse / "set", size, true)) << fuse.Path();
+            ASSERT_TRUE(Velkaro::Build(fuse / "set.c0", fuse / "joined", true)) << fuse.Path();
+            EXPECT_TRUE(ReadBytes(fuse / "joined") == source) << fuse.Path() << ", " << size;
+        }
+    }
+    if (!unavailable.empty())
+        GTEST_SKIP() << unavailable;
 }
 
 TEST(RoundTrip, HandlesAHundredThousandPackages)
