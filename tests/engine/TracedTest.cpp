@@ -152,6 +152,22 @@ TEST(Fuse, OnABlockDeviceTheFileSystemIsPushedAndEveryPackageSynced)
     }
 }
 
+// A FUSE file system that refuses a direct write (one passing it on to a file that takes only
+// aligned ones) gets it again through the page cache, not a failed split.
+TEST(Fuse, AWriteRefusedForBeingDirectGoesThroughTheCache)
+{
+    const TempDir dir;
+    const FolderView fuse(dir.Path());
+    if (!HaveStrace() || !fuse.IsMounted())
+        GTEST_SKIP() << "needs strace; " << fuse.Unavailable();
+    const std::string source = RandomBytes(5 * 4096 + 7, 44);
+    WriteBytes(dir / "src", source);
+    ASSERT_EQ(Traced("-o /dev/null -e trace=write -e inject=write:error=EINVAL:when=1",
+                  "split " + (dir / "src") + " " + (fuse / "f") + " 8192"),
+        0);
+    EXPECT_EQ(ReadBytes(dir / "f.c0") + ReadBytes(dir / "f.c1") + ReadBytes(dir / "f.c2"), source);
+}
+
 // Where one sync of the file system covers every package, the split waits for no package alone.
 TEST(Fuse, ElsewhereOneSyncCoversThePackages)
 {
