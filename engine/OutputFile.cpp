@@ -2,27 +2,11 @@
 
 #include "Retry.h"
 #include "SyncScope.h"
+#include "WriteAll.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
-
-namespace {
-
-// Through FUSE, a write that goes by the file's page cache is copied there once more for nobody
-// to read, and where the daemon has not asked for large writes (ntfs-3g as mounted by default)
-// it reaches the daemon one 4 KiB page per request, at a tenth of the disk's speed. Written
-// directly, it goes in requests as large as the daemon takes. Where the kernel will not, the
-// page cache serves as before.
-void BypassPageCache(int fd)
-{
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        fcntl(fd, F_SETFL, flags | O_DIRECT);
-}
-
-} // namespace
 
 OutputFile::OutputFile(FileDescriptor opened) : file(std::move(opened))
 {
@@ -31,8 +15,13 @@ OutputFile::OutputFile(FileDescriptor opened) : file(std::move(opened))
         || !(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
         return;
     behind.emplace(file.Get(), PushOf(file.Get()));
+    // Through FUSE, a write that goes by the file's page cache is copied there once more for
+    // nobody to read, and where the daemon has not asked for large writes (ntfs-3g as mounted by
+    // default) it reaches the daemon one 4 KiB page per request, at a tenth of the disk's speed.
+    // Written directly, it goes in requests as large as the daemon takes. Where the kernel will
+    // not, the page cache serves as before.
     if (behind->PushesWait())
-        BypassPageCache(file.Get());
+        WriteDirectly(file.Get(), true);
 }
 
 bool OutputFile::Wrote(std::uint64_t bytes)
