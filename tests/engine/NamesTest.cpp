@@ -100,26 +100,10 @@ const std::vector<std::string>& LongUtf8Names()
     return names;
 }
 
-// Runs `test` on an exFAT and an NTFS file system through FUSE, as USB sticks and Windows disks
-// are mounted; empty when it ran on at least one, else why it could not.
-std::string OnUnicodeFuseMounts(const std::function<void(const MountedImage&)>& test)
-{
-    std::string unavailable;
-    bool ran = false;
-    for (const auto type : {MountedImage::Type::ExfatFuse, MountedImage::Type::NtfsFuse}) {
-        const MountedImage fuse(type, 16);
-        if (fuse.IsMounted())
-            test(fuse);
-        ran = ran || fuse.IsMounted();
-        unavailable += (unavailable.empty() ? "" : "; ") + fuse.Unavailable();
-    }
-    return ran ? std::string() : unavailable;
-}
-
 // FUSE file systems make no unnamed files: the probe falls back to a hidden name.
 TEST(VerifyFileExA, LeavesNoNameOnFileSystemsWithoutUnnamedFiles)
 {
-    const std::string unavailable = OnUnicodeFuseMounts(
+    const std::string unavailable = OnFuseMounts(
         [](const MountedImage& fuse) { ExpectProbeMakesNoName(fuse.Path()); });
     if (!unavailable.empty())
         GTEST_SKIP() << unavailable;
@@ -143,7 +127,7 @@ TEST(HiddenFile, KeepsTheStartOfALongNameCutBetweenCharacters)
 
 TEST(LongNames, SplitAndBuildOnFileSystemsThatKeepNamesAsUnicode)
 {
-    const std::string unavailable = OnUnicodeFuseMounts([](const MountedImage& fuse) {
+    const std::string unavailable = OnFuseMounts([](const MountedImage& fuse) {
         for (const std::string& name : LongUtf8Names()) {
             const std::string source = fuse / name;
             WriteBytes(source, RandomBytes(10000, 7));

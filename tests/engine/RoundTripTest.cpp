@@ -12,16 +12,17 @@
 
 namespace {
 
-void ExpectRoundTrip(const TempDir& sourceDir, const TempDir& packageDir, std::size_t length,
-    std::uint32_t size, std::uint32_t seed)
+// The source and the joined file in `sourceDir`, the packages in `packageDir`.
+void ExpectRoundTrip(const std::string& sourceDir, const std::string& packageDir,
+    std::size_t length, std::uint32_t size, std::uint32_t seed)
 {
     const std::string source = RandomBytes(length, seed);
-    WriteBytes(sourceDir / "src", source);
-    ASSERT_TRUE(Velkaro::Split(sourceDir / "src", packageDir / "set", size, true));
-    EXPECT_EQ(Velkaro::IsPck(packageDir / "set.c0"), length / size + 1);
-    ASSERT_TRUE(Velkaro::Build(packageDir / "set.c0", sourceDir / "joined", true));
-    EXPECT_TRUE(ReadBytes(sourceDir / "joined") == source)
-        << "length " << length << ", size " << size;
+    WriteBytes(sourceDir + "/src", source);
+    ASSERT_TRUE(Velkaro::Split(sourceDir + "/src", packageDir + "/set", size, true)) << sourceDir;
+    EXPECT_EQ(Velkaro::IsPck(packageDir + "/set.c0"), length / size + 1);
+    ASSERT_TRUE(Velkaro::Build(packageDir + "/set.c0", sourceDir + "/joined", true)) << sourceDir;
+    EXPECT_TRUE(ReadBytes(sourceDir + "/joined") == source)
+        << sourceDir << ": length " << length << ", size " << size;
 }
 
 TEST(RoundTrip, GivesBackTheSourceForEveryLengthAroundThePackageSize)
@@ -36,7 +37,7 @@ TEST(RoundTrip, GivesBackTheSourceForEveryLengthAroundThePackageSize)
         for (int random = 0; random < 3; ++random)
             lengths.push_back(generator() % (4 * sizeBytes + 10));
         for (const std::size_t length : lengths)
-            ExpectRoundTrip(dir, dir, length, size, ++seed);
+            ExpectRoundTrip(dir.Path(), dir.Path(), length, size, ++seed);
     }
 }
 
@@ -53,30 +54,19 @@ TEST(RoundTrip, WorksAcrossFileSystems)
         GTEST_SKIP() << "/dev/shm and the temporary folder share a file system";
     const TempDir sources("/dev/shm");
     for (const std::size_t length : {std::size_t(0), std::size_t(700 * 1024 + 3)})
-        ExpectRoundTrip(sources, packages, length, 300 * 1024, 3);
+        ExpectRoundTrip(sources.Path(), packages.Path(), length, 300 * 1024, 3);
 }
 
 // Onto FUSE the bytes bypass the page cache: tails that end inside a block, small packages
 // gathered through the buffer and the built file must still come out whole.
 TEST(RoundTrip, WorksOnStickAndWindowsFileSystemsThroughFuse)
 {
-    std::string unavailable;
-    for (const auto type : {MountedImage::Type::ExfatFuse, MountedImage::Type::NtfsFuse}) {
-        const MountedImage fuse(type, 32);
-        if (!fuse.IsMounted()) {
-            unavailable += (unavailable.empty() ? "" : "; ") + fuse.Unavailable();
-            continue;
-        }
-        std::uint32_t seed = 60;
-        for (const auto& [length, size] : {std::pair {std::size_t(3 * 1457664 + 4097), 1457664u},
-                 {std::size_t(200 * 1024 + 5), 4099u}}) {
-            const std::string source = RandomBytes(length, ++seed);
-            WriteBytes(fuse / "src", source);
-            ASSERT_TRUE(Velkaro::Split(fuse / "src", fuse / "set", size, true)) << fuse.Path();
-            ASSERT_TRUE(Velkaro::Build(fuse / "set.c0", fuse / "joined", true)) << fuse.Path();
-            EXPECT_TRUE(ReadBytes(fuse / "joined") == source) << fuse.Path() << ", " << size;
-        }
-    }
+    const std::string unavailable = OnFuseMounts(
+        [](const MountedImage& fuse) {
+            ExpectRoundTrip(fuse.Path(), fuse.Path(), 3 * 1457664 + 4097, 1457664, 61);
+            ExpectRoundTrip(fuse.Path(), fuse.Path(), 200 * 1024 + 5, 4099, 62);
+        },
+        32);
     if (!unavailable.empty())
         GTEST_SKIP() << unavailable;
 }

@@ -89,3 +89,18 @@ MountedImage::~MountedImage()
     if (!loopDevice.empty())
         Run("losetup -d " + loopDevice);
 }
+
+std::string OnFuseMounts(
+    const std::function<void(const MountedImage&)>& test, std::uint64_t megabytes)
+{
+    std::string unavailable;
+    bool ran = false;
+    for (const auto type : {MountedImage::Type::ExfatFuse, MountedImage::Type::NtfsFuse}) {
+        const MountedImage fuse(type, megabytes);
+        if (fuse.IsMounted())
+            test(fuse);
+        ran = ran || fuse.IsMounted();
+        unavailable += (unavailable.empty() ? "" : "; ") + fuse.Unavailable();
+    }
+    return ran ? std::string() : unavailable;
+}

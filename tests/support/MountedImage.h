@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // A small, empty file system in an image file, mounted for one test and taken down with the
@@ -38,3 +39,8 @@ private:
     bool mounted = false;
     std::string unavailable;
 };
+
+// Runs `test` on an exFAT and an NTFS file system through FUSE, as USB sticks and Windows disks
+// are mounted, each of `megabytes`; empty when it ran on at least one, else why it could not.
+std::string OnFuseMounts(
+    const std::function<void(const MountedImage&)>& test, std::uint64_t megabytes = 16);
