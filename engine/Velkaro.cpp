@@ -32,7 +32,7 @@ unsigned long Velkaro::IsPck(std::string path)
 bool Velkaro::Split(std::string source, std::string destination, std::uint32_t size, bool overwrite,
     const Heartbeat& heartbeat)
 {
-    if (!VerifyFileA(source.c_str()) || destination.empty())
+    if (!VerifyFileA(source.c_str()) || !IsPackageBase(destination))
         return false;
     const std::string prefix = destination + ".c";
     const int probe = VerifyFileExA(PackageName(prefix, 0).c_str());
