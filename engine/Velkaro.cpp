@@ -78,7 +78,7 @@ bool Velkaro::Build(
     if (!target.Unchanged(folder) || BuildOverlaps(packages, stem, destination, target))
         return false;
     // The build file, the package being read and the link that names the file.
-    if (SpareDescriptors(4) < 4)
+    if (SpareDescriptors(4) < 4 || !BuildFits(packages, stem, folder))
         return false;
 
     // A device or a FIFO is written in place: there is no file to replace.
