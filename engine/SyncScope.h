@@ -18,7 +18,9 @@
 // file's length and first cluster in its folder entry: a renamed file's new entry gets them only
 // when the file itself is written back, which the folder's fsync does not do. FAT32 holds no file
 // of 4 GiB or more. Neither FAT nor exFAT, kernel or FUSE, keeps names and data in the order they
-// were written: a removal reaches the device only when it is synced.
+// were written: a removal reaches the device only when it is synced. A FAT volume mounted msdos
+// takes 8.3 names only and so no hidden temporary name: there every command is refused before it
+// changes anything.
 
 // Whether one sync of the whole file system (syncfs) makes the files written to it durable, so
 // that a command can make many files durable in one batch. Elsewhere each file is synced by itself.
