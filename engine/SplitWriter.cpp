@@ -109,13 +109,14 @@ bool SplitWriter::Run()
     if (!fill(first.Output(), 0) || !first.Output().StartRest())
         return false;
     for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
-        OutputFile package(index == last && reserved
-                ? std::move(lastFile)
-                : OutputFile(CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode)));
+        OutputFile package(index == last && reserved ? std::move(lastFile)
+                                                     : OutputFile(CreateNewFileAt(folder.Get(),
+                                                         PackageName(stem, index).c_str(), mode)));
         if (!package.IsOpen())
             return false;
         writing = package.Identity();
-        if (!fill(package, index) || RetryOnInterrupt([&] { return fstat(package.Get(), &status); }) != 0)
+        if (!fill(package, index)
+            || RetryOnInterrupt([&] { return fstat(package.Get(), &status); }) != 0)
             return false;
         written.Add(StateOf(status));
         writing.reset();

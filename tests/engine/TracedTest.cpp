@@ -89,9 +89,10 @@ TEST(Unreadable, APackageThatCannotBeOpenedFailsTheBuildAndChangesNothing)
     WritePackages(dir / "x", {"ab", "cd"});
     WriteBytes(dir / "old", "old content");
     // -P takes the name as the engine opens it, relative to the set's folder.
-    const std::string refused
-        = "cd " + dir.Path() + " && strace -f -qq -o /dev/null -P x.c1 -e trace=openat "
-          "-e inject=openat:error=EACCES " + Driver("build x.c0 ");
+    const std::string refused = "cd " + dir.Path()
+        + " && strace -f -qq -o /dev/null -P x.c1 -e trace=openat "
+          "-e inject=openat:error=EACCES "
+        + Driver("build x.c0 ");
     EXPECT_NE(std::system((refused + "new >/dev/null 2>&1").c_str()), 0);
     EXPECT_NE(std::system((refused + "old overwrite >/dev/null 2>&1").c_str()), 0);
 
