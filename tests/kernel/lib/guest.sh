@@ -17,6 +17,17 @@ engine() {
     mv "$LAB/rc.new" "$LAB/rc"
 }
 
+# One command of a trial of several, its exit code and seconds appended to $LAB/steps.
+step() {
+    local name=$1 start end code
+    shift
+    start=$(date +%s.%N)
+    "$@"
+    code=$?
+    end=$(date +%s.%N)
+    echo "$name $code $(echo "$start $end" | awk '{ printf "%.2f", $2 - $1 }')" >>"$LAB/steps"
+}
+
 # Marks "seen" as soon as the named file exists on the stick (or, for watch_gone, no longer does),
 # for a pull at that moment.
 watch_for() {

@@ -147,7 +147,8 @@ lab_stop_machine() {
     [ -n "$machine_pid" ] || return 0
     kill -KILL -- "-$machine_pid" 2>/dev/null
     wait "$machine_pid" 2>/dev/null
-    while pgrep -g "$machine_pid" >/dev/null 2>&1; do sleep 0.01; done
+    # Until none is left that could still write to the image (zombies cannot).
+    while ps -o stat= -g "$machine_pid" 2>/dev/null | grep -qv '^Z'; do sleep 0.01; done
     machine_pid=""
 }
 
@@ -181,6 +182,21 @@ command_seconds() {
     awk '{ getline end < ENDFILE; printf "%.2f", end - $1 }' ENDFILE="$LAB/ended" "$LAB/started"
 }
 
+# $1: the name of a step (guest.sh's step): its exit code, and the seconds it ran.
+step_rc() {
+    awk -v n="$1" '$1 == n { print $2 }' "$LAB/steps" 2>/dev/null | grep . || echo none
+}
+step_seconds() {
+    awk -v n="$1" '$1 == n { print $3 }' "$LAB/steps" 2>/dev/null | grep . || echo none
+}
+
+# $1, $2: snapshots (guest.sh) of the stick before and after, $3: what ran. Nothing may differ.
+check_unchanged() {
+    if ! cmp -s "$LAB/$1" "$LAB/$2"; then
+        fail "$3 changed the stick: $(diff "$LAB/$1" "$LAB/$2" | grep '^[<>]' | tr '\n' ';' | cut -c1-600)"
+    fi
+}
+
 # ---- What a pull left ---------------------------------------------------------------------------
 
 size_of() {
@@ -211,8 +227,8 @@ set_faults() {
             echo "$index missing"
         elif [ "$(size_of "$package")" != "$expected" ]; then
             echo "$index has $(size_of "$package") bytes, not $expected"
-        elif ! cmp -s "$package" <(tail -c +$((offset + 1)) "$source" | head -c "$expected"); then
-            if cmp -s "$package" <(head -c "$expected" /dev/zero); then
+        elif ! cmp -s -n "$expected" "$package" "$source" 0 "$offset"; then
+            if cmp -s -n "$expected" "$package" /dev/zero; then
                 echo "$index holds zeros"
             else
                 echo "$index holds other bytes"
