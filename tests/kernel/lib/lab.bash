@@ -77,6 +77,37 @@ read_back() {
     mcopy -i "$1" -s -n -p '::/*' "$2/" 2>/dev/null || true
 }
 
+# $1: image, $2: folder. As read_back, for exFAT: through exfat-fuse, on a read-only loop device.
+read_back_exfat() {
+    local loop point=$LAB/exfat-mount
+    rm -rf "$2"
+    mkdir -p "$2" "$point"
+    loop=$(losetup -f --show -r "$1") || { fail "no loop device for reading the exFAT image back"; return 1; }
+    if mount.exfat-fuse -o ro "$loop" "$point" >/dev/null 2>"$LAB/exfat-fuse.log"; then
+        cp -a "$point/." "$2/"
+        umount "$point"
+    else
+        fail "exfat-fuse cannot read the image back: $(tr '\n' ' ' <"$LAB/exfat-fuse.log")"
+    fi
+    losetup -d "$loop"
+}
+
+# $1: image, $2...: files copied onto the exFAT stick's root, through exfat-fuse.
+put_files_exfat() {
+    local loop point=$LAB/exfat-mount image=$1
+    shift
+    mkdir -p "$point"
+    loop=$(losetup -f --show "$image") || { echo "no loop device for the exFAT image"; return 1; }
+    mount.exfat-fuse "$loop" "$point" >/dev/null 2>&1 && cp "$@" "$point/" && umount "$point"
+    local done=$?
+    losetup -d "$loop"
+    return $done
+}
+
+fsck_exfat() {
+    fsck.exfat -n "$1" 2>&1 | grep -v '^exfatprogs' | tr -s ' \n' ' ' | cut -c1-300
+}
+
 # The file system check's findings that matter here, one line; "-n" never repairs. The dirty bit
 # and the boot sector's copy of it are left out: every pull leaves them.
 fsck_fat() {
@@ -111,6 +142,66 @@ uml_boot() {
     machine_pid=$!
     if ! wait_for "$LAB/mark.mounted" 60 "$LAB/mark.mount-failed"; then
         fail "the stick was not mounted as $2 ($(cat "$LAB/mount.log" "$LAB/insmod.log" 2>/dev/null | tr '\n' ' ')); console: $(tail -3 "$LAB/console.log" | tr '\n' ' ')"
+        lab_stop_machine
+        return 1
+    fi
+}
+
+# ---- The virtual machine ---------------------------------------------------------------------------
+
+# Debian's own kernel in qemu, for the drivers the user-mode kernel lacks (exfat, ntfs3). There is
+# no KVM here: emulated, so it is slow and used for few, small trials.
+VM_KERNEL=$(ls /boot/vmlinuz-* 2>/dev/null | sort -V | tail -1)
+VM_RELEASE=${VM_KERNEL#/boot/vmlinuz-}
+VM_MODULES=/lib/modules/$VM_RELEASE
+
+# $@: the file system modules the stick needs. Skips when the machine cannot run the kernel or
+# the kernel lacks a module; makes the initramfs.
+vm_usable() {
+    local module modules="virtio_pci virtio_blk 9pnet_virtio 9p $*"
+    need_tools qemu-system-x86_64 busybox cpio modprobe losetup
+    [ -n "$VM_KERNEL" ] && [ -d "$VM_MODULES" ] || skip "no Debian kernel with its modules (package linux-image-amd64)"
+    rm -rf "$LAB/initramfs"
+    mkdir -p "$LAB/initramfs/bin" "$LAB/initramfs/modules"
+    for module in $modules; do
+        modprobe -S "$VM_RELEASE" --show-depends "$module" >>"$LAB/initramfs/depends" 2>/dev/null \
+            || skip "Debian's kernel $VM_RELEASE has no $module module"
+    done
+    # Each module once, in the order modprobe would load them, uncompressed for busybox's insmod.
+    awk '$1 == "insmod" && !seen[$2]++ { print $2 }' "$LAB/initramfs/depends" | while read -r module; do
+        case $module in
+        *.xz) xz -dc "$module" ;;
+        *.zst) zstd -dc "$module" ;;
+        *) cat "$module" ;;
+        esac >"$LAB/initramfs/modules/$(basename "${module%.xz}" .zst)"
+        basename "${module%.xz}" .zst >>"$LAB/initramfs/modules/order"
+    done
+    cp /bin/busybox "$LAB/initramfs/bin/"
+    # busybox is linked dynamically in Debian's busybox package: its libraries go along.
+    ldd /bin/busybox | grep -o '/[^ ]*' | while read -r library; do
+        mkdir -p "$LAB/initramfs$(dirname "$library")"
+        cp -L "$library" "$LAB/initramfs$library"
+    done
+    cp "$LIB/vm-init" "$LAB/initramfs/init"
+    chmod +x "$LAB/initramfs/init"
+    (cd "$LAB/initramfs" && find . | cpio -o -H newc --quiet) >"$LAB/initramfs.cpio"
+}
+
+# $1: image, $2: file system type, $3: mount options. As uml_boot, in the virtual machine.
+vm_boot() {
+    rm -f "$LAB"/mark.* "$LAB/rc" "$LAB/started" "$LAB/ended"
+    # One processor boots faster emulated than two, and leaves the other to the tests beside.
+    setsid qemu-system-x86_64 -machine pc,accel=tcg -cpu max -smp 1 -m 512 -no-reboot \
+        -nodefaults -nographic -serial stdio -net none -vga none \
+        -kernel "$VM_KERNEL" -initrd "$LAB/initramfs.cpio" \
+        -append "console=ttyS0 quiet panic=-1 lab=$LAB fstype=$2 options=$3 driver=$DRIVER" \
+        -drive "file=$1,format=raw,if=virtio,cache=writeback" \
+        -virtfs local,path=/,mount_tag=root,security_model=none,readonly=on,multidevs=remap \
+        -virtfs "local,path=$LAB,mount_tag=lab,security_model=none" \
+        </dev/null >"$LAB/console.log" 2>&1 &
+    machine_pid=$!
+    if ! wait_for "$LAB/mark.mounted" 300 "$LAB/mark.mount-failed"; then
+        fail "the virtual machine did not mount the stick as $2 ($(cat "$LAB/mount.log" "$LAB/insmod.log" 2>/dev/null | tr '\n' ' ')); console: $(tail -5 "$LAB/console.log" | tr '\n' ' ')"
         lab_stop_machine
         return 1
     fi
@@ -159,7 +250,7 @@ lab_stop_machine() {
 # the command had not returned) and the stick read back in $LAB/out.
 machine_trial() {
     local name=$1 image=$2 fstype=$3 options=$4 moment=$5
-    uml_boot "$image" "$fstype" "$options" || return 1
+    "${MACHINE:-uml}_boot" "$image" "$fstype" "$options" || return 1
     case $moment in
     true)
         wait_for "$LAB/rc" 120 && pull ;;
@@ -172,9 +263,15 @@ machine_trial() {
     esac
     lab_stop_machine
     rc=$(cat "$LAB/rc" 2>/dev/null || echo none)
-    read_back "$image" "$LAB/out"
-    echo "$name: pulled at $moment, exit code $rc$([ "$rc" != none ] && echo " after $(command_seconds) s");" \
-        "fsck: $(fsck_fat "$image")"
+    local reader=fat
+    [ "$fstype" = exfat ] && reader=exfat
+    if [ "$reader" = exfat ]; then read_back_exfat "$image" "$LAB/out"; else read_back "$image" "$LAB/out"; fi
+    if [ "$moment" = none ]; then
+        echo "$name: ran to its end; fsck: $(fsck_$reader "$image")"
+    else
+        echo "$name: pulled at $moment, exit code $rc$([ "$rc" != none ] && echo " after $(command_seconds) s");" \
+            "fsck: $(fsck_$reader "$image")"
+    fi
 }
 
 # Seconds the last engine command ran, as the guest measured it.
