@@ -6,7 +6,9 @@
 # an old destination pulled after true leaves the new file. ntfs3 where the kernel has it.
 source "$(dirname "$(readlink -f "$0")")/lib/lab.bash"
 lab_start "${1:-}"
-need_tools mkfs.exfat fsck.exfat mount.exfat-fuse
+need_tools mkfs.exfat fsck.exfat mount.exfat-fuse losetup
+# The host reads and writes the images through exfat-fuse on a loop device.
+[ -e /dev/fuse ] && losetup -f >/dev/null 2>&1 || skip "no FUSE or no free loop device for exfat-fuse"
 vm_usable exfat
 MACHINE=vm
 
