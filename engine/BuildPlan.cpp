@@ -7,8 +7,11 @@
 #include "PackageNames.h"
 #include "Retry.h"
 #include "SameFile.h"
+#include "SyncScope.h"
 
+#include <cstdint>
 #include <fcntl.h>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -109,8 +112,26 @@ bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::s
         if (!packages.IsOpen() || !folder.IsOpen() || SameFolder(folder, packages, stem))
             return true;
     }
-    // A file with one name is a package only under that name; only one with several needs the
-    // set's folder searched.
-    return target.exists && S_ISREG(target.status.st_mode) && target.status.st_nlink > 1
+    // A file with one name is a package only under that name, unless the file system gives it
+    // others that lead to it as well (FAT's short name, its spellings with trailing dots): a
+    // destination that exists there, or has several names, needs the set's folder searched.
+    return target.exists && S_ISREG(target.status.st_mode)
+        && (target.status.st_nlink > 1 || target.status.st_dev == packages.Identity().device)
         && IsAPackage(packages, stem, IdentityOf(target.status), folding);
+}
+
+bool BuildFits(const Folder& packages, const std::string& stem, const Folder& folder)
+{
+    const std::uint64_t largest = LargestFile(folder.Get());
+    if (largest == std::numeric_limits<std::uint64_t>::max())
+        return true;
+    std::uint64_t total = 0;
+    struct stat status = {};
+    for (std::uint64_t index = 0;
+         packages.Stat(PackageName(stem, index), status) && S_ISREG(status.st_mode); ++index) {
+        total += static_cast<std::uint64_t>(status.st_size);
+        if (total > largest)
+            return false;
+    }
+    return true;
 }

@@ -30,3 +30,7 @@ bool BuildOverlaps(const std::string& prefix, const std::string& destination);
 // the destination's target as it was looked at.
 bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::string& destination,
     const BuildTarget& target);
+
+// Whether the file system of `folder` holds a file as long as the set (FAT32 holds none of 4 GiB
+// or more), so that a build it cannot finish is refused before anything is written.
+bool BuildFits(const Folder& packages, const std::string& stem, const Folder& folder);

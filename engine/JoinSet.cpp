@@ -9,15 +9,6 @@
 
 #include <cstdint>
 
-namespace {
-
-bool IsPackage(const struct stat& status)
-{
-    return (status.st_mode & S_IFREG) != 0;
-}
-
-} // namespace
-
 bool JoinSet(
     const Folder& folder, const std::string& stem, OutputFile& output, const Heartbeat& heartbeat)
 {
@@ -31,7 +22,7 @@ bool JoinSet(
         // The set ends where no regular file stands; one that is there but cannot be read
         // fails the build.
         if (!input.IsOpen()) {
-            if (count == 0 || (folder.Stat(name, status) && IsPackage(status)))
+            if (count == 0 || (folder.Stat(name, status) && S_ISREG(status.st_mode)))
                 return false;
             break;
         }
@@ -51,12 +42,13 @@ bool JoinSet(
     std::uint64_t now = 0;
     struct stat status = {};
     for (std::uint64_t index = 0; index < count; ++index) {
-        if (!folder.Stat(PackageName(stem, index), status) || !IsPackage(status))
+        if (!folder.Stat(PackageName(stem, index), status) || !S_ISREG(status.st_mode))
             return false;
         now = Mix(now, StateOf(status));
         // A million packages take a second to look at again.
         if (heartbeat && index % 4096 == 4095)
             heartbeat();
     }
-    return now == read && !(folder.Stat(PackageName(stem, count), status) && IsPackage(status));
+    return now == read
+        && !(folder.Stat(PackageName(stem, count), status) && S_ISREG(status.st_mode));
 }

@@ -11,8 +11,10 @@
 OutputFile::OutputFile(FileDescriptor opened) : file(std::move(opened))
 {
     struct stat status = {};
-    if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0
-        || !(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
+    if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0)
+        return;
+    identity = IdentityOf(status);
+    if (!(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
         return;
     behind.emplace(file.Get(), PushOf(file.Get()));
     // Through FUSE, a write that goes by the file's page cache is copied there once more for

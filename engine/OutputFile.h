@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDescriptor.h"
+#include "FileIdentity.h"
 #include "WriteBehind.h"
 
 #include <cstdint>
@@ -15,6 +16,8 @@ public:
 
     bool IsOpen() const { return file.IsOpen(); }
     int Get() const { return file.Get(); }
+    // Which file it is; empty (0, 0) where it could not be looked at.
+    const FileIdentity& Identity() const { return identity; }
 
     // Records `bytes` more written. False when the device has reported an error.
     bool Wrote(std::uint64_t bytes);
@@ -47,6 +50,7 @@ public:
 
 private:
     FileDescriptor file;
+    FileIdentity identity;
     off_t end = 0;
     std::optional<WriteBehind> behind;
 };

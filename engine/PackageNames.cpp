@@ -2,16 +2,13 @@
 
 #include "CaseFolding.h"
 #include "ExtractExtensionA.h"
+#include "OpenFile.h"
+#include "TrimA.h"
 #include "VerifyFileA.h"
 
 #include <limits>
 
 namespace {
-
-bool IsWhite(char byte)
-{
-    return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\f' || byte == '\n';
-}
 
 // The index that `digits` writes, if it is written as a package index is: decimal digits
 // without a leading zero (but "0" itself).
@@ -51,6 +48,13 @@ std::string PackageName(const std::string& prefix, std::uint64_t index)
 {
     // The same digits as NumToStrA, without a string stream for each of a million names.
     return prefix + std::to_string(index);
+}
+
+bool IsPackageBase(const std::string& base)
+{
+    std::string name = NameIn(base);
+    TrimA(name);
+    return !name.empty();
 }
 
 std::optional<std::uint64_t> IndexIn(

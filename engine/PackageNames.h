@@ -17,6 +17,10 @@ std::optional<std::string> PrefixOf(const std::string& path);
 
 std::string PackageName(const std::string& prefix, std::uint64_t index);
 
+// Whether `base` may name a set that is written: its last component holds more than white space.
+// "dir/" or "dir/  " would write packages ".c0" or "  .c0" that look like no file at all.
+bool IsPackageBase(const std::string& base);
+
 // The index at which `name` (one name in a folder) stands in the set whose package names start
 // with `stem`, the letters of the stem in either case as file systems without case read them:
 // none where it is no package name of that set. An index too large for 64 bits comes as the

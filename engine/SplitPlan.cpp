@@ -15,7 +15,7 @@ std::uint64_t RunFrom(const Folder& folder, const std::string& stem, std::uint64
 {
     std::uint64_t count = 0;
     struct stat status = {};
-    while (folder.Stat(PackageName(stem, index + count), status) && (status.st_mode & S_IFREG) != 0)
+    while (folder.Stat(PackageName(stem, index + count), status) && S_ISREG(status.st_mode))
         ++count;
     return count;
 }

@@ -7,12 +7,12 @@
 #include "OpenFile.h"
 #include "PackageNames.h"
 #include "PackagesInFlight.h"
-#include "RemoveA.h"
 #include "Retry.h"
 #include "SameFile.h"
 #include "SplitPlan.h"
 #include "SyncScope.h"
 #include "TemporaryFile.h"
+#include "Wipe.h"
 
 #include <algorithm>
 #include <unistd.h>
@@ -33,6 +33,8 @@ SplitWriter::SplitWriter(const Folder& folder, const std::string& stem, const Sp
     : folder(folder), stem(stem), source(source), size(size), plan(plan), heartbeat(heartbeat)
 { }
 
+// Only names that still lead to this split's own files go: another command, through another
+// mount of the folder, may have put its own there meanwhile.
 SplitWriter::~SplitWriter()
 {
     if (finished)
@@ -41,9 +43,21 @@ SplitWriter::~SplitWriter()
         RetryOnInterrupt(
             [&] { return unlinkat(folder.Get(), PackageName(stem, index).c_str(), 0); });
     };
-    for (std::uint64_t index = 1; index < created; ++index)
-        remove(index);
-    if (reserved && created < plan.writeCount)
+    // Where a block no longer shows what was written, which of its names are still ours cannot
+    // be told: they stay, counting for nothing without package 0.
+    for (std::uint64_t block = 0; block < written.Blocks(); ++block) {
+        if (!BlockInPlace(block))
+            continue;
+        const std::uint64_t end = std::min(written.Count(), (block + 1) * WrittenFiles::BlockSize);
+        for (std::uint64_t position = block * WrittenFiles::BlockSize; position < end; ++position)
+            remove(position + 1);
+    }
+    const std::uint64_t next = written.Count() + 1;
+    if (writing && IsOwn(next, *writing))
+        remove(next);
+    // The last package, made first, unless the split got to it.
+    const std::uint64_t made = written.Count() + (writing ? 1 : 0);
+    if (reserved && made < plan.writeCount - 1 && IsOwn(plan.writeCount - 1, *reserved))
         remove(plan.writeCount - 1);
 }
 
@@ -60,18 +74,18 @@ bool SplitWriter::Run()
     if (!first.IsOpen())
         return false;
     const std::uint64_t last = plan.writeCount - 1;
-    FileDescriptor lastFile;
+    OutputFile lastFile {FileDescriptor()};
     struct stat status = {};
     if (last > 0 && !folder.StatLink(PackageName(stem, last), status)) {
-        lastFile = CreateNewFileAt(folder.Get(), PackageName(stem, last).c_str(), mode);
+        lastFile = OutputFile(CreateNewFileAt(folder.Get(), PackageName(stem, last).c_str(), mode));
         if (!lastFile.IsOpen())
             return false;
-        reserved = true;
+        reserved = lastFile.Identity();
     }
 
     PackagesInFlight inFlight(
         !SyncfsMakesDurable(folder.Get()), folder.Get(), std::min(spare - Needed, MostInFlight));
-    if (!RemoveReplaced(inFlight))
+    if (!RemoveReplaced(inFlight, first.Output()))
         return false;
     // Where name changes are not kept in order (FAT, exFAT, NTFS), the removal must be on stable
     // storage before the new names appear, or a power cut could leave an old package 0 beside new
@@ -97,17 +111,21 @@ bool SplitWriter::Run()
     for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
         OutputFile package(index == last && reserved
                 ? std::move(lastFile)
-                : CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode));
+                : OutputFile(CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode)));
         if (!package.IsOpen())
             return false;
-        created = index + 1;
-        if (!fill(package, index) || !inFlight.AddPackage(std::move(package)))
+        writing = package.Identity();
+        if (!fill(package, index) || RetryOnInterrupt([&] { return fstat(package.Get(), &status); }) != 0)
+            return false;
+        written.Add(StateOf(status));
+        writing.reset();
+        if (!inFlight.AddPackage(std::move(package)))
             return false;
     }
     // The packages' bytes are on the device; one sync of the file system adds what describes
     // them (and package 0's bytes), where it does. Elsewhere each file has been synced by
     // itself, and the folder's names are synced before package 0 joins them.
-    if (!inFlight.Land() || !SourceUnchanged())
+    if (!inFlight.Land() || !SourceUnchanged() || !PackagesInPlace())
         return false;
     const bool synced = !inFlight.SyncsEachFile()
         ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
@@ -131,16 +149,21 @@ bool SplitWriter::Run()
 }
 
 // Package 0 first, so that from then on what is left no longer counts as a set; then every other
-// file the plan found at the names the split touches. Their wipes land with the split's own
-// writing.
-bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight) const
+// file the plan found at the names the split touches.
+bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) const
 {
     if (!plan.replaces)
         return true;
-    const auto remove = [&](std::uint64_t index) {
-        return RemoveAt(folder.Get(), PackageName(stem, index).c_str(), 1, heartbeat, &inFlight);
+    const auto wipe = [&](const Unlinked& unlinked) {
+        return unlinked.gone
+            && (!unlinked.file.IsOpen()
+                || OverwriteWithZeros(unlinked.file.Get(), unlinked.length, heartbeat, &inFlight));
     };
-    if (!remove(0))
+    // Package 0's removal is on stable storage before any old package is overwritten: FAT and
+    // exFAT write names and blocks in no order, and a set whose package 0 still stood after a
+    // power cut must not hold zeros. Through FUSE only a file's sync reaches the device.
+    const Unlinked zero = UnlinkForWiping(folder.Get(), PackageName(stem, 0).c_str(), true);
+    if (!zero.gone || !folder.Sync() || (inFlight.SyncsEachFile() && !first.Sync()) || !wipe(zero))
         return false;
     const CaseFolding folding;
     bool removed = true;
@@ -148,9 +171,39 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight) const
         const auto index = IndexIn(entry, stem, folding);
         if (removed && index && *index > 0 && *index < plan.touched
             && !(reserved && *index == plan.writeCount - 1))
-            removed = remove(*index);
+            removed = wipe(UnlinkForWiping(folder.Get(), PackageName(stem, *index).c_str(), true));
     });
-    return listed && removed;
+    // The old files' space is free before the new packages need it: their zeros are on the
+    // device and their descriptors closed.
+    return listed && removed && inFlight.Land();
+}
+
+bool SplitWriter::IsOwn(std::uint64_t index, const FileIdentity& identity) const
+{
+    struct stat status = {};
+    return folder.StatLink(PackageName(stem, index), status) && S_ISREG(status.st_mode)
+        && IdentityOf(status) == identity;
+}
+
+bool SplitWriter::BlockInPlace(std::uint64_t block) const
+{
+    return written.Unchanged(block, [&](std::uint64_t position) -> std::optional<FileState> {
+        struct stat status = {};
+        if (!folder.StatLink(PackageName(stem, position + 1), status) || !S_ISREG(status.st_mode))
+            return std::nullopt;
+        return StateOf(status);
+    });
+}
+
+// Also nothing after the last package, which would join the set.
+bool SplitWriter::PackagesInPlace() const
+{
+    for (std::uint64_t block = 0; block < written.Blocks(); ++block) {
+        if (!BlockInPlace(block))
+            return false;
+    }
+    struct stat status = {};
+    return !(folder.Stat(PackageName(stem, plan.writeCount), status) && S_ISREG(status.st_mode));
 }
 
 bool SplitWriter::SourceUnchanged() const

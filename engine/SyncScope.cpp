@@ -2,6 +2,7 @@
 
 #include "Retry.h"
 
+#include <limits>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
@@ -16,17 +17,35 @@ constexpr long F2fs = 0xF2F52010;
 constexpr long Tmpfs = 0x01021994;
 constexpr long Ramfs = 0x858458F6;
 constexpr long Fuse = 0x65735546;
+constexpr long Msdos = 0x4D44; // vfat and msdos
+constexpr long Exfat = 0x2011BAB0;
+
+long TypeOf(int fd)
+{
+    struct statfs status = {};
+    if (RetryOnInterrupt([&] { return fstatfs(fd, &status); }) != 0)
+        return 0;
+    return static_cast<long>(status.f_type);
+}
 
 } // namespace
 
 bool SyncfsMakesDurable(int fd)
 {
-    struct statfs status = {};
-    if (RetryOnInterrupt([&] { return fstatfs(fd, &status); }) != 0)
-        return false;
-    const long type = static_cast<long>(status.f_type);
+    const long type = TypeOf(fd);
     return type == Ext4 || type == Xfs || type == Btrfs || type == F2fs || type == Tmpfs
         || type == Ramfs;
+}
+
+bool RenameNeedsFileSync(int fd)
+{
+    const long type = TypeOf(fd);
+    return type == Msdos || type == Exfat;
+}
+
+std::uint64_t LargestFile(int fd)
+{
+    return TypeOf(fd) == Msdos ? 0xFFFFFFFFULL : std::numeric_limits<std::uint64_t>::max();
 }
 
 Push PushOf(int fd)

@@ -3,6 +3,7 @@
 #include "Folder.h"
 #include "HiddenFile.h"
 #include "Retry.h"
+#include "SyncScope.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -125,11 +126,14 @@ bool TemporaryFile::Commit(bool dataSynced, bool replace, const std::function<bo
         return false;
     if (beforeRename && !beforeRename())
         return false;
-    // An unnamed file is linked through its descriptor, so it closes only once it has its name.
-    if (!hidden.empty() && !output.Close())
+    // An unnamed file is linked through its descriptor, so it closes only once it has its name;
+    // so does a file whose new name holds its length only once it is synced under that name.
+    const bool syncAgain = RenameNeedsFileSync(folder.Get());
+    if (!hidden.empty() && !syncAgain && !output.Close())
         return false;
     if (!TakeName(replace))
         return false;
     committed = true;
-    return output.Close() && folder.Sync();
+    return (!syncAgain || RetryOnInterrupt([&] { return fsync(output.Get()); }) == 0)
+        && output.Close() && folder.Sync();
 }

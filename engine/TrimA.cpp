@@ -1,14 +1,10 @@
 #include "TrimA.h"
 
-namespace {
-
 // Exactly these five bytes; vertical tab is deliberately not among them.
 bool IsWhite(char byte)
 {
     return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\f' || byte == '\n';
 }
-
-} // namespace
 
 void TrimA(std::string& text)
 {

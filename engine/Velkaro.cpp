@@ -32,7 +32,7 @@ unsigned long Velkaro::IsPck(std::string path)
 bool Velkaro::Split(std::string source, std::string destination, std::uint32_t size, bool overwrite,
     const Heartbeat& heartbeat)
 {
-    if (!VerifyFileA(source.c_str()) || destination.empty())
+    if (!VerifyFileA(source.c_str()) || !IsPackageBase(destination))
         return false;
     const std::string prefix = destination + ".c";
     const int probe = VerifyFileExA(PackageName(prefix, 0).c_str());
@@ -78,7 +78,7 @@ bool Velkaro::Build(
     if (!target.Unchanged(folder) || BuildOverlaps(packages, stem, destination, target))
         return false;
     // The build file, the package being read and the link that names the file.
-    if (SpareDescriptors(4) < 4)
+    if (SpareDescriptors(4) < 4 || !BuildFits(packages, stem, folder))
         return false;
 
     // A device or a FIFO is written in place: there is no file to replace.

@@ -97,12 +97,11 @@ void FormMain::split()
         return;
     }
 
-    // A blank base would write hidden packages ".c0", ".c1", ... wherever the program runs.
-    if (txtDestination->text().trimmed().isEmpty()) {
+    const QByteArray destination = QFile::encodeName(txtDestination->text());
+    if (!IsPackageBase(destination.toStdString())) {
         QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
         return;
     }
-    const QByteArray destination = QFile::encodeName(txtDestination->text());
     // The size is only looked at here, for which package names the split would write; it is
     // checked below, after the question.
     const std::optional<std::uint32_t> bytes

@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "Velkaro.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -208,6 +209,31 @@ INSTANTIATE_TEST_SUITE_P(Ways, SplitOwnSourceTest,
         SameFileCase {"old package by symbolic link", {"ab", "0123456789"}, "symlink", 1},
         SameFileCase {"package to be written, no old set", {}, "hardlink", 4},
         SameFileCase {"package to be written beyond the old set", {"ab"}, "symlink", 3}));
+
+// A base whose name is only white space would write packages that look like no file at all.
+TEST(Split, RefusesABaseOfWhiteSpace)
+{
+    const TempDir dir;
+    WriteBytes(dir / "src", "0123456789");
+    for (const char* base : {"  ", "\t", " \n", ""})
+        EXPECT_FALSE(Velkaro::Split(dir / "src", dir / base, 4, true)) << '"' << base << '"';
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+// A socket after the old set is no package of it: the split passes it over instead of failing
+// half-way on it, and leaves it.
+TEST(Split, PassesOverASocketAfterTheOldSet)
+{
+    const TempDir dir;
+    WriteBytes(dir / "src", "0123456");
+    WritePackages(dir / "f", {"a", "b", "c", "d"});
+    MakeSocket(dir / "f.c4");
+
+    EXPECT_TRUE(Velkaro::Split(dir / "src", dir / "f", 4, true));
+    EXPECT_EQ(JoinedSet(dir / "f"), "0123456");
+    EXPECT_FALSE(Exists(dir / "f.c2"));
+    EXPECT_TRUE(Exists(dir / "f.c4"));
+}
 
 TEST(Split, RefusesPackageNamesItCouldNotWriteBeforeRemovingAnything)
 {

@@ -8,6 +8,7 @@
 #include "Velkaro.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <unistd.h>
@@ -76,6 +77,47 @@ TEST(LastSync, AFailedFolderSyncAfterTheRenameLeavesTheCompleteNewFile)
                   "build " + (dir / "x.c0") + " " + (dir / "whole") + " overwrite"),
         1);
     EXPECT_EQ(ReadBytes(dir / "whole"), joined);
+}
+
+// Package 1 is there but cannot be opened: a new destination must not appear, an old one must
+// keep what it held, and no temporary file may stay behind.
+TEST(Unreadable, APackageThatCannotBeOpenedFailsTheBuildAndChangesNothing)
+{
+    if (!HaveStrace())
+        GTEST_SKIP() << "needs strace to fail the package's open";
+    const TempDir dir;
+    WritePackages(dir / "x", {"ab", "cd"});
+    WriteBytes(dir / "old", "old content");
+    // -P takes the name as the engine opens it, relative to the set's folder.
+    const std::string refused
+        = "cd " + dir.Path() + " && strace -f -qq -o /dev/null -P x.c1 -e trace=openat "
+          "-e inject=openat:error=EACCES " + Driver("build x.c0 ");
+    EXPECT_NE(std::system((refused + "new >/dev/null 2>&1").c_str()), 0);
+    EXPECT_NE(std::system((refused + "old overwrite >/dev/null 2>&1").c_str()), 0);
+
+    EXPECT_FALSE(Exists(dir / "new"));
+    EXPECT_EQ(ReadBytes(dir / "old"), "old content");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
+}
+
+// FAT and exFAT write names and blocks in no order: unless old package 0's removal is on the
+// device before any zeros are, a power cut can leave the old set's names over zeroed packages.
+TEST(Replacing, PackageZerosRemovalIsSyncedBeforeAnyWipe)
+{
+    if (!HaveStrace())
+        GTEST_SKIP() << "needs strace to record the calls";
+    const TempDir dir;
+    WriteBytes(dir / "src", RandomBytes(3 * 4096, 45));
+    WritePackages(dir / "f", {"old package 0", "old package 1", "old package 2"});
+    const std::string log = dir / "trace";
+    ASSERT_EQ(Traced("-o " + log + " -e trace=unlinkat,fsync,write",
+                  "split " + (dir / "src") + " " + (dir / "f") + " 4096 overwrite"),
+        0);
+    const std::string trace = ReadBytes(log);
+    const std::string::size_type removed = trace.find("\"f.c0\"");
+    ASSERT_NE(removed, std::string::npos) << trace;
+    const std::string::size_type synced = trace.find("fsync(", removed);
+    EXPECT_LT(synced, trace.find("write(", removed)) << trace;
 }
 
 // The syncs a split makes, as strace -y shows them: "fdatasync(3</path>) = 0" and the like.

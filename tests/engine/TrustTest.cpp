@@ -3,12 +3,14 @@
 // while a build runs is not written through, and nothing written is readable by more people than
 // what it was made from.
 
+#include "FolderView.h"
 #include "MountedImage.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -138,6 +140,51 @@ TEST(Permissions, NewFilesGetTheBitsOfWhatTheyAreMadeFrom)
     EXPECT_EQ(ModeOf(dir / "o.c0"), 0644u);
     EXPECT_EQ(ModeOf(dir / "o.c2"), 0644u);
     umask(umasked);
+}
+
+// Another command, through another mount of the folder that no lock reaches, puts its own file at
+// one of the split's package names while the split runs: the split must not name its package 0
+// over a set that is not its own, nor take away the other's file when it fails.
+TEST(OtherMount, ASplitWhosePackageIsReplacedMeanwhileFailsAndLeavesTheOthersFile)
+{
+    const TempDir dir;
+    const FolderView view(dir.Path());
+    const std::string other = view.IsMounted() ? view / "f.c1" : dir / "f.c1";
+    WriteBytes(dir / "src", RandomBytes(8 << 20, 47));
+    bool replaced = false;
+    const Heartbeat meanwhile = [&] {
+        if (!replaced && Exists(dir / "f.c3")) {
+            replaced = unlink(other.c_str()) == 0;
+            WriteBytes(other, "another command's package");
+        }
+    };
+
+    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "f", 1 << 20, false, meanwhile));
+    EXPECT_TRUE(replaced);
+    EXPECT_FALSE(Exists(dir / "f.c0"));
+    EXPECT_EQ(ReadBytes(dir / "f.c1"), "another command's package");
+}
+
+// The old set fills most of the free space; a new set as large replaces it only once the old one's
+// space is free again (its wipes done and its files closed).
+TEST(NearlyFull, ASetThatFitsOnceTheOldOneIsGoneReplacesIt)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to mount a small file system on a loop device";
+    const MountedImage disk(MountedImage::Type::Ext4, 32);
+    if (!disk.IsMounted())
+        GTEST_SKIP() << disk.Unavailable();
+    struct statvfs space = {};
+    ASSERT_EQ(statvfs(disk.Path().c_str(), &space), 0);
+    const std::size_t length = space.f_bavail * space.f_frsize * 6 / 10;
+    const TempDir dir;
+    const std::string source = RandomBytes(length, 48);
+    WriteBytes(dir / "src", source);
+    WriteBytes(dir / "old", RandomBytes(length, 49));
+    ASSERT_TRUE(Velkaro::Split(dir / "old", disk / "f", 1 << 20, false));
+
+    EXPECT_TRUE(Velkaro::Split(dir / "src", disk / "f", 1 << 20, true));
+    EXPECT_EQ(JoinedSet(disk / "f"), source);
 }
 
 } // namespace

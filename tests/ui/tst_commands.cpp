@@ -524,11 +524,12 @@ void TestCommands::splitRefusesASourceInsideTheSetItReplaces()
     QCOMPARE(read("f.c5"), QByteArray("stale"));
 }
 
-// A blank base would put hidden packages ".c0", ".c1", ... into the current folder.
+// A blank base would put hidden packages ".c0", ".c1", ... into the current folder, or packages
+// named only with blanks into the one it names.
 void TestCommands::splitRefusesABlankDestination()
 {
     write("source", "0123456789");
-    for (const QString& blank : {QString(), QStringLiteral(" \t ")}) {
+    for (const QString& blank : {QString(), QStringLiteral(" \t "), path("  ")}) {
         fill(path("source"), blank, "4");
         BoxAnswerer answerer({QMessageBox::Yes});
         split();
@@ -536,6 +537,7 @@ void TestCommands::splitRefusesABlankDestination()
     }
     QVERIFY(!QFile::exists(".c0"));
     QVERIFY(!QFile::exists(" \t .c0"));
+    QVERIFY(!QFile::exists(path("  .c0")));
 }
 
 // Timers, like the window system's close button, are handled while the engine works; the close
