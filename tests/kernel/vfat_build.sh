@@ -27,11 +27,6 @@ build_trial() {
     set_faults "$LAB/out" tp "$LAB/source" $MIB | grep . && fail "$1: the build changed its set"
 }
 
-# $1: a part of the time the last build took, from start to true.
-part_of() {
-    awk -v t="$seconds" -v p="$1" 'BEGIN { print t * p }'
-}
-
 build_trial "build, pulled after true" "" true
 seconds=$(command_seconds)
 build_trial "build, pulled half-way" "" "after:$(part_of 0.5)"

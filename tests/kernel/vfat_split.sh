@@ -26,11 +26,6 @@ split_trial() {
     check_split_left "$LAB/out" tp "$old" "$LAB/new" $MIB "$1" "$rc"
 }
 
-# $1: a part of the time the last split took, from start to true.
-part_of() {
-    awk -v t="$seconds" -v p="$1" 'BEGIN { print t * p }'
-}
-
 split_trial "split, pulled after true" "" true
 seconds=$(command_seconds)
 split_trial "split, pulled half-way" "" "after:$(part_of 0.5)"

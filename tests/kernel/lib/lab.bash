@@ -285,6 +285,11 @@ command_seconds() {
     awk '{ getline end < ENDFILE; printf "%.2f", end - $1 }' ENDFILE="$LAB/ended" "$LAB/started"
 }
 
+# $1: a part of the time the last engine command took ($seconds, from command_seconds).
+part_of() {
+    awk -v t="$seconds" -v p="$1" 'BEGIN { print t * p }'
+}
+
 # $1: the name of a step (guest.sh's step): its exit code, and the seconds it ran.
 step_rc() {
     awk -v n="$1" '$1 == n { print $2 }' "$LAB/steps" 2>/dev/null | grep . || echo none
