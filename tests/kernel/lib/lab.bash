@@ -144,12 +144,17 @@ uml_boot() {
         lab="$LAB" fstype="$2" options="$3" driver="$DRIVER" \
         </dev/null >"$LAB/console.log" 2>&1 &
     machine_pid=$!
-    if ! wait_for "$LAB/mark.mounted" 60 "$LAB/mark.mount-failed"; then
-        [ -e "$LAB/mark.init" ] || { lab_stop_machine; skip "the user-mode kernel does not boot here: $(tail -3 "$LAB/console.log" | tr '\n' ' ')"; }
-        fail "the stick was not mounted as $2 ($(cat "$LAB/mount.log" "$LAB/insmod.log" 2>/dev/null | tr '\n' ' ')); console: $(tail -3 "$LAB/console.log" | tr '\n' ' ')"
-        lab_stop_machine
-        return 1
-    fi
+    machine_mounted 60 "the user-mode kernel does not boot here" "$2"
+}
+
+# $1: seconds to wait, $2: what a machine that never ran init says, $3: the file system type.
+# Skips where the machine never got to its init; fails where it did and the stick was not mounted.
+machine_mounted() {
+    wait_for "$LAB/mark.mounted" "$1" "$LAB/mark.mount-failed" && return 0
+    [ -e "$LAB/mark.init" ] || { lab_stop_machine; skip "$2: $(tail -3 "$LAB/console.log" | tr '\n' ' ')"; }
+    fail "the stick was not mounted as $3 ($(cat "$LAB/mount.log" "$LAB/insmod.log" 2>/dev/null | tr '\n' ' ')); console: $(tail -5 "$LAB/console.log" | tr '\n' ' ')"
+    lab_stop_machine
+    return 1
 }
 
 # ---- The virtual machine ---------------------------------------------------------------------------
@@ -205,12 +210,7 @@ vm_boot() {
         -virtfs "local,path=$LAB,mount_tag=lab,security_model=none" \
         </dev/null >"$LAB/console.log" 2>&1 &
     machine_pid=$!
-    if ! wait_for "$LAB/mark.mounted" 300 "$LAB/mark.mount-failed"; then
-        [ -e "$LAB/mark.init" ] || { lab_stop_machine; skip "Debian's kernel does not boot in qemu here: $(tail -3 "$LAB/console.log" | tr '\n' ' ')"; }
-        fail "the virtual machine did not mount the stick as $2 ($(cat "$LAB/mount.log" "$LAB/insmod.log" 2>/dev/null | tr '\n' ' ')); console: $(tail -5 "$LAB/console.log" | tr '\n' ' ')"
-        lab_stop_machine
-        return 1
-    fi
+    machine_mounted 300 "Debian's kernel does not boot in qemu here" "$2"
 }
 
 # $1: file, $2: seconds, $3: a file that ends the wait early. True when $1 appeared in time.
