@@ -112,11 +112,14 @@ bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::s
         if (!packages.IsOpen() || !folder.IsOpen() || SameFolder(folder, packages, stem))
             return true;
     }
-    // A file with one name is a package only under that name, unless the file system gives it
+    // A file with one name is a package only under that name, unless the file system makes up
     // others that lead to it as well (FAT's short name, its spellings with trailing dots): a
-    // destination that exists there, or has several names, needs the set's folder searched.
+    // destination that exists on such a file system beside the set, or has several names, needs
+    // the set's folder searched.
     return target.exists && S_ISREG(target.status.st_mode)
-        && (target.status.st_nlink > 1 || target.status.st_dev == packages.Identity().device)
+        && (target.status.st_nlink > 1
+            || (target.status.st_dev == packages.Identity().device
+                && !NamesAreExact(packages.Get())))
         && IsAPackage(packages, stem, IdentityOf(target.status), folding);
 }
 

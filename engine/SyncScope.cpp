@@ -28,13 +28,23 @@ long TypeOf(int fd)
     return static_cast<long>(status.f_type);
 }
 
+// The file systems made for Linux: journalled, or in memory.
+bool IsNative(long type)
+{
+    return type == Ext4 || type == Xfs || type == Btrfs || type == F2fs || type == Tmpfs
+        || type == Ramfs;
+}
+
 } // namespace
 
 bool SyncfsMakesDurable(int fd)
 {
-    const long type = TypeOf(fd);
-    return type == Ext4 || type == Xfs || type == Btrfs || type == F2fs || type == Tmpfs
-        || type == Ramfs;
+    return IsNative(TypeOf(fd));
+}
+
+bool NamesAreExact(int fd)
+{
+    return IsNative(TypeOf(fd));
 }
 
 bool RenameNeedsFileSync(int fd)

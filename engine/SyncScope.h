@@ -30,6 +30,11 @@ bool SyncfsMakesDurable(int fd);
 // name holds its bytes on stable storage (the kernel's FAT and exFAT).
 bool RenameNeedsFileSync(int fd);
 
+// Whether a file is reached by its own name alone, letter case aside (ext4, XFS, btrfs, tmpfs):
+// elsewhere a file may also answer to names the file system makes up (FAT's short names, names
+// with trailing dots, Windows' short names).
+bool NamesAreExact(int fd);
+
 // The largest file the file system holds, in bytes.
 std::uint64_t LargestFile(int fd);
 
