@@ -62,14 +62,15 @@ Heartbeat keepWindowAlive()
 }
 
 // The byte count that the size text and the unit (0 bytes, 1 KB, 2 MB) ask for, or none where
-// they ask for no valid size.
+// they ask for no valid size. A size in bytes must be whole: cutting 1.5 down to 1 would split
+// with a size nobody typed. Fractions of a KB or MB are rounded down to bytes.
 std::optional<std::uint32_t> packageBytes(const QString& text, int unit)
 {
     double value = ReadPackageSize(text, QLocale()).value_or(0);
     bool valid = value > 0;
     switch (unit) {
     case 0:
-        valid = valid && value >= 1;
+        valid = valid && value >= 1 && value == std::floor(value);
         break;
     case 1:
         value *= 1024;

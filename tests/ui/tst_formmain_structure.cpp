@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStatusBar>
-#include <QValidator>
 
 namespace {
 
@@ -375,45 +374,6 @@ private slots:
         const QList<int> counts = {window.sources, window.destinations, window.clears,
             window.splits, window.builds, window.manuals, window.abouts, window.closes};
         QCOMPARE(counts, QList<int>({1, 1, 1, 2, 2, 1, 1, 2}));
-    }
-
-    void packageSizeAcceptsTheLocalNumbers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        const auto row = [](const char* text, bool accepted) {
-            QTest::newRow(text) << QString(text) << accepted;
-        };
-        row("1457664", true);
-        row("1.5", true);
-        row("2.5e3", true);
-        row("-3", true);
-        row("1,5", true);
-        row("1.457.664", true);
-        row("1,457,664", false);
-        row("1e", false);
-        row("12abc", false);
-    }
-
-    // A user in a comma locale may write the decimal comma, the point where it cannot be a digit
-    // group, or the locale's digit groups; a half-typed exponent may stand but is no number yet.
-    void packageSizeAcceptsTheLocalNumbers()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, accepted);
-        const QLocale previous;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const FormMain window;
-        QLocale::setDefault(previous);
-        const QValidator* validator = window.cboPackageSize->validator();
-        QVERIFY(validator != nullptr);
-        QCOMPARE(validator->parent(), window.cboPackageSize);
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QString input = text;
-        int position = 0;
-        const bool acceptable = validator->validate(input, position) == QValidator::Acceptable;
-        QLocale::setDefault(previous);
-        QCOMPARE(acceptable, accepted);
     }
 };
 

@@ -119,6 +119,8 @@ private slots:
     void arrowsPointAtTheirFields();
     void sizeIsReadTheLocalWayAndKeptPlain_data();
     void sizeIsReadTheLocalWayAndKeptPlain();
+    void sizeNotReadAsWholeBytesIsRefusedAsTyped_data();
+    void sizeNotReadAsWholeBytesIsRefusedAsTyped();
 
 private:
     // The program as it starts in `name`: that locale and its translators, then
@@ -381,10 +383,6 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
                                             << "2,5e3" << 0 << 2500LL << "2500";
     QTest::newRow("C: point") << "C"
                               << "1.5" << 1 << 1536LL << "1.5";
-    // The box does not take the comma at all: what stands there is what Split
-    // reads.
-    QTest::newRow("C: comma not taken") << "C"
-                                        << "1,5" << 1 << 15360LL << "15";
 }
 
 void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
@@ -409,6 +407,48 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
     QCOMPARE(answerer.texts(), QStringList());
     QCOMPARE(QFileInfo(path("out.c0")).size(), packageBytes);
     QCOMPARE(window->cboPackageSize->itemText(0), remembered);
+}
+
+void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit");
+    QTest::newRow("de: blank between digits") << "de_DE" << "1 500" << 0;
+    QTest::newRow("de: hexadecimal") << "de_DE" << "0x10" << 0;
+    QTest::newRow("C: hexadecimal") << "C" << "0x10" << 1;
+    QTest::newRow("C: comma") << "C" << "1,5" << 1;
+    // The Swiss group digits with an apostrophe, and Egypt writes its own separators.
+    QTest::newRow("de_CH: comma") << "de_CH" << "1,5" << 1;
+    QTest::newRow("ar_EG: comma") << "ar_EG" << "1,5" << 1;
+    QTest::newRow("en: a byte and a half") << "en_US" << "1.5" << 0;
+    QTest::newRow("en: 1.500 bytes") << "en_US" << "1.500" << 0;
+    QTest::newRow("de: a byte and a half") << "de_DE" << "1,5" << 0;
+}
+
+// Every key stays in the box, and what the locale cannot read as whole bytes writes nothing.
+void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, unit);
+    startIn(locale.toLatin1().constData());
+
+    write("source", 4000);
+    window->txtSource->setText(path("source"));
+    window->txtDestination->setText(path("out"));
+    window->cboUnits->setCurrentIndex(unit);
+    QLineEdit* const edit = window->cboPackageSize->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
+
+    BoxAnswerer answerer;
+    window->taskSplit->trigger();
+    QCOMPARE(answerer.texts(),
+        QStringList({QCoreApplication::translate("FormMain", "Invalid package size!")}));
+    QVERIFY(!QFile::exists(path("out.c0")));
+    QCOMPARE(edit->text(), typed);
 }
 
 WINDOW_TEST_MAIN(TestLanguage)
