@@ -114,4 +114,5 @@ private:
     // Runs an engine command under the wait cursor; returns what the command returns.
     bool runCommand(const std::function<bool()>& command);
     void closeIfAsked();
+    void browserNotFound(const QString& path);
 };
