@@ -1,4 +1,5 @@
 #include "VerifyFileA.h"
+#include "bell.h"
 #include "commandline.h"
 #include "formmain.h"
 #include "information.h"
@@ -61,7 +62,7 @@ int main(int argc, char* argv[])
     if (arguments.size() == 1) {
         const char* const path = arguments.front();
         if (!VerifyFileA(path) || !survivesAsText(path)) {
-            QApplication::beep();
+            Bell(QGuiApplication::platformName()).ring();
             return 1;
         }
         window.SetFields(QFile::decodeName(path));

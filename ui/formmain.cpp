@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "bell.h"
 #include "caption.h"
 #include "mimesourcefactory.h"
 #include "namedcombobox.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -112,7 +114,8 @@ QString pointingAtField(const QString& text, Qt::LayoutDirection direction)
 
 } // namespace
 
-FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindow(parent, fl)
+FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl)
+    : QMainWindow(parent, fl), bell(std::make_unique<Bell>(QGuiApplication::platformName()))
 {
     // Before any combo box exists, so that none is given Qt's own interface first.
     UseNamedComboBoxes();

@@ -11,7 +11,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
+class Bell;
 class QAction;
 class QCloseEvent;
 class QComboBox;
@@ -104,6 +106,7 @@ private slots:
     virtual void build();
 
 private:
+    const std::unique_ptr<Bell> bell;
     QString lastSourcePath;
     QString lastDestinationPath;
     // An engine command is under way, and a close request waits for it to end.

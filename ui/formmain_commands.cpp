@@ -1,6 +1,7 @@
 #include "formmain.h"
 
 #include "BuildPlan.h"
+#include "bell.h"
 #include "PackageNames.h"
 #include "SplitPlan.h"
 #include "Velkaro.h"
@@ -142,7 +143,7 @@ void FormMain::split()
         return split;
     });
     if (done)
-        QApplication::beep();
+        bell->ring();
     else
         QMessageBox::critical(this, tr("Error"), tr("Unable to split!"), QMessageBox::Ok);
     closeIfAsked();
@@ -181,7 +182,7 @@ void FormMain::build()
             source.toStdString(), destination.toStdString(), probe == 0, keepWindowAlive());
     });
     if (done)
-        QApplication::beep();
+        bell->ring();
     else
         QMessageBox::critical(this, tr("Error"), tr("Unable to build!"), QMessageBox::Ok);
     closeIfAsked();
