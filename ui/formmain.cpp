@@ -353,8 +353,11 @@ void FormMain::languageChange()
     taskMenu->setTitle(tr("&Task"));
     helpMenu->setTitle(tr("&Help"));
 
-    // What a screen reader says: the fields' labels carry arrows, and the boxes would be read out
-    // by their values (the unit box had no name at all).
+    // What a screen reader says: the labels and the fields they name by their words, without the
+    // drawn arrows; the boxes would be read out by their values (the unit box had no name at all).
+    lblSource->setAccessibleName(tr("Source"));
+    lblDestination->setAccessibleName(tr("Destination"));
+    lblPackageSize->setAccessibleName(tr("Package size"));
     txtSource->setAccessibleName(tr("Source"));
     btnSource->setAccessibleName(tr("Open"));
     txtDestination->setAccessibleName(tr("Destination"));

@@ -4,6 +4,8 @@
 #include "formmain_fixture.h"
 #include "mimesourcefactory.h"
 
+#include <QAccessible>
+
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
@@ -374,6 +376,35 @@ private slots:
         const QList<int> counts = {window.sources, window.destinations, window.clears,
             window.splits, window.builds, window.manuals, window.abouts, window.closes};
         QCOMPARE(counts, QList<int>({1, 1, 1, 2, 2, 1, 1, 2}));
+    }
+
+    // The boxes speak their names and keep Qt's combo-box interface: the value, which follows the
+    // choice, and the list of items. The labels speak their words, not the arrows drawn after them.
+    void screenReaderHearsNamesValuesAndItems()
+    {
+        FormMain window;
+        window.cboUnits->setCurrentIndex(0);
+        QAccessibleInterface* const unit = QAccessible::queryAccessibleInterface(window.cboUnits);
+        QVERIFY(unit);
+        QCOMPARE(unit->role(), QAccessible::ComboBox);
+        QCOMPARE(unit->text(QAccessible::Name), QStringLiteral("Unit"));
+        QCOMPARE(unit->text(QAccessible::Value), QStringLiteral("B (Bytes)"));
+        window.cboUnits->setCurrentIndex(2);
+        QCOMPARE(unit->text(QAccessible::Value), QStringLiteral("MB (Mega)"));
+        QCOMPARE(unit->childCount(), 1);
+        QCOMPARE(unit->child(0)->childCount(), 3);
+        QVERIFY(unit->actionInterface());
+
+        QAccessibleInterface* const size
+            = QAccessible::queryAccessibleInterface(window.cboPackageSize);
+        QCOMPARE(size->text(QAccessible::Name), QStringLiteral("Package size"));
+        QCOMPARE(size->text(QAccessible::Value), QStringLiteral("1457664"));
+
+        const QList<std::pair<QLabel*, const char*>> labels {{window.lblSource, "Source"},
+            {window.lblDestination, "Destination"}, {window.lblPackageSize, "Package size"}};
+        for (const auto& [label, words] : labels)
+            QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+                QString::fromLatin1(words));
     }
 };
 
