@@ -46,8 +46,7 @@ QString NoDisplayExit::message()
 {
     // No application object may exist yet: the catalogue is asked directly, not installed.
     QTranslator catalogue;
-    if (catalogue.load(QLocale(), QStringLiteral("velkaro"), QStringLiteral("_"),
-            Translations::programFolder())) {
+    if (Translations::loadProgramCatalogue(catalogue, QLocale())) {
         const QString translated = catalogue.translate("Usage", noDisplayText);
         if (!translated.isEmpty())
             return translated;

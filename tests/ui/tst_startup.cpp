@@ -192,9 +192,11 @@ void TestStartup::withoutADisplayOneLineAndCode1_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("line");
     const QString english = "velkaro: no display to open the window on\n";
+    const QString german = "velkaro: keine Anzeige, auf der das Fenster geöffnet werden kann\n";
     QTest::newRow("none set") << QStringList() << QString() << "en" << english;
     QTest::newRow("none set, a missing path")
         << QStringList {"/nonexistent"} << QString() << "en" << english;
+    QTest::newRow("none set, in German") << QStringList() << QString() << "de" << german;
     QTest::newRow("one that cannot be reached")
         << QStringList {dir.filePath("file")} << ":9999" << "en" << english;
 }
