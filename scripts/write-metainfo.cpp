@@ -34,7 +34,8 @@ class MetainfoWriter
 public:
     MetainfoWriter(QXmlStreamReader& in, QXmlStreamWriter& out) : in(in), out(out)
     {
-        for (const QString& name : QDir(Translations::programFolder(), "velkaro_*.qm").entryList()) {
+        for (const QString& name :
+            QDir(Translations::programFolder(), "velkaro_*.qm").entryList()) {
             Catalogue& catalogue = catalogues.emplace_back();
             catalogue.language = name.mid(8, name.size() - 11);
             if (!catalogue.translator.load(name, Translations::programFolder()))
@@ -125,9 +126,9 @@ private:
     // catalogues cannot know, since the program does not list it, stops the build.
     std::list<std::pair<QString, QString>> translations(const QString& text)
     {
-        const auto known = std::find_if(std::begin(SoftwareCentreTexts),
-            std::end(SoftwareCentreTexts),
-            [&](const char* source) { return text == QString::fromUtf8(source); });
+        const auto known
+            = std::find_if(std::begin(SoftwareCentreTexts), std::end(SoftwareCentreTexts),
+                [&](const char* source) { return text == QString::fromUtf8(source); });
         if (known == std::end(SoftwareCentreTexts)) {
             fail("not in ui/softwarecentre.h: " + text);
             return {};

@@ -9,8 +9,7 @@
 
 Bell::Bell(const QString& platform)
     : throughSoundServer(platform.startsWith(QLatin1String("wayland")))
-{
-}
+{ }
 
 Bell::~Bell()
 {

@@ -1,12 +1,12 @@
 #include "formmain.h"
 
 #include "BuildPlan.h"
-#include "bell.h"
 #include "PackageNames.h"
 #include "SplitPlan.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
+#include "bell.h"
 #include "packagesize.h"
 
 #include <QApplication>

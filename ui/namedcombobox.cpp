@@ -15,7 +15,10 @@ class NamedComboBox : public QAccessibleInterface
 {
 public:
     NamedComboBox(QComboBox* box, QAccessibleInterface* qtOwn) : box(box), own(qtOwn) { }
-    ~NamedComboBox() override { QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(own)); }
+    ~NamedComboBox() override
+    {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(own));
+    }
     NamedComboBox(const NamedComboBox&) = delete;
     NamedComboBox& operator=(const NamedComboBox&) = delete;
 

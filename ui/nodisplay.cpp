@@ -2,8 +2,8 @@
 
 #include "translations.h"
 
-#include <QLocale>
 #include <QByteArray>
+#include <QLocale>
 #include <QMessageLogContext>
 #include <QString>
 #include <QTranslator>

@@ -331,8 +331,7 @@ void TestLanguage::keysAreDistinct()
     for (const QPushButton* button :
         {w.btnSource, w.btnDestination, w.btnClear, w.btnSplit, w.btnBuild, w.btnExit})
         marked << button->text();
-    for (const QAction* action :
-        {w.fileExit, w.taskSplit, w.taskBuild, w.helpManual, w.helpAbout})
+    for (const QAction* action : {w.fileExit, w.taskSplit, w.taskBuild, w.helpManual, w.helpAbout})
         marked << action->text();
     for (const QMenu* menu : {w.fileMenu, w.taskMenu, w.helpMenu})
         marked << menu->title();
@@ -364,8 +363,8 @@ void TestLanguage::patternReadsLeftToRight()
     QFETCH(QString, language);
     QTranslator catalogue;
     QVERIFY(catalogue.load("velkaro_" + language, Translations::programFolder()));
-    const QString message = catalogue.translate("FormMain",
-        "Invalid source, please select a valid package with a (*.c*) extension.");
+    const QString message = catalogue.translate(
+        "FormMain", "Invalid source, please select a valid package with a (*.c*) extension.");
     const QString pattern = QStringLiteral("(*.c*)");
     if (QLocale(language).textDirection() == Qt::RightToLeft)
         QVERIFY2(message.contains(QChar(0x2066) + pattern + QChar(0x2069)), qPrintable(message));
@@ -377,9 +376,12 @@ void TestLanguage::otherCountriesGetTheirWrittenForm_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("catalogue");
-    QTest::newRow("Hong Kong") << "zh_HK" << "zh_TW";
-    QTest::newRow("Singapore") << "zh_SG" << "zh_CN";
-    QTest::newRow("Portugal") << "pt_PT" << "pt_BR";
+    QTest::newRow("Hong Kong") << "zh_HK"
+                               << "zh_TW";
+    QTest::newRow("Singapore") << "zh_SG"
+                               << "zh_CN";
+    QTest::newRow("Portugal") << "pt_PT"
+                              << "pt_BR";
 }
 
 void TestLanguage::otherCountriesGetTheirWrittenForm()
@@ -512,16 +514,25 @@ void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("unit");
-    QTest::newRow("de: blank between digits") << "de_DE" << "1 500" << 0;
-    QTest::newRow("de: hexadecimal") << "de_DE" << "0x10" << 0;
-    QTest::newRow("C: hexadecimal") << "C" << "0x10" << 1;
-    QTest::newRow("C: comma") << "C" << "1,5" << 1;
+    QTest::newRow("de: blank between digits") << "de_DE"
+                                              << "1 500" << 0;
+    QTest::newRow("de: hexadecimal") << "de_DE"
+                                     << "0x10" << 0;
+    QTest::newRow("C: hexadecimal") << "C"
+                                    << "0x10" << 1;
+    QTest::newRow("C: comma") << "C"
+                              << "1,5" << 1;
     // The Swiss group digits with an apostrophe, and Egypt writes its own separators.
-    QTest::newRow("de_CH: comma") << "de_CH" << "1,5" << 1;
-    QTest::newRow("ar_EG: comma") << "ar_EG" << "1,5" << 1;
-    QTest::newRow("en: a byte and a half") << "en_US" << "1.5" << 0;
-    QTest::newRow("en: 1.500 bytes") << "en_US" << "1.500" << 0;
-    QTest::newRow("de: a byte and a half") << "de_DE" << "1,5" << 0;
+    QTest::newRow("de_CH: comma") << "de_CH"
+                                  << "1,5" << 1;
+    QTest::newRow("ar_EG: comma") << "ar_EG"
+                                  << "1,5" << 1;
+    QTest::newRow("en: a byte and a half") << "en_US"
+                                           << "1.5" << 0;
+    QTest::newRow("en: 1.500 bytes") << "en_US"
+                                     << "1.500" << 0;
+    QTest::newRow("de: a byte and a half") << "de_DE"
+                                           << "1,5" << 0;
 }
 
 // Every key stays in the box, and what the locale cannot read as whole bytes writes nothing.

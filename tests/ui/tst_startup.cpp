@@ -197,8 +197,8 @@ void TestStartup::withoutADisplayOneLineAndCode1_data()
     QTest::newRow("none set, a missing path")
         << QStringList {"/nonexistent"} << QString() << "en" << english;
     QTest::newRow("none set, in German") << QStringList() << QString() << "de" << german;
-    QTest::newRow("one that cannot be reached")
-        << QStringList {dir.filePath("file")} << ":9999" << "en" << english;
+    QTest::newRow("one that cannot be reached") << QStringList {dir.filePath("file")} << ":9999"
+                                                << "en" << english;
 }
 
 void TestStartup::withoutADisplayOneLineAndCode1()
