@@ -1,5 +1,6 @@
 #include "desktopopener.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QObject>
 #include <QString>
