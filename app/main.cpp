@@ -1,7 +1,9 @@
 #include "VerifyFileA.h"
+#include "bell.h"
 #include "commandline.h"
 #include "formmain.h"
 #include "information.h"
+#include "nodisplay.h"
 #include "sessionplatform.h"
 #include "translations.h"
 
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QProcessEnvironment>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -46,7 +49,9 @@ int main(int argc, char* argv[])
         toolkitArguments.insert(toolkitArguments.begin() + 1, {platformOption, platform.data()});
     int toolkitCount = static_cast<int>(toolkitArguments.size());
     toolkitArguments.push_back(nullptr);
+    std::optional<NoDisplayExit> noDisplay(std::in_place);
     const QApplication app(toolkitCount, toolkitArguments.data());
+    noDisplay.reset();
     const Translations translations;
     // Destroyed before the application object on every way out, the early return included.
     FormMain window(nullptr, nullptr, Qt::Window);
@@ -57,7 +62,7 @@ int main(int argc, char* argv[])
     if (arguments.size() == 1) {
         const char* const path = arguments.front();
         if (!VerifyFileA(path) || !survivesAsText(path)) {
-            QApplication::beep();
+            Bell(QGuiApplication::platformName()).ring();
             return 1;
         }
         window.SetFields(QFile::decodeName(path));

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>عن Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,30 +13,57 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>ملف مقسّم إلى أربع حزم، من c0 إلى c3، مع الكلمتين split وjoin؛ وتحته Velkaro من Ostrevan Software</translation>
+        <translation>ملف مقسّم إلى أربعة أجزاء، من c0 إلى c3، مع الكلمتين split وjoin؛ وتحته Velkaro من Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>قسّم ملفًا إلى أجزاء بحجم ثابت وادمجها من جديد</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>يقسّم Velkaro ملفًا واحدًا إلى سلسلة من الملفات الأصغر بحجم ثابت تُسمّى أجزاء (NAME.c0، NAME.c1، ...)، لنقله على وسائط صغيرة أو عبر قنوات تحدّ من حجم الملف، ثم يدمج هذه السلسلة في الملف من جديد، بايتًا ببايت.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>يحتوي كل جزء على بايتات الملف الخام فقط ولا شيء غيرها، لذا يمكن لأي أداة أخرى أن تدمج السلسلة أيضًا. ولا يعلن Velkaro النجاح إلا حين يكون كل بايت كتبه محفوظًا على القرص.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>لا يضغط الملفات ولا يشفّرها ولا يتحقق منها.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>النافذة، وقد فُتحت بجزء من سلسلة مصدرًا</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>تقسيم;دمج;قص;جزء;قطعة</translation>
     </message>
 </context>
 <context>
     <name>FormMain</name>
     <message>
         <source>Split &amp;&amp; Build</source>
-        <translation>التقسيم والجمع</translation>
+        <translation>التقسيم والدمج</translation>
     </message>
     <message>
         <source>So&amp;urce -------&gt;</source>
-        <translation>المص&amp;در -------&gt;</translation>
+        <translation>المصدر (&amp;U) -------&gt;</translation>
     </message>
     <message>
         <source>&amp;Destination --&gt;</source>
-        <translation>ال&amp;وجهة -------&gt;</translation>
+        <translation>الوجهة (&amp;D) -------&gt;</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>ا&amp;فتح</translation>
+        <translation>افتح (&amp;O)</translation>
     </message>
     <message>
         <source>Alt+O</source>
-        <translation>Alt+ف</translation>
+        <translation>Alt+O</translation>
     </message>
     <message>
         <source>Open</source>
@@ -44,11 +71,11 @@
     </message>
     <message>
         <source>S&amp;ave</source>
-        <translation>ا&amp;حفظ</translation>
+        <translation>احفظ (&amp;A)</translation>
     </message>
     <message>
         <source>Alt+A</source>
-        <translation>Alt+ح</translation>
+        <translation>Alt+A</translation>
     </message>
     <message>
         <source>Save</source>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>حجم الح&amp;زمة -&gt;</translation>
+        <translation>حجم الجزء (&amp;P) -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>حجم الحزمة</translation>
+        <translation>حجم الجزء</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -88,11 +115,11 @@
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>&amp;امسح</translation>
+        <translation>امسح (&amp;C)</translation>
     </message>
     <message>
         <source>Alt+C</source>
-        <translation>Alt+ا</translation>
+        <translation>Alt+C</translation>
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
@@ -100,11 +127,11 @@
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation>&amp;قسّم</translation>
+        <translation>قسّم (&amp;S)</translation>
     </message>
     <message>
         <source>Alt+S</source>
-        <translation>Alt+ق</translation>
+        <translation>Alt+S</translation>
     </message>
     <message>
         <source>Split</source>
@@ -112,23 +139,23 @@
     </message>
     <message>
         <source>&amp;Build</source>
-        <translation>ا&amp;جمع</translation>
+        <translation>ادمج (&amp;B)</translation>
     </message>
     <message>
         <source>Alt+B</source>
-        <translation>Alt+ج</translation>
+        <translation>Alt+B</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation>اجمع</translation>
+        <translation>ادمج</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>ا&amp;خرج</translation>
+        <translation>اخرج (&amp;X)</translation>
     </message>
     <message>
         <source>Alt+X</source>
-        <translation>Alt+خ</translation>
+        <translation>Alt+X</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -152,7 +179,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;عن...</translation>
+        <translation>عن (&amp;A)...</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -160,7 +187,7 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>ال&amp;دليل</translation>
+        <translation>الدليل (&amp;M)</translation>
     </message>
     <message>
         <source>F1</source>
@@ -168,15 +195,15 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>م&amp;هام</translation>
+        <translation>مهام (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <source>Source</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>حجم الحزمة</translation>
+        <translation>حجم الجزء</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>حزمة الوجهة موجودة بالفعل.
-أتريد الكتابة فوقها؟</translation>
+        <translation>الجزء في الوجهة موجود بالفعل.
+أتريد الكتابة فوقه؟</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>حجم حزمة غير صالح!</translation>
+        <translation>حجم جزء غير صالح!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>مصدر غير صالح، من فضلك اختر حزمة صالحة بامتداد (*.c*).</translation>
+        <translation>مصدر غير صالح، من فضلك اختر جزءًا صالحًا بامتداد ⁦(*.c*)⁩.</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -244,7 +271,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Unable to build!</source>
-        <translation>تعذّر جمع الملف!</translation>
+        <translation>تعذّر دمج الملف!</translation>
     </message>
     <message>
         <source>Browser Not Found</source>
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>الاستخدام: velkaro [خيار] [ملف]
-يقسّم ملفًا إلى حزم بحجم ثابت (ملف.c0، ملف.c1، ...) ويجمع سلسلة الحزم هذه
+يقسّم ملفًا إلى أجزاء بحجم ثابت (ملف.c0، ملف.c1، ...) ويدمج سلسلة الأجزاء هذه
 في الملف من جديد، في نافذة.
 
-مع ملف، تُفتح النافذة وهو مصدرها؛ والحزمة (اسم.cN) تقترح المسار الأساسي
+مع ملف، تُفتح النافذة وهو مصدرها؛ والجزء (اسم.cN) يقترح المسار الأساسي
 لسلسلتها، اسم، وجهةً. وإن لم يكن الملف ملفًا عاديًا موجودًا، يرنّ الجرس وينتهي
 البرنامج برمز الخروج 1 دون نافذة. ويُتجاهَل ملفان أو أكثر.
 
@@ -305,6 +332,10 @@ Settings: %2
 الدليل:      %1
 الإعدادات:   %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: لا توجد شاشة لفتح النافذة عليها</translation>
     </message>
 </context>
 </TS>

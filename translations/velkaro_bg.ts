@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Относно Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Файл, разделен на четири пакета, от c0 до c3, с думите split и join; под него Velkaro от Ostrevan Software</translation>
+        <translation>Файл, разделен на четири части, от c0 до c3, с думите split и join; под него Velkaro от Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Разделяне на файл на части с фиксиран размер и обратното им сглобяване</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro разделя един файл на поредица от по-малки файлове с фиксиран размер, наречени части (NAME.c0, NAME.c1, ...), за да бъде пренесен на малки носители или по канали, които ограничават размера на файла, и сглобява такава поредица обратно във файла, байт по байт.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Частта съдържа само суровите байтове на файла и нищо друго, така че всеки друг инструмент също може да сглоби поредицата. Velkaro съобщава за успех едва когато всеки записан байт е на диска.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Не компресира, не шифрова и не проверява файлове.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Прозорецът, отворен с част от поредица като източник</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>разделяне;сглобяване;съединяване;рязане;част;парче</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Размер на пакета -&gt;</translation>
+        <translation>&amp;Размер на частта -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Размер на пакета</translation>
+        <translation>Размер на частта</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Размер на пакета</translation>
+        <translation>Размер на частта</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Пакетът в местоназначението вече съществува.
-Да бъде ли презаписан?</translation>
+        <translation>Частта в местоназначението вече съществува.
+Да бъде ли презаписана?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Невалиден размер на пакета!</translation>
+        <translation>Невалиден размер на частта!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Невалиден източник. Изберете валиден пакет с разширение (*.c*).</translation>
+        <translation>Невалиден източник. Изберете валидна част с разширение (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Употреба: velkaro [ОПЦИЯ] [ФАЙЛ]
-Разделя файл на пакети с фиксиран размер (ФАЙЛ.c0, ФАЙЛ.c1, ...) и сглобява
-такава поредица от пакети обратно във файла, в прозорец.
+Разделя файл на части с фиксиран размер (ФАЙЛ.c0, ФАЙЛ.c1, ...) и сглобява
+такава поредица от части обратно във файла, в прозорец.
 
-С ФАЙЛ прозорецът се отваря с него като източник; пакет (ИМЕ.cN) предлага за
+С ФАЙЛ прозорецът се отваря с него като източник; част (ИМЕ.cN) предлага за
 местоназначение основния път на поредицата си, ИМЕ. Ако ФАЙЛ не е съществуващ
 обикновен файл, прозвучава звуков сигнал и програмата завършва с изходен код
 1, без прозорец. Два или повече файла се пренебрегват.
@@ -308,6 +335,10 @@ Settings: %2
 Ръководство: %1
 Настройки:   %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: няма дисплей, на който да се отвори прозорецът</translation>
     </message>
 </context>
 </TS>

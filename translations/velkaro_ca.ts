@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Quant al Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Un fitxer dividit en quatre paquets, de c0 a c3, amb les paraules split i join; a sota, Velkaro, d’Ostrevan Software</translation>
+        <translation>Un fitxer dividit en quatre trossos, de c0 a c3, amb les paraules split i join; a sota, Velkaro, d’Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Divideix un fitxer en trossos de mida fixa i torna a unir-los</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>El Velkaro divideix un fitxer en una sèrie de fitxers més petits de mida fixa, anomenats trossos (NAME.c0, NAME.c1, ...), per dur-lo en suports petits o per canals que limiten la mida d’un fitxer, i reconstrueix el fitxer a partir d’una sèrie així, byte a byte.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Un tros només conté els bytes en brut del fitxer i res més, de manera que qualsevol altra eina també pot unir una sèrie. El Velkaro només indica l’èxit quan cada byte que ha escrit és al disc.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>No comprimeix, xifra ni comprova fitxers.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>La finestra, oberta amb un tros d’una sèrie com a origen</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>dividir;unir;tallar;reconstruir;tros;fragment</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Mida del &amp;paquet -&gt;</translation>
+        <translation>&amp;Mida del tros -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Mida del paquet</translation>
+        <translation>Mida del tros</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Mida del paquet</translation>
+        <translation>Mida del tros</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>El paquet de destinació ja existeix.
+        <translation>El tros de destinació ja existeix.
 El voleu sobreescriure?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>La mida del paquet no és vàlida!</translation>
+        <translation>La mida del tros no és vàlida!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ El voleu sobreescriure?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>L’origen no és vàlid; seleccioneu un paquet vàlid, amb una extensió (*.c*).</translation>
+        <translation>L’origen no és vàlid; seleccioneu un tros vàlid, amb una extensió (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,11 +316,11 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Ús: velkaro [OPCIÓ] [FITXER]
-Divideix un fitxer en paquets de mida fixa (FITXER.c0, FITXER.c1, ...) i
-reconstrueix el fitxer a partir d’una sèrie de paquets com aquesta, en una
+Divideix un fitxer en trossos de mida fixa (FITXER.c0, FITXER.c1, ...) i
+reconstrueix el fitxer a partir d’una sèrie de trossos com aquesta, en una
 finestra.
 
-Amb FITXER, la finestra s’obre amb aquest fitxer com a origen; un paquet
+Amb FITXER, la finestra s’obre amb aquest fitxer com a origen; un tros
 (NOM.cN) proposa com a destinació el camí base de la seva sèrie, NOM. Un
 FITXER que no és un fitxer normal existent fa sonar el senyal acústic i acaba
 el programa amb el codi de sortida 1, sense finestra. Dos fitxers o més
@@ -310,6 +337,10 @@ abans de FITXER.
 Manual:     %1
 Paràmetres: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: no hi ha cap pantalla on obrir la finestra</translation>
     </message>
 </context>
 </TS>

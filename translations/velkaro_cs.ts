@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>O programu Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Soubor rozdělený na čtyři balíčky, c0 až c3, se slovy split a join; pod ním Velkaro od Ostrevan Software</translation>
+        <translation>Soubor rozdělený na čtyři části, c0 až c3, se slovy split a join; pod ním Velkaro od Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Rozdělí soubor na části pevné velikosti a spojí je zpět</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro rozdělí jeden soubor na řadu menších souborů pevné velikosti, nazývaných části (NAME.c0, NAME.c1, ...), aby jej bylo možné přenést na malých médiích nebo kanály, které omezují velikost souboru, a takovou řadu spojí zpět do souboru, bajt po bajtu.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Část obsahuje jen surové bajty souboru a nic jiného, takže řadu může spojit i jakýkoli jiný nástroj. Velkaro ohlásí úspěch teprve tehdy, když je každý zapsaný bajt na disku.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Soubory nekomprimuje, nešifruje ani nekontroluje.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Okno spuštěné s částí řady jako zdrojem</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>rozdělit;spojit;dělit;část;kus</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Velikost balíčku -&gt;</translation>
+        <translation>&amp;Velikost části -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Velikost balíčku</translation>
+        <translation>Velikost části</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Velikost balíčku</translation>
+        <translation>Velikost části</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Cílový balíček již existuje.
-Chcete jej přepsat?</translation>
+        <translation>Cílová část již existuje.
+Chcete ji přepsat?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Neplatná velikost balíčku!</translation>
+        <translation>Neplatná velikost části!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Chcete jej přepsat?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Neplatný zdroj. Vyberte platný balíček s příponou (*.c*).</translation>
+        <translation>Neplatný zdroj. Vyberte platnou část s příponou (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Použití: velkaro [VOLBA] [SOUBOR]
-Rozdělí soubor na balíčky pevné velikosti (SOUBOR.c0, SOUBOR.c1, ...) a spojí
-takovou řadu balíčků zpět do souboru, v okně.
+Rozdělí soubor na části pevné velikosti (SOUBOR.c0, SOUBOR.c1, ...) a spojí
+takovou řadu částí zpět do souboru, v okně.
 
-Se SOUBOREM se okno otevře s ním jako zdrojem; balíček (NÁZEV.cN) navrhne jako
+Se SOUBOREM se okno otevře s ním jako zdrojem; část (NÁZEV.cN) navrhne jako
 cíl základní cestu své řady, NÁZEV. Není-li SOUBOR existující obyčejný soubor,
 program zazvoní a skončí s návratovým kódem 1, bez okna. Dva nebo více souborů
 se ignorují.
@@ -308,6 +335,10 @@ SOUBOREM.
 Příručka:  %1
 Nastavení: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: není k dispozici displej, na kterém by se otevřelo okno</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Om Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>En fil opdelt i fire pakker, c0 til c3, med ordene split og join; nedenunder Velkaro fra Ostrevan Software</translation>
+        <translation>En fil opdelt i fire dele, c0 til c3, med ordene split og join; nedenunder Velkaro fra Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Opdel en fil i dele af fast størrelse, og saml dem igen</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro opdeler en fil i en række mindre filer af fast størrelse, kaldet dele (NAME.c0, NAME.c1, ...), så den kan bringes på små medier eller gennem kanaler, der begrænser en fils størrelse, og samler en sådan række til filen igen, byte for byte.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>En del indeholder kun filens rå bytes og intet andet, så ethvert andet værktøj kan også samle en række. Velkaro melder først succes, når hver byte, den skrev, er på disken.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Den komprimerer, krypterer og kontrollerer ikke filer.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Vinduet, startet med en del af en række som kilde</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>opdel;saml;del;sammenføj;stykke;bid</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Pakkestørrelse -&gt;</translation>
+        <translation>Dels&amp;tørrelse -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Pakkestørrelse</translation>
+        <translation>Delstørrelse</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -156,11 +183,11 @@
     </message>
     <message>
         <source>Manual</source>
-        <translation>Manual</translation>
+        <translation>Vejledning</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>&amp;Manual</translation>
+        <translation>&amp;Vejledning</translation>
     </message>
     <message>
         <source>F1</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Pakkestørrelse</translation>
+        <translation>Delstørrelse</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Destinationspakken findes allerede.
+        <translation>Destinationsdelen findes allerede.
 Vil du overskrive den?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Ugyldig pakkestørrelse!</translation>
+        <translation>Ugyldig delstørrelse!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Vil du overskrive den?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Ugyldig kilde. Vælg en gyldig pakke med filendelsen (*.c*).</translation>
+        <translation>Ugyldig kilde. Vælg en gyldig del med filendelsen (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Brug: velkaro [TILVALG] [FIL]
-Opdeler en fil i pakker af fast størrelse (FIL.c0, FIL.c1, ...) og samler en
-sådan række pakker til filen igen, i et vindue.
+Opdeler en fil i dele af fast størrelse (FIL.c0, FIL.c1, ...) og samler en
+sådan række dele til filen igen, i et vindue.
 
-Med FIL åbner vinduet med den som kilde; en pakke (NAVN.cN) foreslår sin
+Med FIL åbner vinduet med den som kilde; en del (NAVN.cN) foreslår sin
 rækkes basissti, NAVN, som destination. En FIL, der ikke er en eksisterende
 almindelig fil, får klokken til at ringe og afslutter programmet med
 afslutningskode 1, uden vindue. To eller flere filer ignoreres.
@@ -304,9 +331,13 @@ afslutningskode 1, uden vindue. To eller flere filer ignoreres.
 
 Værktøjssættets egne tilvalg, såsom -style NAVN, kan stå før FIL.
 
-Manual:        %1
+Vejledning:    %1
 Indstillinger: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: ingen skærm at åbne vinduet på</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Über Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Eine Datei, geteilt in die vier Pakete c0 bis c3, mit den Wörtern split und join; darunter Velkaro von Ostrevan Software</translation>
+        <translation>Eine Datei, geteilt in die vier Teile c0 bis c3, mit den Wörtern split und join; darunter Velkaro von Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Eine Datei in Teile fester Größe teilen und wieder zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro teilt eine Datei in eine Reihe kleinerer Dateien fester Größe, Teile genannt (NAME.c0, NAME.c1, ...), um sie auf kleinen Datenträgern oder über Wege zu bringen, die die Größe einer Datei begrenzen, und fügt eine solche Reihe Byte für Byte wieder zur Datei zusammen.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Ein Teil enthält nur die rohen Bytes der Datei und sonst nichts, daher kann auch jedes andere Werkzeug eine Reihe zusammenfügen. Velkaro meldet Erfolg erst, wenn jedes geschriebene Byte auf dem Datenträger ist.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Es komprimiert, verschlüsselt und prüft keine Dateien.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Das Fenster, gestartet mit einem Teil einer Reihe als Quelle</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>teilen;zusammenfügen;aufteilen;zerlegen;Teil;Stück</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Paketgröße -&gt;</translation>
+        <translation>Tei&amp;lgröße -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Paketgröße</translation>
+        <translation>Teilgröße</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Paketgröße</translation>
+        <translation>Teilgröße</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Das Zielpaket ist bereits vorhanden.
+        <translation>Das Zielteil ist bereits vorhanden.
 Soll es überschrieben werden?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Ungültige Paketgröße!</translation>
+        <translation>Ungültige Teilgröße!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Soll es überschrieben werden?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Ungültige Quelle. Bitte wählen Sie ein gültiges Paket mit der Endung (*.c*).</translation>
+        <translation>Ungültige Quelle. Bitte wählen Sie ein gültiges Teil mit der Endung (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Aufruf: velkaro [OPTION] [DATEI]
-Teilt eine Datei in Pakete fester Größe (DATEI.c0, DATEI.c1, ...) und fügt
-eine solche Paketreihe wieder zur Datei zusammen, in einem Fenster.
+Teilt eine Datei in Teile fester Größe (DATEI.c0, DATEI.c1, ...) und fügt
+eine solche Reihe von Teilen wieder zur Datei zusammen, in einem Fenster.
 
-Mit DATEI öffnet sich das Fenster mit ihr als Quelle; ein Paket (NAME.cN)
+Mit DATEI öffnet sich das Fenster mit ihr als Quelle; ein Teil (NAME.cN)
 schlägt den Basispfad seiner Reihe, NAME, als Ziel vor. Ist DATEI keine
 vorhandene reguläre Datei, ertönt der Signalton, und das Programm endet ohne
 Fenster mit dem Exit-Status 1. Zwei oder mehr Dateien werden ignoriert.
@@ -307,6 +334,10 @@ Die Optionen des Toolkits selbst, etwa -style NAME, dürfen vor DATEI stehen.
 Handbuch:      %1
 Einstellungen: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: keine Anzeige, auf der das Fenster geöffnet werden kann</translation>
     </message>
 </context>
 </TS>

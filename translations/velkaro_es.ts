@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Acerca de Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Un archivo dividido en cuatro paquetes, de c0 a c3, con las palabras split y join; debajo, Velkaro, de Ostrevan Software</translation>
+        <translation>Un archivo dividido en cuatro fragmentos, de c0 a c3, con las palabras split y join; debajo, Velkaro, de Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Dividir un archivo en fragmentos de tamaño fijo y reconstruirlo</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro divide un archivo en una serie de archivos más pequeños de tamaño fijo, llamados fragmentos (NAME.c0, NAME.c1, ...), para llevarlo en soportes pequeños o por canales que limitan el tamaño de un archivo, y reconstruye el archivo a partir de esa serie, byte a byte.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Un fragmento contiene solo los bytes en bruto del archivo y nada más, así que cualquier otra herramienta también puede unir una serie. Velkaro solo indica el éxito cuando cada byte que ha escrito está en el disco.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>No comprime, cifra ni comprueba archivos.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>La ventana, abierta con un fragmento de una serie como origen</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>dividir;unir;cortar;reconstruir;fragmento;trozo</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Tamaño de &amp;paquete -&gt;</translation>
+        <translation>Tamaño de &amp;fragmento -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Tamaño de paquete</translation>
+        <translation>Tamaño de fragmento</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -88,11 +115,11 @@
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>&amp;Limpiar</translation>
+        <translation>Restable&amp;cer</translation>
     </message>
     <message>
         <source>Alt+C</source>
-        <translation>Alt+L</translation>
+        <translation>Alt+C</translation>
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Tamaño de paquete</translation>
+        <translation>Tamaño de fragmento</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -196,7 +223,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>Limpiar</translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>El paquete de destino ya existe.
+        <translation>El fragmento de destino ya existe.
 ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>¡Tamaño de paquete no válido!</translation>
+        <translation>¡Tamaño de fragmento no válido!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Origen no válido; seleccione un paquete válido con una extensión (*.c*).</translation>
+        <translation>Origen no válido; seleccione un fragmento válido con una extensión (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Uso: velkaro [OPCIÓN] [ARCHIVO]
-Divide un archivo en paquetes de tamaño fijo (ARCHIVO.c0, ARCHIVO.c1, ...) y
-reconstruye el archivo a partir de una serie de paquetes así, en una ventana.
+Divide un archivo en fragmentos de tamaño fijo (ARCHIVO.c0, ARCHIVO.c1, ...) y
+reconstruye el archivo a partir de una serie de fragmentos así, en una ventana.
 
-Con ARCHIVO, la ventana se abre con él como origen; un paquete (NOMBRE.cN)
+Con ARCHIVO, la ventana se abre con él como origen; un fragmento (NOMBRE.cN)
 propone como destino la ruta base de su serie, NOMBRE. Un ARCHIVO que no es
 un archivo regular existente hace sonar el timbre y termina el programa con
 el código de salida 1, sin ventana. Si se indican dos o más archivos, se
@@ -309,6 +336,10 @@ antes de ARCHIVO.
 Manual:         %1
 Configuración:  %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: no hay ninguna pantalla en la que abrir la ventana</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>دربارهٔ Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>پرونده‌ای تقسیم‌شده به چهار بسته، از c0 تا c3، همراه با واژه‌های split و join؛ زیر آن Velkaro از Ostrevan Software</translation>
+        <translation>پرونده‌ای تقسیم‌شده به چهار تکه، از c0 تا c3، همراه با واژه‌های split و join؛ زیر آن Velkaro از Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>تقسیم یک پرونده به تکه‌هایی با اندازهٔ ثابت و ادغام دوبارهٔ آن‌ها</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro یک پرونده را به مجموعه‌ای از پرونده‌های کوچک‌تر با اندازهٔ ثابت، به نام تکه (NAME.c0، NAME.c1، ...)، تقسیم می‌کند تا بتوان آن را روی رسانه‌های کوچک یا از راه‌هایی که اندازهٔ پرونده را محدود می‌کنند جابه‌جا کرد، و چنین مجموعه‌ای را بایت به بایت دوباره در پرونده ادغام می‌کند.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>هر تکه فقط بایت‌های خام پرونده را در خود دارد و نه چیز دیگری، پس هر ابزار دیگری هم می‌تواند مجموعه را ادغام کند. Velkaro تنها زمانی موفقیت را اعلام می‌کند که همهٔ بایت‌هایی که نوشته روی دیسک باشند.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>پرونده‌ها را فشرده، رمزگذاری یا بررسی نمی‌کند.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>پنجره، با یک تکه از یک مجموعه به‌عنوان مبدأ</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>تقسیم;ادغام;برش;تکه;بخش</translation>
     </message>
 </context>
 <context>
@@ -24,31 +51,31 @@
     </message>
     <message>
         <source>So&amp;urce -------&gt;</source>
-        <translation>&amp;مبدأ -------&gt;</translation>
+        <translation>مبدأ (&amp;U) -------&gt;</translation>
     </message>
     <message>
         <source>&amp;Destination --&gt;</source>
-        <translation>م&amp;قصد -------&gt;</translation>
+        <translation>مقصد (&amp;D) -------&gt;</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>&amp;بازکردن</translation>
+        <translation>باز کردن (&amp;O)</translation>
     </message>
     <message>
         <source>Alt+O</source>
-        <translation>Alt+ب</translation>
+        <translation>Alt+O</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation>بازکردن</translation>
+        <translation>باز کردن</translation>
     </message>
     <message>
         <source>S&amp;ave</source>
-        <translation>&amp;ذخیره</translation>
+        <translation>ذخیره (&amp;A)</translation>
     </message>
     <message>
         <source>Alt+A</source>
-        <translation>Alt+ذ</translation>
+        <translation>Alt+A</translation>
     </message>
     <message>
         <source>Save</source>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;اندازهٔ بسته -&gt;</translation>
+        <translation>اندازهٔ تکه (&amp;P) -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>اندازهٔ بسته</translation>
+        <translation>اندازهٔ تکه</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -88,11 +115,11 @@
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>پا&amp;ک کردن</translation>
+        <translation>پاک کردن (&amp;C)</translation>
     </message>
     <message>
         <source>Alt+C</source>
-        <translation>Alt+ک</translation>
+        <translation>Alt+C</translation>
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
@@ -100,11 +127,11 @@
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation>&amp;تقسیم</translation>
+        <translation>تقسیم (&amp;S)</translation>
     </message>
     <message>
         <source>Alt+S</source>
-        <translation>Alt+ت</translation>
+        <translation>Alt+S</translation>
     </message>
     <message>
         <source>Split</source>
@@ -112,11 +139,11 @@
     </message>
     <message>
         <source>&amp;Build</source>
-        <translation>اد&amp;غام</translation>
+        <translation>ادغام (&amp;B)</translation>
     </message>
     <message>
         <source>Alt+B</source>
-        <translation>Alt+غ</translation>
+        <translation>Alt+B</translation>
     </message>
     <message>
         <source>Build</source>
@@ -124,11 +151,11 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Alt+X</source>
-        <translation>Alt+خ</translation>
+        <translation>Alt+X</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -152,7 +179,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;درباره...</translation>
+        <translation>درباره (&amp;A)...</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -160,7 +187,7 @@
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation>&amp;راهنمای کاربر</translation>
+        <translation>راهنمای کاربر (&amp;M)</translation>
     </message>
     <message>
         <source>F1</source>
@@ -168,15 +195,15 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;پرونده</translation>
+        <translation>پرونده (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;عملیات</translation>
+        <translation>عملیات (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
+        <translation>راهنما (&amp;H)</translation>
     </message>
     <message>
         <source>Source</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>اندازهٔ بسته</translation>
+        <translation>اندازهٔ تکه</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>بستهٔ مقصد از قبل موجود است.
+        <translation>تکهٔ مقصد از قبل موجود است.
 آیا بازنویسی شود؟</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>اندازهٔ بسته نامعتبر است!</translation>
+        <translation>اندازهٔ تکه نامعتبر است!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>مبدأ نامعتبر است؛ لطفاً یک بستهٔ معتبر با پسوند (*.c*) انتخاب کنید.</translation>
+        <translation>مبدأ نامعتبر است؛ لطفاً یک تکهٔ معتبر با پسوند ⁦(*.c*)⁩ انتخاب کنید.</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,12 +316,12 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>طرز استفاده: velkaro [گزینه] [پرونده]
-یک پرونده را به بسته‌هایی با اندازهٔ ثابت (پرونده.c0، پرونده.c1، ...) تقسیم
-می‌کند و چنین مجموعه‌ای از بسته‌ها را دوباره در پرونده ادغام می‌کند، در یک پنجره.
+یک پرونده را به تکه‌هایی با اندازهٔ ثابت (پرونده.c0، پرونده.c1، ...) تقسیم
+می‌کند و چنین مجموعه‌ای از تکه‌ها را دوباره در پرونده ادغام می‌کند، در یک پنجره.
 
-با پرونده، پنجره با آن به‌عنوان مبدأ باز می‌شود؛ یک بسته (نام.cN) مسیر پایهٔ
+با پرونده، پنجره با آن به‌عنوان مبدأ باز می‌شود؛ یک تکه (نام.cN) مسیر پایهٔ
 مجموعه‌اش، نام، را به‌عنوان مقصد پیشنهاد می‌کند. اگر پرونده یک پروندهٔ عادیِ
-موجود نباشد، زنگ به صدا درمی‌آید و برنامه بدون پنجره با کد خروج 1 پایان
+موجود نباشد، زنگ به صدا درمی‌آید و برنامه بدون پنجره با کد خروج ۱ پایان
 می‌یابد. دو پرونده یا بیشتر نادیده گرفته می‌شوند.
 
   -h, --help     نمایش این راهنما و خروج
@@ -307,6 +334,10 @@ Settings: %2
 راهنمای کاربر: %1
 تنظیمات:       %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: نمایشگری برای باز کردن پنجره وجود ندارد</translation>
     </message>
 </context>
 </TS>

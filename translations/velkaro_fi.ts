@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Tietoja Velkarosta</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Tiedosto jaettuna neljäksi paketiksi, c0–c3, ja sanat split ja join; alla Velkaro, tekijänä Ostrevan Software</translation>
+        <translation>Tiedosto jaettuna neljäksi osaksi, c0–c3, ja sanat split ja join; alla Velkaro, tekijänä Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Jaa tiedosto kiinteän kokoisiksi osiksi ja kokoa ne takaisin</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro jakaa tiedoston sarjaksi pienempiä kiinteän kokoisia tiedostoja, joita kutsutaan osiksi (NAME.c0, NAME.c1, ...), jotta sen voi siirtää pienillä tallennusvälineillä tai kanavia pitkin, jotka rajoittavat tiedoston kokoa, ja kokoaa tällaisen sarjan takaisin tiedostoksi tavu tavulta.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Osa sisältää vain tiedoston raakatavut eikä mitään muuta, joten sarjan voi koota millä tahansa muullakin työkalulla. Velkaro ilmoittaa onnistumisesta vasta, kun jokainen sen kirjoittama tavu on levyllä.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Se ei pakkaa, salaa eikä tarkista tiedostoja.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Ikkuna, kun lähteenä on sarjan osa</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>jaa;pilko;yhdistä;kokoa;osa;pala</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Pakettikoko -&gt;</translation>
+        <translation>O&amp;san koko -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Pakettikoko</translation>
+        <translation>Osan koko</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Pakettikoko</translation>
+        <translation>Osan koko</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Kohdepaketti on jo olemassa.
+        <translation>Kohdeosa on jo olemassa.
 Korvataanko se?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Virheellinen pakettikoko!</translation>
+        <translation>Virheellinen osan koko!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Korvataanko se?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Virheellinen lähde. Valitse kelvollinen paketti, jonka pääte on (*.c*).</translation>
+        <translation>Virheellinen lähde. Valitse kelvollinen osa, jonka pääte on (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Käyttö: velkaro [VALITSIN] [TIEDOSTO]
-Jakaa tiedoston kiinteän kokoisiksi paketeiksi (TIEDOSTO.c0, TIEDOSTO.c1, ...)
-ja kokoaa tällaisen pakettisarjan takaisin tiedostoksi, ikkunassa.
+Jakaa tiedoston kiinteän kokoisiksi osiksi (TIEDOSTO.c0, TIEDOSTO.c1, ...)
+ja kokoaa tällaisen osasarjan takaisin tiedostoksi, ikkunassa.
 
-Kun TIEDOSTO annetaan, se on ikkunan avautuessa lähteenä; paketti (NIMI.cN)
+Kun TIEDOSTO annetaan, se on ikkunan avautuessa lähteenä; osa (NIMI.cN)
 ehdottaa kohteeksi sarjansa peruspolkua, NIMI. Jos TIEDOSTO ei ole olemassa
 oleva tavallinen tiedosto, kuuluu äänimerkki ja ohjelma päättyy ilman ikkunaa
 paluuarvolla 1. Kahta tai useampaa tiedostoa ei huomioida.
@@ -308,6 +335,10 @@ TIEDOSTOA.
 Käyttöohje: %1
 Asetukset:  %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: ei näyttöä, jolle ikkunan voisi avata</translation>
     </message>
 </context>
 </TS>

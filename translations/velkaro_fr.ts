@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>À propos de Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Un fichier découpé en quatre paquets, de c0 à c3, avec les mots split et join ; en dessous, Velkaro, par Ostrevan Software</translation>
+        <translation>Un fichier découpé en quatre morceaux, de c0 à c3, avec les mots split et join ; en dessous, Velkaro, par Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Découper un fichier en morceaux de taille fixe et le reconstituer</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro découpe un fichier en une série de fichiers plus petits de taille fixe, appelés morceaux (NAME.c0, NAME.c1, …), pour le transporter sur de petits supports ou par des canaux qui limitent la taille d’un fichier, et reconstitue le fichier à partir d’une telle série, octet par octet.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Un morceau ne contient que les octets bruts du fichier, rien d’autre&#xa0;: n’importe quel autre outil peut donc aussi reconstituer une série. Velkaro ne signale la réussite que lorsque chaque octet écrit est sur le disque.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Il ne compresse, ne chiffre ni ne vérifie les fichiers.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>La fenêtre, ouverte avec un morceau d’une série comme source</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>découper;scinder;joindre;reconstituer;morceau;fragment</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Taille des &amp;paquets -&gt;</translation>
+        <translation>Taille des &amp;morceaux -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Taille des paquets</translation>
+        <translation>Taille des morceaux</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -88,11 +115,11 @@
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>&amp;Effacer</translation>
+        <translation>Réi&amp;nitialiser</translation>
     </message>
     <message>
         <source>Alt+C</source>
-        <translation>Alt+E</translation>
+        <translation>Alt+N</translation>
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
@@ -148,11 +175,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>À propos...</translation>
+        <translation>À propos…</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>À &amp;propos...</translation>
+        <translation>À &amp;propos…</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Taille des paquets</translation>
+        <translation>Taille des morceaux</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -196,7 +223,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>Effacer</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Le paquet de destination existe déjà.
+        <translation>Le morceau de destination existe déjà.
 Faut-il le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Taille de paquet non valide&#xa0;!</translation>
+        <translation>Taille de morceau non valide&#xa0;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Faut-il le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Source non valide&#xa0;: veuillez choisir un paquet valide, avec une extension (*.c*).</translation>
+        <translation>Source non valide&#xa0;: veuillez choisir un morceau valide, avec une extension (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Utilisation : velkaro [OPTION] [FICHIER]
-Découpe un fichier en paquets de taille fixe (FICHIER.c0, FICHIER.c1, ...) et
-reconstitue le fichier à partir d’une telle série de paquets, dans une fenêtre.
+Découpe un fichier en morceaux de taille fixe (FICHIER.c0, FICHIER.c1, …) et
+reconstitue le fichier à partir d’une telle série de morceaux, dans une fenêtre.
 
-Avec FICHIER, la fenêtre s’ouvre avec celui-ci comme source ; un paquet
+Avec FICHIER, la fenêtre s’ouvre avec celui-ci comme source ; un morceau
 (NOM.cN) propose comme destination le chemin de base de sa série, NOM. Un
 FICHIER qui n’est pas un fichier ordinaire existant fait retentir le signal
 sonore et termine le programme avec le code de sortie 1, sans fenêtre. Deux
@@ -309,6 +336,10 @@ précéder FICHIER.
 Manuel :     %1
 Paramètres : %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro&#xa0;: aucun affichage sur lequel ouvrir la fenêtre</translation>
     </message>
 </context>
 </TS>

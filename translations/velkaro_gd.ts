@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Mu dhèidhinn Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Faidhle air a sgoltadh ’na cheithir pacaidean, c0 gu c3, leis na faclan split is join; foidhe, Velkaro le Ostrevan Software</translation>
+        <translation>Faidhle air a sgoltadh ’na cheithir pìosan, c0 gu c3, leis na faclan split is join; foidhe, Velkaro le Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Sgoilt faidhle ’na phìosan de mheud suidhichte is co-aonaich iad a-rithist</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Sgoiltidh Velkaro faidhle ’na shreath de dh’fhaidhlichean nas lugha de mheud suidhichte ris an canar pìosan (NAME.c0, NAME.c1, ...), airson a ghiùlan air meadhanan beaga no tro shianalan a chuireas crìoch air meud faidhle, agus co-aonaichidh e sreath mar sin ’na fhaidhle a-rithist, baidht air bhaidht.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Chan eil ann am pìos ach baidhtichean amh an fhaidhle is chan eil dad eile ann, mar sin is urrainn do dh’inneal sam bith eile sreath a cho-aonachadh cuideachd. Cha chomharraich Velkaro soirbheas gus am bi gach baidht a sgrìobh e air an diosg.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Cha dèan e dùmhlachadh, crioptachadh no sgrùdadh air faidhlichean.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>An uinneag, air a tòiseachadh le pìos de shreath mar thùs</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>sgoilt;co-aonaich;gearr;pìos;mìr</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Meud nam pacaidean -&gt;</translation>
+        <translation>&amp;Meud nam pìosan -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Meud nam pacaidean</translation>
+        <translation>Meud nam pìosan</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Meud nam pacaidean</translation>
+        <translation>Meud nam pìosan</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Tha pacaid sa cheann-uidhe ann mu thràth.
-A bheil thu airson sgrìobhadh thairis oirre?</translation>
+        <translation>Tha pìos sa cheann-uidhe ann mu thràth.
+A bheil thu airson sgrìobhadh thairis air?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Meud pacaide mì-dhligheach!</translation>
+        <translation>Meud pìos mì-dhligheach!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ A bheil thu airson sgrìobhadh thairis oirre?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Tùs mì-dhligheach, tagh pacaid dhligheach aig a bheil leudachan (*.c*).</translation>
+        <translation>Tùs mì-dhligheach, tagh pìos dligheach aig a bheil leudachan (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,11 +316,11 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Cleachdadh: velkaro [ROGHAINN] [FAIDHLE]
-Sgoiltidh e faidhle ’na phacaidean de mheud suidhichte (FAIDHLE.c0,
-FAIDHLE.c1, ...) agus co-aonaichidh e sreath phacaidean mar sin ’na fhaidhle
+Sgoiltidh e faidhle ’na phìosan de mheud suidhichte (FAIDHLE.c0,
+FAIDHLE.c1, ...) agus co-aonaichidh e sreath phìosan mar sin ’na fhaidhle
 a-rithist, ann an uinneag.
 
-Le FAIDHLE, fosglaidh an uinneag agus esan ’na thùs; molaidh pacaid (AINM.cN)
+Le FAIDHLE, fosglaidh an uinneag agus esan ’na thùs; molaidh pìos (AINM.cN)
 bun-slighe na sreatha aice, AINM, mar an ceann-uidhe. Mura h-e faidhle
 àbhaisteach a tha ann mu thràth a th’ ann am FAIDHLE, seirmidh an clag agus
 thèid am prògram a dhùnadh le còd fàgail 1, gun uinneag. Thèid dà fhaidhle no
@@ -310,6 +337,10 @@ FAIDHLE.
 Leabhar-mìneachaidh: %1
 Roghainnean:         %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: chan eil uidheam-taisbeanaidh ann airson an uinneag fhosgladh</translation>
     </message>
 </context>
 </TS>

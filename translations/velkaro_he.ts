@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>על Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>קובץ המפוצל לארבע חבילות, c0 עד c3, עם המילים split ו־join; מתחתיו Velkaro מאת Ostrevan Software</translation>
+        <translation>קובץ המפוצל לארבעה חלקים, c0 עד c3, עם המילים split ו־join; מתחתיו Velkaro מאת Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>פיצול קובץ לחלקים בגודל קבוע ומיזוגם בחזרה</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro מפצל קובץ אחד לסדרה של קבצים קטנים יותר בגודל קבוע, הנקראים חלקים (NAME.c0, NAME.c1, ...), כדי להעביר אותו על גבי מדיה קטנה או בערוצים שמגבילים את גודל הקובץ, וממזג סדרה כזו בחזרה לקובץ, בית אחר בית.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>כל חלק מכיל את הבתים הגולמיים של הקובץ ותו לא, כך שגם כל כלי אחר יכול למזג את הסדרה. Velkaro מדווח על הצלחה רק כשכל בית שכתב נמצא בדיסק.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>הוא אינו דוחס, מצפין או בודק קבצים.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>החלון, לאחר שנפתח עם חלק מסדרה כמקור</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>פיצול;מיזוג;חיתוך;חלק;מקטע</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;גודל חבילה -&gt;</translation>
+        <translation>&amp;גודל חלק -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>גודל חבילה</translation>
+        <translation>גודל חלק</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>גודל חבילה</translation>
+        <translation>גודל חלק</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>חבילת היעד כבר קיימת.
-לשכתב אותה?</translation>
+        <translation>חלק היעד כבר קיים.
+לשכתב אותו?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>גודל חבילה לא תקין!</translation>
+        <translation>גודל חלק לא תקין!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>מקור לא תקין, נא לבחור חבילה תקינה עם סיומת (*.c*).</translation>
+        <translation>מקור לא תקין, נא לבחור חלק תקין עם סיומת ⁦(*.c*)⁩.</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>שימוש: velkaro [אפשרות] [קובץ]
-מפצל קובץ לחבילות בגודל קבוע (קובץ.c0, קובץ.c1, ...) וממזג סדרת חבילות כזו
+מפצל קובץ לחלקים בגודל קבוע (קובץ.c0, קובץ.c1, ...) וממזג סדרת חלקים כזו
 בחזרה לקובץ, בחלון.
 
-עם קובץ, החלון נפתח כשהקובץ הוא המקור; חבילה (שם.cN) מציעה את נתיב הבסיס של
+עם קובץ, החלון נפתח כשהקובץ הוא המקור; חלק (שם.cN) מציע את נתיב הבסיס של
 הסדרה שלה, שם, כיעד. אם קובץ אינו קובץ רגיל קיים, נשמע צלצול והתוכנית מסתיימת
 עם קוד יציאה 1, בלי חלון. שני קבצים או יותר אינם נלקחים בחשבון.
 
@@ -306,6 +333,10 @@ Settings: %2
 מדריך:   %1
 הגדרות:  %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: אין תצוגה שעליה אפשר לפתוח את החלון</translation>
     </message>
 </context>
 </TS>

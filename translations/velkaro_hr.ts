@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>O programu Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Datoteka podijeljena u četiri paketa, od c0 do c3, s riječima split i join; ispod Velkaro, tvrtke Ostrevan Software</translation>
+        <translation>Datoteka podijeljena u četiri dijela, od c0 do c3, s riječima split i join; ispod Velkaro, tvrtke Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Podijeli datoteku u dijelove fiksne veličine i spoji ih natrag</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro dijeli jednu datoteku u niz manjih datoteka fiksne veličine, nazvanih dijelovi (NAME.c0, NAME.c1, ...), kako bi se prenijela na malim medijima ili kanalima koji ograničavaju veličinu datoteke, i spaja takav niz natrag u datoteku, bajt po bajt.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Dio sadrži samo sirove bajtove datoteke i ništa drugo, pa niz može spojiti i bilo koji drugi alat. Velkaro javlja uspjeh tek kad je svaki zapisani bajt na disku.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Ne sažima, ne šifrira i ne provjerava datoteke.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Prozor, pokrenut s dijelom niza kao izvorom</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>podijeli;spoji;reži;dio;komad</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Veličina paketa -&gt;</translation>
+        <translation>&amp;Veličina dijela -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Veličina paketa</translation>
+        <translation>Veličina dijela</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Veličina paketa</translation>
+        <translation>Veličina dijela</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Odredišni paket već postoji.
+        <translation>Odredišni dio već postoji.
 Želiš li ga prepisati?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Neispravna veličina paketa!</translation>
+        <translation>Neispravna veličina dijela!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Neispravan izvor. Odaberi ispravan paket s nastavkom (*.c*).</translation>
+        <translation>Neispravan izvor. Odaberi ispravan dio s nastavkom (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Upotreba: velkaro [OPCIJA] [DATOTEKA]
-Dijeli datoteku u pakete fiksne veličine (DATOTEKA.c0, DATOTEKA.c1, ...) i
-spaja takav niz paketa natrag u datoteku, u prozoru.
+Dijeli datoteku u dijelove fiksne veličine (DATOTEKA.c0, DATOTEKA.c1, ...) i
+spaja takav niz dijelova natrag u datoteku, u prozoru.
 
-S DATOTEKOM se prozor otvara s njom kao izvorom; paket (IME.cN) predlaže kao
+S DATOTEKOM se prozor otvara s njom kao izvorom; dio (IME.cN) predlaže kao
 odredište osnovnu putanju svojeg niza, IME. Ako DATOTEKA nije postojeća
 obična datoteka, program oglašava zvono i završava s izlaznim kodom 1, bez
 prozora. Dvije ili više datoteka se zanemaruju.
@@ -308,6 +335,10 @@ DATOTEKE.
 Priručnik: %1
 Postavke:  %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: nema zaslona na kojem bi se otvorio prozor</translation>
     </message>
 </context>
 </TS>

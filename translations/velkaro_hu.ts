@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>A Velkaro névjegye</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Négy csomagra, c0–c3-ra darabolt fájl a split és a join szóval; alatta a Velkaro, az Ostrevan Software-től</translation>
+        <translation>Négy darabra, c0–c3-ra darabolt fájl a split és a join szóval; alatta a Velkaro, az Ostrevan Software-től</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Fájl rögzített méretű darabokra darabolása és visszaegyesítése</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>A Velkaro egy fájlt rögzített méretű kisebb fájlok sorozatára, úgynevezett darabokra (NAME.c0, NAME.c1, ...) darabol, hogy kis adathordozókon vagy a fájlméretet korlátozó csatornákon át lehessen szállítani, majd egy ilyen sorozatot bájtról bájtra visszaegyesít a fájllá.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Egy darab csak a fájl nyers bájtjait tartalmazza, semmi mást, így bármely más eszköz is egyesíthet egy sorozatot. A Velkaro csak akkor jelez sikert, ha minden kiírt bájt a lemezen van.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Nem tömörít, nem titkosít és nem ellenőriz fájlokat.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Az ablak, egy sorozat darabjával mint forrással indítva</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>darabol;egyesít;vág;összefűz;darab;rész</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Cs&amp;omagméret -&gt;</translation>
+        <translation>Dar&amp;abméret -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Csomagméret</translation>
+        <translation>Darabméret</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Csomagméret</translation>
+        <translation>Darabméret</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>A célcsomag már létezik.
+        <translation>A céldarab már létezik.
 Felülírja?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Érvénytelen csomagméret!</translation>
+        <translation>Érvénytelen darabméret!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Felülírja?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Érvénytelen forrás. Válasszon egy érvényes, (*.c*) kiterjesztésű csomagot.</translation>
+        <translation>Érvénytelen forrás. Válasszon egy érvényes, (*.c*) kiterjesztésű darabot.</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,11 +316,11 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Használat: velkaro [KAPCSOLÓ] [FÁJL]
-Egy fájlt rögzített méretű csomagokra darabol (FÁJL.c0, FÁJL.c1, ...), és egy
-ilyen csomagsorozatot visszaegyesít a fájllá, egy ablakban.
+Egy fájlt rögzített méretű darabokra darabol (FÁJL.c0, FÁJL.c1, ...), és egy
+ilyen darabsorozatot visszaegyesít a fájllá, egy ablakban.
 
-FÁJL megadásakor az ablak azzal mint forrással nyílik meg; egy csomag (NÉV.cN)
-a sorozata alapútvonalát, NÉV-et javasolja célként. Ha a FÁJL nem létező
+FÁJL megadásakor az ablak azzal mint forrással nyílik meg; egy darab (NÉV.cN)
+a sorozata alapútvonalát, NÉV-et javasolja célként. Ha a FÁJL nem egy létező,
 szabályos fájl, megszólal a csengő, és a program ablak nélkül, 1-es kilépési
 kóddal kilép. Két vagy több fájl esetén a program figyelmen kívül hagyja őket.
 
@@ -308,6 +335,10 @@ A grafikus eszközkészlet saját kapcsolói, például a -style NÉV, a FÁJL e
 Kézikönyv:   %1
 Beállítások: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: nincs kijelző, amelyen az ablak megnyílhatna</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Informazioni su Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Un file diviso in quattro pacchetti, da c0 a c3, con le parole split e join; sotto, Velkaro, di Ostrevan Software</translation>
+        <translation>Un file diviso in quattro parti, da c0 a c3, con le parole split e join; sotto, Velkaro, di Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Dividere un file in parti di dimensione fissa e ricomporlo</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro divide un file in una serie di file più piccoli di dimensione fissa, chiamati parti (NAME.c0, NAME.c1, ...), per portarlo su supporti piccoli o attraverso canali che limitano la dimensione di un file, e ricompone il file da una tale serie, byte per byte.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Una parte contiene solo i byte grezzi del file e nient’altro, quindi anche qualsiasi altro strumento può ricomporre una serie. Velkaro segnala il successo solo quando ogni byte scritto è sul disco.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Non comprime, non cifra e non verifica i file.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>La finestra, aperta con una parte di una serie come origine</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>dividere;unire;tagliare;ricomporre;parte;frammento</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Dimensione dei &amp;pacchetti -&gt;</translation>
+        <translation>Dimensione delle &amp;parti -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Dimensione dei pacchetti</translation>
+        <translation>Dimensione delle parti</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -88,11 +115,11 @@
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>Pu&amp;lisci</translation>
+        <translation>A&amp;zzera</translation>
     </message>
     <message>
         <source>Alt+C</source>
-        <translation>Alt+L</translation>
+        <translation>Alt+Z</translation>
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Dimensione dei pacchetti</translation>
+        <translation>Dimensione delle parti</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -196,7 +223,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>Pulisci</translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Il pacchetto di destinazione esiste già.
-Sovrascriverlo?</translation>
+        <translation>La parte di destinazione esiste già.
+Sovrascriverla?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Dimensione dei pacchetti non valida!</translation>
+        <translation>Dimensione delle parti non valida!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Origine non valida: selezionare un pacchetto valido, con estensione (*.c*).</translation>
+        <translation>Origine non valida: selezionare una parte valida, con estensione (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Uso: velkaro [OPZIONE] [FILE]
-Divide un file in pacchetti di dimensione fissa (FILE.c0, FILE.c1, ...) e
-ricompone il file da una tale serie di pacchetti, in una finestra.
+Divide un file in parti di dimensione fissa (FILE.c0, FILE.c1, ...) e
+ricompone il file da una tale serie di parti, in una finestra.
 
-Con FILE, la finestra si apre con esso come origine; un pacchetto (NOME.cN)
+Con FILE, la finestra si apre con esso come origine; una parte (NOME.cN)
 propone come destinazione il percorso base della sua serie, NOME. Un FILE che
 non è un file regolare esistente fa suonare il segnale acustico e termina il
 programma con codice di uscita 1, senza finestra. Due o più file vengono
@@ -309,6 +336,10 @@ FILE.
 Manuale:      %1
 Impostazioni: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: nessuno schermo su cui aprire la finestra</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Velkaro について</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>c0 から c3 までの 4 つのパッケージに分割されたファイルと split、join の文字。その下に Ostrevan Software の Velkaro</translation>
+        <translation>c0 から c3 までの 4 つの分割ファイルに分割されたファイルと split、join の文字。その下に Ostrevan Software の Velkaro</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>ファイルを固定サイズの分割ファイルに分割し、元に結合します</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro は 1 つのファイルを、分割ファイルと呼ばれる固定サイズの小さなファイルの組 (NAME.c0、NAME.c1、...) に分割し、小さな媒体やファイルサイズに制限のある経路で運べるようにします。また、そのような組を 1 バイトも違わずに元のファイルに結合します。</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>分割ファイルにはファイルの生のバイトだけが含まれ、ほかには何も含まれないため、ほかのどのツールでも組を結合できます。Velkaro は、書き込んだすべてのバイトがディスクに保存されたときにだけ成功を知らせます。</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>ファイルの圧縮、暗号化、検査は行いません。</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>組の分割ファイルの 1 つを入力元として起動したウィンドウ</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>分割;結合;カット;分割ファイル;パーツ</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>パッケージサイズ(&amp;P) -&gt;</translation>
+        <translation>分割ファイルのサイズ(&amp;P) -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>パッケージサイズ</translation>
+        <translation>分割ファイルのサイズ</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>パッケージサイズ</translation>
+        <translation>分割ファイルのサイズ</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>出力先のパッケージは既に存在します。
-上書きしますか?</translation>
+        <translation>出力先の分割ファイルは既に存在します。
+上書きしますか？</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>パッケージサイズが無効です。</translation>
+        <translation>分割ファイルのサイズが無効です。</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,13 +261,13 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>入力元が無効です。拡張子が (*.c*) の有効なパッケージを選択してください。</translation>
+        <translation>入力元が無効です。拡張子が (*.c*) の有効な分割ファイルを選択してください。</translation>
     </message>
     <message>
         <source>Destination file exists.
 Overwrite it?</source>
         <translation>出力先のファイルは既に存在します。
-上書きしますか?</translation>
+上書きしますか？</translation>
     </message>
     <message>
         <source>Unable to build!</source>
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>使い方: velkaro [オプション] [ファイル]
-ファイルを固定サイズのパッケージ (ファイル.c0、ファイル.c1、...) に分割し、
-そのようなパッケージの組を元のファイルに結合します。操作はウィンドウで行います。
+ファイルを固定サイズの分割ファイル (ファイル.c0、ファイル.c1、...) に分割し、
+そのような分割ファイルの組を元のファイルに結合します。操作はウィンドウで行います。
 
-ファイルを指定すると、それを入力元としてウィンドウが開きます。パッケージ
+ファイルを指定すると、それを入力元としてウィンドウが開きます。分割ファイル
 (名前.cN) を指定すると、その組のベースパスである「名前」が出力先として提案
 されます。ファイルが既存の通常ファイルでない場合は、ベルを鳴らし、ウィンドウを
 開かずに終了コード 1 で終了します。2 つ以上のファイルは無視されます。
@@ -307,6 +334,10 @@ Settings: %2
 マニュアル: %1
 設定:       %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: ウィンドウを開くディスプレイがありません</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Velkaro 정보</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>c0부터 c3까지 네 개의 패키지로 나뉜 파일과 split, join이라는 단어, 그 아래에 Ostrevan Software의 Velkaro</translation>
+        <translation>c0부터 c3까지 네 개의 조각으로 나뉜 파일과 split, join이라는 단어, 그 아래에 Ostrevan Software의 Velkaro</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>파일을 고정 크기 조각으로 분할하고 다시 결합합니다</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro는 파일 하나를 조각이라 부르는 고정 크기의 작은 파일 여러 개(NAME.c0, NAME.c1, ...)로 분할하여, 작은 매체에 담거나 파일 크기를 제한하는 경로로 옮길 수 있게 하고, 그러한 조각 묶음을 바이트 단위까지 그대로 원래 파일로 다시 결합합니다.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>조각에는 파일의 원시 바이트만 들어 있고 그 밖에는 아무것도 없으므로, 다른 어떤 도구로도 묶음을 결합할 수 있습니다. Velkaro는 기록한 모든 바이트가 디스크에 저장된 뒤에만 성공을 알립니다.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>파일을 압축하거나 암호화하거나 검사하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>묶음의 조각 하나를 원본으로 하여 시작한 창</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>분할;결합;자르기;합치기;조각;나누기</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>패키지 크기(&amp;P) -&gt;</translation>
+        <translation>조각 크기(&amp;P) -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>패키지 크기</translation>
+        <translation>조각 크기</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>패키지 크기</translation>
+        <translation>조각 크기</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>대상 패키지가 이미 있습니다.
+        <translation>대상 조각이 이미 있습니다.
 덮어쓰시겠습니까?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>패키지 크기가 잘못되었습니다!</translation>
+        <translation>조각 크기가 잘못되었습니다!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>원본이 잘못되었습니다. 확장자가 (*.c*)인 올바른 패키지를 선택하십시오.</translation>
+        <translation>원본이 잘못되었습니다. 확장자가 (*.c*)인 올바른 조각을 선택하십시오.</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>사용법: velkaro [옵션] [파일]
-파일을 고정 크기의 패키지(파일.c0, 파일.c1, ...)로 분할하고, 그러한 패키지
+파일을 고정 크기의 조각(파일.c0, 파일.c1, ...)로 분할하고, 그러한 조각
 묶음을 다시 원래 파일로 결합합니다. 작업은 창에서 합니다.
 
-파일을 지정하면 그 파일을 원본으로 하여 창이 열립니다. 패키지(이름.cN)를
+파일을 지정하면 그 파일을 원본으로 하여 창이 열립니다. 조각(이름.cN)을
 지정하면 그 묶음의 기본 경로인 &apos;이름&apos;을 대상으로 제안합니다. 파일이 존재하는
 일반 파일이 아니면 벨을 울리고 창을 열지 않은 채 종료 코드 1로 끝납니다.
 파일을 두 개 이상 지정하면 무시됩니다.
@@ -307,6 +334,10 @@ Settings: %2
 설명서: %1
 설정:   %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: 창을 열 디스플레이가 없습니다</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Par Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Datne, sadalīta četrās paketēs no c0 līdz c3, ar vārdiem split un join; zem tās Velkaro no Ostrevan Software</translation>
+        <translation>Datne, sadalīta četrās daļās no c0 līdz c3, ar vārdiem split un join; zem tās Velkaro no Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Sadalīt datni fiksēta izmēra daļās un apvienot tās atpakaļ</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro sadala vienu datni mazāku fiksēta izmēra datņu sērijā, ko sauc par daļām (NAME.c0, NAME.c1, ...), lai to pārnestu uz maziem datu nesējiem vai pa kanāliem, kas ierobežo datnes izmēru, un apvieno šādu sēriju atpakaļ datnē baitu pa baitam.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Daļa satur tikai datnes neapstrādātos baitus un neko citu, tāpēc sēriju var apvienot arī jebkurš cits rīks. Velkaro ziņo par panākumiem tikai tad, kad katrs ierakstītais baits ir diskā.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Tas nesaspiež, nešifrē un nepārbauda datnes.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Logs, atvērts ar sērijas daļu kā avotu</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>sadalīt;apvienot;griezt;daļa;gabals</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Paketes &amp;izmērs -&gt;</translation>
+        <translation>Daļas &amp;izmērs -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Paketes izmērs</translation>
+        <translation>Daļas izmērs</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Paketes izmērs</translation>
+        <translation>Daļas izmērs</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Mērķa pakete jau eksistē.
+        <translation>Mērķa daļa jau eksistē.
 Vai vēlaties to pārrakstīt?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Nederīgs paketes izmērs!</translation>
+        <translation>Nederīgs daļas izmērs!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Vai vēlaties to pārrakstīt?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Nederīgs avots. Lūdzu, izvēlieties derīgu paketi ar paplašinājumu (*.c*).</translation>
+        <translation>Nederīgs avots. Lūdzu, izvēlieties derīgu daļu ar paplašinājumu (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Lietošana: velkaro [OPCIJA] [DATNE]
-Sadala datni fiksēta izmēra paketēs (DATNE.c0, DATNE.c1, ...) un apvieno šādu
-pakešu sēriju atpakaļ datnē, logā.
+Sadala datni fiksēta izmēra daļās (DATNE.c0, DATNE.c1, ...) un apvieno šādu
+daļu sēriju atpakaļ datnē, logā.
 
-Ar DATNI logs atveras ar to kā avotu; pakete (NOSAUKUMS.cN) piedāvā kā mērķi
+Ar DATNI logs atveras ar to kā avotu; daļa (NOSAUKUMS.cN) piedāvā kā mērķi
 savas sērijas bāzes ceļu, NOSAUKUMS. Ja DATNE nav eksistējoša parasta datne,
 atskan zvans un programma beidz darbu ar izejas kodu 1, neatverot logu. Divas
 vai vairāk datnes tiek ignorētas.
@@ -308,6 +335,10 @@ DATNES.
 Rokasgrāmata: %1
 Iestatījumi:  %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: nav displeja, kurā atvērt logu</translation>
     </message>
 </context>
 </TS>

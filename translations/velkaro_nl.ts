@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Over Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Een bestand gesplitst in vier pakketten, c0 tot en met c3, met de woorden split en join; daaronder Velkaro, van Ostrevan Software</translation>
+        <translation>Een bestand gesplitst in vier delen, c0 tot en met c3, met de woorden split en join; daaronder Velkaro, van Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Een bestand in delen van vaste grootte splitsen en weer samenvoegen</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro splitst een bestand in een reeks kleinere bestanden van vaste grootte, delen genoemd (NAME.c0, NAME.c1, ...), om het op kleine media te vervoeren of via kanalen die de grootte van een bestand beperken, en voegt zo’n reeks byte voor byte weer samen tot het bestand.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Een deel bevat alleen de ruwe bytes van het bestand en verder niets, dus elk ander hulpmiddel kan een reeks ook samenvoegen. Velkaro meldt pas succes wanneer elke geschreven byte op de schijf staat.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Het comprimeert, versleutelt en controleert geen bestanden.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Het venster, gestart met een deel van een reeks als bron</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>splitsen;samenvoegen;knippen;opdelen;deel;stuk</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Pakketgrootte -&gt;</translation>
+        <translation>Dee&amp;lgrootte -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Pakketgrootte</translation>
+        <translation>Deelgrootte</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Pakketgrootte</translation>
+        <translation>Deelgrootte</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Het doelpakket bestaat al.
+        <translation>Het doeldeel bestaat al.
 Wilt u het overschrijven?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Ongeldige pakketgrootte!</translation>
+        <translation>Ongeldige deelgrootte!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Wilt u het overschrijven?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Ongeldige bron. Kies een geldig pakket, met een extensie (*.c*).</translation>
+        <translation>Ongeldige bron. Kies een geldig deel, met een extensie (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Gebruik: velkaro [OPTIE] [BESTAND]
-Splitst een bestand in pakketten van vaste grootte (BESTAND.c0, BESTAND.c1, ...)
-en voegt zo’n reeks pakketten weer samen tot het bestand, in een venster.
+Splitst een bestand in delen van vaste grootte (BESTAND.c0, BESTAND.c1, ...)
+en voegt zo’n reeks delen weer samen tot het bestand, in een venster.
 
-Met BESTAND opent het venster met dat bestand als bron; een pakket (NAAM.cN)
+Met BESTAND opent het venster met dat bestand als bron; een deel (NAAM.cN)
 stelt het basispad van zijn reeks, NAAM, voor als doel. Een BESTAND dat geen
 bestaand gewoon bestand is, laat de bel klinken en beëindigt het programma
 met afsluitcode 1, zonder venster. Twee of meer bestanden worden genegeerd.
@@ -308,6 +335,10 @@ BESTAND staan.
 Handleiding:  %1
 Instellingen: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: geen beeldscherm om het venster op te openen</translation>
     </message>
 </context>
 </TS>

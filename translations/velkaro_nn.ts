@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Om Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Ei fil delt opp i fire pakkar, c0 til c3, med orda split og join; under står Velkaro, frå Ostrevan Software</translation>
+        <translation>Ei fil delt opp i fire delar, c0 til c3, med orda split og join; under står Velkaro, frå Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Del opp ei fil i delar av fast storleik og set dei saman igjen</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro deler opp ei fil i ei rekkje mindre filer av fast storleik, kalla delar (NAME.c0, NAME.c1, ...), slik at ho kan flyttast på små lagringsmedium eller gjennom kanalar som avgrensar storleiken på ei fil, og set ei slik rekkje saman til fila igjen, byte for byte.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Ein del inneheld berre dei rå bytane frå fila og ingenting anna, så alle andre verktøy kan òg setja saman ei rekkje. Velkaro melder suksess først når kvar byte han skreiv, er på disken.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Han komprimerer, krypterer og kontrollerer ikkje filer.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Vindauget, starta med ein del av ei rekkje som kjelde</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>dela;setja saman;kutta;del;bit</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Pakkestorleik -&gt;</translation>
+        <translation>Delsto&amp;rleik -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Pakkestorleik</translation>
+        <translation>Delstorleik</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Pakkestorleik</translation>
+        <translation>Delstorleik</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Målpakken finst frå før.
+        <translation>Måldelen finst frå før.
 Vil du skriva over han?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Ugyldig pakkestorleik!</translation>
+        <translation>Ugyldig delstorleik!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Vil du skriva over han?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Ugyldig kjelde. Vel ein gyldig pakke med filendinga (*.c*).</translation>
+        <translation>Ugyldig kjelde. Vel ein gyldig del med filendinga (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Bruk: velkaro [VAL] [FIL]
-Deler opp ei fil i pakkar av fast storleik (FIL.c0, FIL.c1, ...) og set ei
-slik rekkje pakkar saman til fila igjen, i eit vindauge.
+Deler opp ei fil i delar av fast storleik (FIL.c0, FIL.c1, ...) og set ei
+slik rekkje delar saman til fila igjen, i eit vindauge.
 
-Med FIL opnar vindauget med henne som kjelde; ein pakke (NAMN.cN) føreslår
+Med FIL opnar vindauget med henne som kjelde; ein del (NAMN.cN) føreslår
 grunnstigen til rekkja si, NAMN, som mål. Ei FIL som ikkje er ei vanleg fil
 som finst, får klokka til å ringja og avsluttar programmet med avslutningskode
 1, utan vindauge. To eller fleire filer vert ignorerte.
@@ -307,6 +334,10 @@ Vala til sjølve verktøysettet, til dømes -style NAMN, kan stå før FIL.
 Handbok:       %1
 Innstillingar: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: ingen skjerm å opna vindauget på</translation>
     </message>
 </context>
 </TS>

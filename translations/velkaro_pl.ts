@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>O programie Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Plik podzielony na cztery pakiety, od c0 do c3, ze słowami split i join; poniżej Velkaro od Ostrevan Software</translation>
+        <translation>Plik podzielony na cztery części, od c0 do c3, ze słowami split i join; poniżej Velkaro od Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Dzielenie pliku na części o stałym rozmiarze i ich scalanie</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro dzieli jeden plik na serię mniejszych plików o stałym rozmiarze, zwanych częściami (NAME.c0, NAME.c1, ...), aby przenieść go na małych nośnikach lub kanałami ograniczającymi rozmiar pliku, i scala taką serię z powrotem w plik, bajt po bajcie.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Część zawiera wyłącznie surowe bajty pliku i nic więcej, więc serię może scalić także każde inne narzędzie. Velkaro sygnalizuje powodzenie dopiero wtedy, gdy każdy zapisany bajt jest na dysku.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Nie kompresuje, nie szyfruje ani nie sprawdza plików.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Okno uruchomione z częścią serii jako źródłem</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>podziel;scal;połącz;tnij;część;kawałek</translation>
     </message>
 </context>
 <context>
@@ -44,7 +71,7 @@
     </message>
     <message>
         <source>S&amp;ave</source>
-        <translation>&amp;Zachowaj</translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>Alt+A</source>
@@ -52,7 +79,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Zachowaj</translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Split Options</source>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Rozmiar pak&amp;ietu -&gt;</translation>
+        <translation>Rozmiar częśc&amp;i -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Rozmiar pakietu</translation>
+        <translation>Rozmiar części</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Rozmiar pakietu</translation>
+        <translation>Rozmiar części</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Pakiet docelowy już istnieje.
-Czy go nadpisać?</translation>
+        <translation>Część docelowa już istnieje.
+Czy ją nadpisać?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Nieprawidłowy rozmiar pakietu!</translation>
+        <translation>Nieprawidłowy rozmiar części!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Czy go nadpisać?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Nieprawidłowe źródło. Wybierz prawidłowy pakiet z rozszerzeniem (*.c*).</translation>
+        <translation>Nieprawidłowe źródło. Wybierz prawidłową część z rozszerzeniem (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Użycie: velkaro [OPCJA] [PLIK]
-Dzieli plik na pakiety o stałym rozmiarze (PLIK.c0, PLIK.c1, ...) i scala taką
-serię pakietów z powrotem w plik, w oknie.
+Dzieli plik na części o stałym rozmiarze (PLIK.c0, PLIK.c1, ...) i scala taką
+serię części z powrotem w plik, w oknie.
 
-Z argumentem PLIK okno otwiera się z nim jako źródłem; pakiet (NAZWA.cN)
+Z argumentem PLIK okno otwiera się z nim jako źródłem; część (NAZWA.cN)
 proponuje jako cel ścieżkę bazową swojej serii, NAZWA. PLIK, który nie jest
 istniejącym zwykłym plikiem, powoduje sygnał dźwiękowy i zakończenie programu
 z kodem wyjścia 1, bez okna. Dwa lub więcej plików są ignorowane.
@@ -308,6 +335,10 @@ PLIKIEM.
 Podręcznik:  %1
 Ustawienia:  %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: brak ekranu, na którym można otworzyć okno</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>О программе Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Файл, разделённый на четыре пакета, от c0 до c3, со словами split и join; под ним Velkaro от Ostrevan Software</translation>
+        <translation>Файл, разделённый на четыре части, от c0 до c3, со словами split и join; под ним Velkaro от Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Разделение файла на части фиксированного размера и обратная сборка</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro разделяет файл на серию меньших файлов фиксированного размера, называемых частями (NAME.c0, NAME.c1, ...), чтобы перенести его на небольших носителях или по каналам, ограничивающим размер файла, и собирает такую серию обратно в файл байт в байт.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Часть содержит только необработанные байты файла и ничего больше, поэтому собрать серию может и любая другая программа. Velkaro сообщает об успехе, только когда каждый записанный им байт находится на диске.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Он не сжимает, не шифрует и не проверяет файлы.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Окно, открытое с частью серии в качестве источника</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>разделить;собрать;разрезать;объединить;часть;кусок</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Размер пакета -&gt;</translation>
+        <translation>&amp;Размер части -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Размер пакета</translation>
+        <translation>Размер части</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Размер пакета</translation>
+        <translation>Размер части</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Пакет назначения уже существует.
-Перезаписать его?</translation>
+        <translation>Часть назначения уже существует.
+Перезаписать её?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Недопустимый размер пакета!</translation>
+        <translation>Недопустимый размер части!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Недопустимый источник. Выберите правильный пакет с расширением (*.c*).</translation>
+        <translation>Недопустимый источник. Выберите правильную часть с расширением (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Использование: velkaro [ПАРАМЕТР] [ФАЙЛ]
-Разделяет файл на пакеты фиксированного размера (ФАЙЛ.c0, ФАЙЛ.c1, ...) и
-собирает такую серию пакетов обратно в файл, в окне.
+Разделяет файл на части фиксированного размера (ФАЙЛ.c0, ФАЙЛ.c1, ...) и
+собирает такую серию частей обратно в файл, в окне.
 
-Если указан ФАЙЛ, окно открывается с ним в качестве источника; пакет (ИМЯ.cN)
+Если указан ФАЙЛ, окно открывается с ним в качестве источника; часть (ИМЯ.cN)
 предлагает в качестве назначения базовый путь своей серии, ИМЯ. Если ФАЙЛ не
 является существующим обычным файлом, звучит сигнал и программа завершается
 с кодом выхода 1, не открывая окна. Два файла и более игнорируются.
@@ -308,6 +335,10 @@ Settings: %2
 Руководство: %1
 Настройки:   %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: нет дисплея, на котором можно открыть окно</translation>
     </message>
 </context>
 </TS>

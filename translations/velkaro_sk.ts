@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>O programe Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Súbor rozdelený na štyri balíky, c0 až c3, so slovami split a join; pod ním Velkaro od Ostrevan Software</translation>
+        <translation>Súbor rozdelený na štyri časti, c0 až c3, so slovami split a join; pod ním Velkaro od Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Rozdelí súbor na časti pevnej veľkosti a spojí ich späť</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro rozdelí jeden súbor na sériu menších súborov pevnej veľkosti, nazývaných časti (NAME.c0, NAME.c1, ...), aby sa dal preniesť na malých médiách alebo kanálmi, ktoré obmedzujú veľkosť súboru, a takú sériu spojí späť do súboru, bajt po bajte.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Časť obsahuje len surové bajty súboru a nič iné, takže sériu môže spojiť aj akýkoľvek iný nástroj. Velkaro ohlási úspech až vtedy, keď je každý zapísaný bajt na disku.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Súbory nekomprimuje, nešifruje ani nekontroluje.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Okno spustené s časťou série ako zdrojom</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>rozdeliť;spojiť;deliť;časť;kus</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Veľkosť balíka -&gt;</translation>
+        <translation>&amp;Veľkosť časti -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Veľkosť balíka</translation>
+        <translation>Veľkosť časti</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Veľkosť balíka</translation>
+        <translation>Veľkosť časti</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Cieľový balík už existuje.
-Chcete ho prepísať?</translation>
+        <translation>Cieľová časť už existuje.
+Chcete ju prepísať?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Neplatná veľkosť balíka!</translation>
+        <translation>Neplatná veľkosť časti!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Chcete ho prepísať?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Neplatný zdroj. Vyberte platný balík s príponou (*.c*).</translation>
+        <translation>Neplatný zdroj. Vyberte platnú časť s príponou (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Použitie: velkaro [VOĽBA] [SÚBOR]
-Rozdelí súbor na balíky pevnej veľkosti (SÚBOR.c0, SÚBOR.c1, ...) a spojí
-takú sériu balíkov späť do súboru, v okne.
+Rozdelí súbor na časti pevnej veľkosti (SÚBOR.c0, SÚBOR.c1, ...) a spojí
+takú sériu častí späť do súboru, v okne.
 
-So SÚBOROM sa okno otvorí s ním ako zdrojom; balík (NÁZOV.cN) navrhne ako
+So SÚBOROM sa okno otvorí s ním ako zdrojom; časť (NÁZOV.cN) navrhne ako
 cieľ základnú cestu svojej série, NÁZOV. Ak SÚBOR nie je existujúci bežný
 súbor, program zazvoní a skončí s návratovým kódom 1, bez okna. Dva alebo viac
 súborov sa ignoruje.
@@ -308,6 +335,10 @@ SÚBOROM.
 Príručka:   %1
 Nastavenia: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: nie je k dispozícii displej, na ktorom by sa otvorilo okno</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Velkaro Hakkında</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Dört pakete, c0&apos;dan c3&apos;e, bölünmüş bir dosya ve split ile join sözcükleri; altında Ostrevan Software&apos;in Velkaro&apos;su</translation>
+        <translation>Dört parçaya, c0&apos;dan c3&apos;e, bölünmüş bir dosya ve split ile join sözcükleri; altında Ostrevan Software&apos;in Velkaro&apos;su</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Bir dosyayı sabit boyutlu parçalara bölün ve yeniden birleştirin</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro bir dosyayı, küçük ortamlarda ya da dosya boyutunu sınırlayan kanallarla taşınabilmesi için parça adı verilen sabit boyutlu daha küçük dosyalardan oluşan bir diziye (NAME.c0, NAME.c1, ...) böler ve böyle bir diziyi bayt bayt yeniden tek dosyada birleştirir.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Bir parça yalnızca dosyanın ham baytlarını içerir, başka hiçbir şey içermez; bu yüzden başka herhangi bir araç da bir diziyi birleştirebilir. Velkaro ancak yazdığı her bayt diske ulaştığında başarıyı bildirir.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Dosyaları sıkıştırmaz, şifrelemez ve denetlemez.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Bir dizinin bir parçası kaynak olarak açılmış pencere</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>böl;birleştir;kes;parça;bölüm</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>&amp;Paket Boyutu -&gt;</translation>
+        <translation>&amp;Parça Boyutu -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Paket Boyutu</translation>
+        <translation>Parça Boyutu</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -124,7 +151,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Çı&amp;k</translation>
+        <translation>Çı&amp;kış</translation>
     </message>
     <message>
         <source>Alt+X</source>
@@ -132,7 +159,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Çık</translation>
+        <translation>Çıkış</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Paket boyutu</translation>
+        <translation>Parça boyutu</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Hedef paket zaten var.
+        <translation>Hedef parça zaten var.
 Üzerine yazılsın mı?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Geçersiz paket boyutu!</translation>
+        <translation>Geçersiz parça boyutu!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Geçersiz kaynak, lütfen (*.c*) uzantılı geçerli bir paket seçin.</translation>
+        <translation>Geçersiz kaynak, lütfen (*.c*) uzantılı geçerli bir parça seçin.</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Kullanım: velkaro [SEÇENEK] [DOSYA]
-Bir dosyayı sabit boyutlu paketlere böler (DOSYA.c0, DOSYA.c1, ...) ve böyle
-bir paket dizisini yeniden dosyada birleştirir, bir pencerede.
+Bir dosyayı sabit boyutlu parçalara böler (DOSYA.c0, DOSYA.c1, ...) ve böyle
+bir parça dizisini yeniden tek dosyada birleştirir, bir pencerede.
 
-DOSYA verildiğinde pencere onu kaynak olarak açılır; bir paket (AD.cN) hedef
+DOSYA verildiğinde pencere onu kaynak olarak açılır; bir parça (AD.cN) hedef
 olarak dizisinin temel yolunu, AD&apos;ı önerir. Var olan normal bir dosya olmayan
 bir DOSYA zili çaldırır ve programı pencere açmadan 1 çıkış koduyla sonlandırır.
 İki veya daha fazla dosya yok sayılır.
@@ -308,6 +335,10 @@ gelebilir.
 Kılavuz:  %1
 Ayarlar:  %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: pencerenin açılacağı bir ekran yok</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>Про Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -13,7 +13,34 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Файл, розділений на чотири пакети, від c0 до c3, зі словами split і join; під ним Velkaro від Ostrevan Software</translation>
+        <translation>Файл, розділений на чотири частини, від c0 до c3, зі словами split і join; під ним Velkaro від Ostrevan Software</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>Розділення файлу на частини фіксованого розміру і зворотне збирання</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro розділяє файл на серію менших файлів фіксованого розміру, які називаються частинами (NAME.c0, NAME.c1, ...), щоб перенести його на невеликих носіях або каналами, що обмежують розмір файлу, і збирає таку серію назад у файл байт у байт.</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>Частина містить лише необроблені байти файлу і нічого більше, тож зібрати серію може й будь-яка інша програма. Velkaro повідомляє про успіх, лише коли кожен записаний ним байт є на диску.</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>Він не стискає, не шифрує і не перевіряє файли.</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>Вікно, відкрите з частиною серії як джерелом</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>розділити;зібрати;розрізати;об’єднати;частина;шматок</translation>
     </message>
 </context>
 <context>
@@ -60,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Роз&amp;мір пакета -&gt;</translation>
+        <translation>Роз&amp;мір частини -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -68,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Розмір пакета</translation>
+        <translation>Розмір частини</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -188,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Розмір пакета</translation>
+        <translation>Розмір частини</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -217,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Пакет призначення вже існує.
-Перезаписати його?</translation>
+        <translation>Частина призначення вже існує.
+Перезаписати її?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Некоректний розмір пакета!</translation>
+        <translation>Некоректний розмір частини!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -234,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Некоректне джерело. Виберіть коректний пакет із розширенням (*.c*).</translation>
+        <translation>Некоректне джерело. Виберіть коректну частину з розширенням (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -289,10 +316,10 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Використання: velkaro [ПАРАМЕТР] [ФАЙЛ]
-Розділяє файл на пакети фіксованого розміру (ФАЙЛ.c0, ФАЙЛ.c1, ...) і збирає
-таку серію пакетів назад у файл, у вікні.
+Розділяє файл на частини фіксованого розміру (ФАЙЛ.c0, ФАЙЛ.c1, ...) і збирає
+таку серію частин назад у файл, у вікні.
 
-Якщо вказано ФАЙЛ, вікно відкривається з ним як джерелом; пакет (НАЗВА.cN)
+Якщо вказано ФАЙЛ, вікно відкривається з ним як джерелом; частина (НАЗВА.cN)
 пропонує як призначення базовий шлях своєї серії, НАЗВА. Якщо ФАЙЛ не є
 наявним звичайним файлом, лунає звуковий сигнал і програма завершує роботу
 з кодом виходу 1, не відкриваючи вікна. Два і більше файлів ігноруються.
@@ -308,6 +335,10 @@ Settings: %2
 Посібник:     %1
 Налаштування: %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro: немає дисплея, на якому можна відкрити вікно</translation>
     </message>
 </context>
 </TS>

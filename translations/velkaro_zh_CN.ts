@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>关于 Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -14,6 +14,33 @@
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
         <translation>一个被切分为 c0 到 c3 四个分块的文件，带有 split 和 join 字样；下方是 Ostrevan Software 的 Velkaro</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>将文件切分为固定大小的分块并合并还原</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro 将一个文件切分为一系列固定大小的较小文件，称为分块（NAME.c0、NAME.c1、…），以便用小容量介质或限制文件大小的渠道传送，并将这样一组分块逐字节地合并还原为原文件。</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>分块只包含文件的原始字节，不含其他任何内容，因此任何其他工具也能合并一组分块。只有在写入的每个字节都已保存到磁盘后，Velkaro 才会提示成功。</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>它不压缩、不加密，也不校验文件。</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>以一组分块中的一个分块为源启动的窗口</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>分割;合并;切分;分块;拆分</translation>
     </message>
 </context>
 <context>
@@ -148,11 +175,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>关于...</translation>
+        <translation>关于…</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>关于(&amp;A)...</translation>
+        <translation>关于(&amp;A)…</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -289,7 +316,7 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>用法：velkaro [选项] [文件]
-将文件切分为固定大小的分块（文件.c0、文件.c1、...），并将这样一组分块
+将文件切分为固定大小的分块（文件.c0、文件.c1、…），并将这样一组分块
 合并还原为原文件，操作在窗口中进行。
 
 指定文件时，窗口打开并以其为源；若指定的是分块（名称.cN），则建议以其所属
@@ -305,6 +332,10 @@ Settings: %2
 手册：%1
 设置：%2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro：没有可打开窗口的显示器</translation>
     </message>
 </context>
 </TS>

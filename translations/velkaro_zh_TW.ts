@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>Ostrevan Software</translation>
+        <translation>關於 Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -14,6 +14,33 @@
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
         <translation>一個被分割為 c0 到 c3 四個分割檔的檔案，附有 split 與 join 字樣；下方為 Ostrevan Software 的 Velkaro</translation>
+    </message>
+</context>
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Cut a file into fixed-size packages and join them back</source>
+        <translation>將檔案分割為固定大小的分割檔並合併還原</translation>
+    </message>
+    <message>
+        <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
+        <translation>Velkaro 將一個檔案分割為一系列固定大小的較小檔案，稱為分割檔（NAME.c0、NAME.c1、…），以便用小容量媒體或限制檔案大小的管道傳送，並將這樣一組分割檔逐位元組地合併還原為原檔案。</translation>
+    </message>
+    <message>
+        <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
+        <translation>分割檔只包含檔案的原始位元組，不含其他任何內容，因此任何其他工具也能合併一組分割檔。只有在寫入的每個位元組都已存到磁碟後，Velkaro 才會提示成功。</translation>
+    </message>
+    <message>
+        <source>It does not compress, encrypt or check files.</source>
+        <translation>它不壓縮、不加密，也不檢查檔案。</translation>
+    </message>
+    <message>
+        <source>The window, started with a package of a set as the source</source>
+        <translation>以一組分割檔中的一個分割檔為來源啟動的視窗</translation>
+    </message>
+    <message>
+        <source>split;join;cut;package;chunk</source>
+        <translation>分割;合併;切割;分割檔</translation>
     </message>
 </context>
 <context>
@@ -148,11 +175,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>關於...</translation>
+        <translation>關於…</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>關於(&amp;A)...</translation>
+        <translation>關於(&amp;A)…</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -289,7 +316,7 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>用法：velkaro [選項] [檔案]
-將檔案分割為固定大小的分割檔（檔案.c0、檔案.c1、...），並將這樣一組分割檔
+將檔案分割為固定大小的分割檔（檔案.c0、檔案.c1、…），並將這樣一組分割檔
 合併還原為原檔案，操作在視窗中進行。
 
 指定檔案時，視窗開啟並以其為來源；若指定的是分割檔（名稱.cN），則建議以其所屬
@@ -305,6 +332,10 @@ Settings: %2
 使用手冊：%1
 設定：    %2
 </translation>
+    </message>
+    <message>
+        <source>velkaro: no display to open the window on</source>
+        <translation>velkaro：沒有可開啟視窗的顯示器</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "bell.h"
 #include "caption.h"
 #include "mimesourcefactory.h"
 #include "namedcombobox.h"
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequence>
@@ -112,7 +114,8 @@ QString pointingAtField(const QString& text, Qt::LayoutDirection direction)
 
 } // namespace
 
-FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindow(parent, fl)
+FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl)
+    : QMainWindow(parent, fl), bell(std::make_unique<Bell>(QGuiApplication::platformName()))
 {
     // Before any combo box exists, so that none is given Qt's own interface first.
     UseNamedComboBoxes();
@@ -350,8 +353,11 @@ void FormMain::languageChange()
     taskMenu->setTitle(tr("&Task"));
     helpMenu->setTitle(tr("&Help"));
 
-    // What a screen reader says: the fields' labels carry arrows, and the boxes would be read out
-    // by their values (the unit box had no name at all).
+    // What a screen reader says: the labels and the fields they name by their words, without the
+    // drawn arrows; the boxes would be read out by their values (the unit box had no name at all).
+    lblSource->setAccessibleName(tr("Source"));
+    lblDestination->setAccessibleName(tr("Destination"));
+    lblPackageSize->setAccessibleName(tr("Package size"));
     txtSource->setAccessibleName(tr("Source"));
     btnSource->setAccessibleName(tr("Open"));
     txtDestination->setAccessibleName(tr("Destination"));

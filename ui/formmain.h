@@ -11,7 +11,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
+class Bell;
 class QAction;
 class QCloseEvent;
 class QComboBox;
@@ -104,6 +106,7 @@ private slots:
     virtual void build();
 
 private:
+    const std::unique_ptr<Bell> bell;
     QString lastSourcePath;
     QString lastDestinationPath;
     // An engine command is under way, and a close request waits for it to end.
@@ -114,4 +117,5 @@ private:
     // Runs an engine command under the wait cursor; returns what the command returns.
     bool runCommand(const std::function<bool()>& command);
     void closeIfAsked();
+    void browserNotFound(const QString& path);
 };

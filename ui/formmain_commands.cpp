@@ -6,6 +6,7 @@
 #include "Velkaro.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
+#include "bell.h"
 #include "packagesize.h"
 
 #include <QApplication>
@@ -62,14 +63,15 @@ Heartbeat keepWindowAlive()
 }
 
 // The byte count that the size text and the unit (0 bytes, 1 KB, 2 MB) ask for, or none where
-// they ask for no valid size.
+// they ask for no valid size. A size in bytes must be whole: cutting 1.5 down to 1 would split
+// with a size nobody typed. Fractions of a KB or MB are rounded down to bytes.
 std::optional<std::uint32_t> packageBytes(const QString& text, int unit)
 {
     double value = ReadPackageSize(text, QLocale()).value_or(0);
     bool valid = value > 0;
     switch (unit) {
     case 0:
-        valid = valid && value >= 1;
+        valid = valid && value >= 1 && value == std::floor(value);
         break;
     case 1:
         value *= 1024;
@@ -140,7 +142,7 @@ void FormMain::split()
         return split;
     });
     if (done)
-        QApplication::beep();
+        bell->ring();
     else
         QMessageBox::critical(this, tr("Error"), tr("Unable to split!"), QMessageBox::Ok);
     closeIfAsked();
@@ -179,7 +181,7 @@ void FormMain::build()
             source.toStdString(), destination.toStdString(), probe == 0, keepWindowAlive());
     });
     if (done)
-        QApplication::beep();
+        bell->ring();
     else
         QMessageBox::critical(this, tr("Error"), tr("Unable to build!"), QMessageBox::Ok);
     closeIfAsked();

@@ -1,13 +1,13 @@
 #include "formmain.h"
 
 #include "about.h"
+#include "desktopopener.h"
 
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QUrl>
+#include <QTimer>
 
 #include <memory>
 
@@ -41,10 +41,21 @@ void FormMain::manual()
         if (QProcess::startDetached(program, browser.arguments + QStringList {manualPath}))
             return;
     }
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath)))
+    // The path the message names is the one asked for, even if manualPath changes meanwhile.
+    if (!OpenWithDesktop(manualPath, this, [this, path = manualPath] { browserNotFound(path); }))
+        browserNotFound(manualPath);
+}
+
+void FormMain::browserNotFound(const QString& path)
+{
+    // The desktop's opener may fail while a command runs, whose window takes no input: the message
+    // waits for the command's end.
+    if (commandRunning) {
+        QTimer::singleShot(100, this, [this, path] { browserNotFound(path); });
         return;
+    }
     QMessageBox::critical(this, tr("Browser Not Found"),
-        tr("Unable to launch a browser for \"%1\"").arg(manualPath), QMessageBox::Ok);
+        tr("Unable to launch a browser for \"%1\"").arg(path), QMessageBox::Ok);
 }
 
 void FormMain::about()

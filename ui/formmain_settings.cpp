@@ -60,9 +60,6 @@ void FormMain::init()
     lastSourcePath = QDir::homePath();
     lastDestinationPath = lastSourcePath;
 
-    // The box takes a size written the local way or with a point, and nothing that Split would
-    // read otherwise.
-    cboPackageSize->setValidator(new PackageSizeValidator(cboPackageSize));
     // An editable box completes typed text inline from its items, so a typed 1 would become a
     // remembered 1457664: the size must be exactly what the user typed.
     cboPackageSize->setCompleter(nullptr);

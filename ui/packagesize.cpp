@@ -1,7 +1,5 @@
 #include "packagesize.h"
 
-#include <QDoubleValidator>
-
 namespace {
 
 // Numbers as `locale` writes them, digit groups included; the C locale stands for numbers as
@@ -66,21 +64,4 @@ QString ShownPackageSize(const QString& stored, const QLocale& locale)
 QString PlainPackageSize(const QString& text, const QLocale& locale)
 {
     return ShownPackageSize(StoredPackageSize(text, locale), locale);
-}
-
-QValidator::State PackageSizeValidator::validate(QString& input, int& pos) const
-{
-    // The user's locale as Split asks for it, at the moment of asking.
-    const QLocale local;
-    if (ReadPackageSize(input, local))
-        return Acceptable;
-    // A number on its way ("1,", "2e", "1.50" in German) may stand in the box while it is typed.
-    for (const QLocale& numbers : {numbersOf(local), plainC()}) {
-        QDoubleValidator partial;
-        partial.setLocale(numbers);
-        partial.setNotation(QDoubleValidator::ScientificNotation);
-        if (partial.validate(input, pos) != Invalid)
-            return Intermediate;
-    }
-    return Invalid;
 }

@@ -2,12 +2,10 @@
 
 // The package size as the user types it: as the user's locale writes numbers (in German "1,5"
 // and "1.500", a decimal comma and digit groups) or, where the locale cannot read it, as a C
-// program writes it ("1.5"). The size box accepts what Split reads, since both ask the one
-// reader here.
+// program writes it ("1.5"). The size box takes any keys; Split refuses what this cannot read.
 
 #include <QLocale>
 #include <QString>
-#include <QValidator>
 
 #include <optional>
 
@@ -30,15 +28,3 @@ QString StoredPackageSize(const QString& item, const QLocale& locale);
 // locale reads it as the same size, else in the locale's own writing ("1.024" becomes "1,024" in
 // German).
 QString ShownPackageSize(const QString& stored, const QLocale& locale);
-
-// Accepts a whole number as ReadPackageSize reads it in the user's locale (QLocale()), and the
-// beginnings of such numbers while they are typed.
-class PackageSizeValidator : public QValidator
-{
-    Q_OBJECT
-
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int& pos) const override;
-};

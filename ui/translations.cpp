@@ -14,11 +14,31 @@ namespace {
 
 Translations::Translations(const QLocale& locale)
 {
-    if (toolkit.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (toolkit.load(catalogueLocale(locale), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         toolkitInstalled = QCoreApplication::installTranslator(&toolkit);
-    if (program.load(locale, QStringLiteral("velkaro"), QStringLiteral("_"), programFolder()))
+    if (loadProgramCatalogue(program, locale))
         programInstalled = QCoreApplication::installTranslator(&program);
+}
+
+bool Translations::loadProgramCatalogue(QTranslator& catalogue, const QLocale& locale)
+{
+    return catalogue.load(
+        catalogueLocale(locale), QStringLiteral("velkaro"), QStringLiteral("_"), programFolder());
+}
+
+QLocale Translations::catalogueLocale(const QLocale& locale)
+{
+    switch (locale.language()) {
+    case QLocale::Chinese:
+        if (locale.script() == QLocale::TraditionalChineseScript)
+            return QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+        return QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
+    case QLocale::Portuguese:
+        return QLocale(QLocale::Portuguese, QLocale::Brazil);
+    default:
+        return locale;
+    }
 }
 
 Translations::~Translations()

@@ -20,6 +20,14 @@ public:
     // Where the program's own catalogues are, inside the program.
     static QString programFolder();
 
+    // Loads the program's catalogue for `locale` into `catalogue`, as the constructor does.
+    static bool loadProgramCatalogue(QTranslator& catalogue, const QLocale& locale);
+
+    // The locale whose catalogues serve `locale`: there is one catalogue for each written form of
+    // a language, Traditional (zh_TW) and Simplified (zh_CN) Chinese and Portuguese (pt_BR), which
+    // also serves its other countries (zh_HK, zh_SG, pt_PT).
+    static QLocale catalogueLocale(const QLocale& locale);
+
 private:
     QTranslator toolkit;
     QTranslator program;

@@ -59,9 +59,10 @@ pass "program and manual side by side in $(dirname "$program")"
 entry="$prefix/share/applications/velkaro.desktop"
 [ -f "$entry" ] || abort "no desktop entry at $entry"
 desktop-file-validate "$entry" || abort "desktop-file-validate rejects $entry"
-# The prefix has blanks, so the entry quotes the program's path.
-grep -qxF "Exec=\"$prefix/bin/velkaro\" %f" "$entry" \
-    || abort "entry does not start $command with one file"
+# The prefix has blanks, so the entry quotes the program's path; "--" ends the options, so that a
+# file whose name begins with a dash is opened as a file.
+grep -qxF "Exec=\"$prefix/bin/velkaro\" -- %f" "$entry" \
+    || abort "entry does not start $command with one file after --"
 grep -qx "Icon=velkaro" "$entry" || abort "entry names no velkaro icon"
 grep -qx "MimeType=application/x-velkaro-package;" "$entry" \
     || abort "entry claims other types than packages"
@@ -97,6 +98,16 @@ QT_QPA_PLATFORM=offscreen timeout 20 "$command" "$work/missing" 2>/dev/null || s
 [ "$(env -u DISPLAY timeout 20 "$command" --version)" = "$caption" ] \
     || abort "--version does not print '$caption'"
 pass "installed program runs (a missing file ends it with 1, --version answers)"
+
+# The entry's command as a launcher runs it for the relative name "-reverse", an option of the
+# toolkit's: taken as a file that does not exist, it ends the program with 1 (as an option it
+# would open the window).
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+status=0
+(cd "$work" && eval "QT_QPA_PLATFORM=offscreen timeout 20 ${exec_line/\%f/-reverse}") 2>/dev/null \
+    || status=$?
+[ "$status" = 1 ] || abort "the entry's command took -reverse as an option (exit code $status)"
+pass "the entry's command takes a name beginning with a dash as a file"
 
 page="$prefix/share/man/man1/velkaro.1.gz"
 [ -f "$page" ] || abort "no manual page at $page"

@@ -40,7 +40,7 @@ pass "the package holds the program, its manual, entry, icons, metadata, type, m
 dpkg-deb -x "$deb" "$work/root"
 file "$work/root/usr/lib/velkaro/velkaro" | grep -q ", stripped" \
     || abort "the program is not stripped"
-grep -qx "Exec=/usr/bin/velkaro %f" "$work/root/usr/share/applications/velkaro.desktop" \
+grep -qx "Exec=/usr/bin/velkaro -- %f" "$work/root/usr/share/applications/velkaro.desktop" \
     || abort "the desktop entry does not start /usr/bin/velkaro"
 # Through the link, as from the PATH: the program finds its manual in the package's own place.
 help=$(env -u DISPLAY "$work/root/usr/bin/velkaro" --help)

@@ -41,4 +41,21 @@ start 20 || abort "no window on the X display $DISPLAY: $(shown_windows)"
 pass "on a Wayland session the window opens through XWayland, where the bell rings"
 stop
 
+# On the Wayland platform itself the display has no bell: start-up's refusal of a path is heard
+# as the sound theme's bell, here through a sound card that writes what it plays to a file.
+if [ -f /usr/share/sounds/freedesktop/stereo/bell.oga ]; then
+    played="$work/played.raw"
+    printf 'pcm.!default { type file slave.pcm "null" format "raw" file "%s" }\n' "$played" \
+        >"$HOME/.asoundrc"
+    status=0
+    CANBERRA_DRIVER=alsa QT_QPA_PLATFORM=wayland timeout 20 "$velkaro" "$work/missing" \
+        2>/dev/null || status=$?
+    [ "$status" = 1 ] || fail "a missing file on the Wayland platform gave exit code $status"
+    [ -s "$played" ] || fail "a missing file on the Wayland platform rang no bell sound"
+    [ "$status" = 1 ] && [ -s "$played" ] \
+        && pass "on the Wayland platform the refusal of a path is heard as the bell sound"
+else
+    echo "the freedesktop sound theme is not installed: the Wayland bell sound is not checked"
+fi
+
 summary

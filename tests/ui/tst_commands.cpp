@@ -284,6 +284,8 @@ void TestCommands::packageSize_data()
     QTest::newRow("4294967295 B") << "4294967295" << 0 << 4294967295LL;
     QTest::newRow("4194303.999 KB") << "4194303.999" << 1 << 4294967294LL;
     QTest::newRow("0.5 B") << "0.5" << 0 << -1LL;
+    QTest::newRow("1.5 B") << "1.5" << 0 << -1LL;
+    QTest::newRow("2.0 B") << "2.0" << 0 << 2LL;
     QTest::newRow("0 B") << "0" << 0 << -1LL;
     QTest::newRow("empty") << "" << 1 << -1LL;
     QTest::newRow("negative") << "-3" << 2 << -1LL;

@@ -17,6 +17,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
@@ -115,10 +116,17 @@ private slots:
     void everyTextIsTranslated();
     void keysAreDistinct_data() { addLanguageRows(); }
     void keysAreDistinct();
+    void patternReadsLeftToRight_data() { addLanguageRows(); }
+    void patternReadsLeftToRight();
+    void otherCountriesGetTheirWrittenForm_data();
+    void otherCountriesGetTheirWrittenForm();
+    void softwareCentresShowEveryLanguage();
     void arrowsPointAtTheirFields_data();
     void arrowsPointAtTheirFields();
     void sizeIsReadTheLocalWayAndKeptPlain_data();
     void sizeIsReadTheLocalWayAndKeptPlain();
+    void sizeNotReadAsWholeBytesIsRefusedAsTyped_data();
+    void sizeNotReadAsWholeBytesIsRefusedAsTyped();
 
 private:
     // The program as it starts in `name`: that locale and its translators, then
@@ -150,6 +158,7 @@ void TestLanguage::windowSpeaksTheUsersLanguage_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("question");
     QTest::addColumn<QStringList>("spoken");
+    QTest::addColumn<QString>("aboutTitle");
 
     QTest::newRow("as written where no translation exists")
         << "C"
@@ -157,36 +166,40 @@ void TestLanguage::windowSpeaksTheUsersLanguage_data()
                "B (Bytes)", "Alt+O"}
         << QStringList {"Warning", "Destination package exists.\nOverwrite it?", "&Yes", "&No"}
         << QStringList {"Source", "Open", "Destination", "Save", "Package size", "Unit", "Clear",
-               "Split", "Build", "Exit", "Velkaro logo"};
+               "Split", "Build", "Exit", "Velkaro logo"}
+        << "Ostrevan Software";
     QTest::newRow("German") << "de_DE"
                             << QStringList {"Teilen && Zusammenfügen", "&Quelle ------->",
                                    "Ö&ffnen", "&Beenden", "&Datei", "B (Byte)", "Alt+F"}
                             << QStringList {"Warnung",
-                                   "Das Zielpaket ist bereits vorhanden.\nSoll es "
+                                   "Das Zielteil ist bereits vorhanden.\nSoll es "
                                    "überschrieben werden?",
                                    "&Ja", "&Nein"}
-                            << QStringList {"Quelle", "Öffnen", "Ziel", "Speichern", "Paketgröße",
+                            << QStringList {"Quelle", "Öffnen", "Ziel", "Speichern", "Teilgröße",
                                    "Einheit", "Zurücksetzen", "Teilen", "Zusammenfügen", "Beenden",
-                                   "Velkaro-Logo"};
+                                   "Velkaro-Logo"}
+                            << "Über Velkaro";
     QTest::newRow("French") << "fr_FR"
                             << QStringList {"Découper && reconstituer", "So&urce ------->",
                                    "&Ouvrir", "&Quitter", "&Fichier", "o (octets)", "Alt+O"}
                             << QStringList {"Avertissement",
-                                   "Le paquet de destination existe "
+                                   "Le morceau de destination existe "
                                    "déjà.\nFaut-il le remplacer\u00a0?",
                                    "&Oui", "&Non"}
                             << QStringList {"Source", "Ouvrir", "Destination", "Enregistrer",
-                                   "Taille des paquets", "Unité", "Effacer", "Découper",
-                                   "Reconstituer", "Quitter", "Logo de Velkaro"};
+                                   "Taille des morceaux", "Unité", "Réinitialiser", "Découper",
+                                   "Reconstituer", "Quitter", "Logo de Velkaro"}
+                            << "À propos de Velkaro";
     QTest::newRow("Spanish") << "es_ES"
                              << QStringList {"Dividir && reconstruir", "&Origen ------->", "A&brir",
                                     "&Salir", "&Archivo", "B (bytes)", "Alt+B"}
                              << QStringList {"Advertencia",
-                                    "El paquete de destino ya existe.\n¿Desea sobrescribirlo?",
+                                    "El fragmento de destino ya existe.\n¿Desea sobrescribirlo?",
                                     "&Sí", "&No"}
                              << QStringList {"Origen", "Abrir", "Destino", "Guardar",
-                                    "Tamaño de paquete", "Unidad", "Limpiar", "Dividir",
-                                    "Reconstruir", "Salir", "Logotipo de Velkaro"};
+                                    "Tamaño de fragmento", "Unidad", "Restablecer", "Dividir",
+                                    "Reconstruir", "Salir", "Logotipo de Velkaro"}
+                             << "Acerca de Velkaro";
 }
 
 void TestLanguage::windowSpeaksTheUsersLanguage()
@@ -195,6 +208,7 @@ void TestLanguage::windowSpeaksTheUsersLanguage()
     QFETCH(QStringList, texts);
     QFETCH(QStringList, question);
     QFETCH(QStringList, spoken);
+    QFETCH(QString, aboutTitle);
     startIn(locale.toLatin1().constData());
     FormMain& w = *window;
 
@@ -218,6 +232,7 @@ void TestLanguage::windowSpeaksTheUsersLanguage()
     QCOMPARE((QStringList {box.title, box.text} + box.buttonTexts), question);
 
     const About about(&w);
+    QCOMPARE(about.windowTitle(), aboutTitle);
     QCOMPARE((QStringList {spokenName(w.txtSource), spokenName(w.btnSource),
                  spokenName(w.txtDestination), spokenName(w.btnDestination),
                  spokenName(w.cboPackageSize), spokenName(w.cboUnits), spokenName(w.btnClear),
@@ -308,6 +323,22 @@ void TestLanguage::keysAreDistinct()
     for (const QMenu* menu : {w.fileMenu, w.taskMenu, w.helpMenu})
         keys << QKeySequence::mnemonic(menu->title());
     QVERIFY(!keys.contains(QKeySequence()));
+    // A marked letter is drawn apart from its neighbours, which would break a word written in
+    // Arabic script: such languages mark a Latin letter in brackets instead.
+    QStringList marked;
+    for (const QLabel* label : {w.lblSource, w.lblDestination, w.lblPackageSize})
+        marked << label->text();
+    for (const QPushButton* button :
+        {w.btnSource, w.btnDestination, w.btnClear, w.btnSplit, w.btnBuild, w.btnExit})
+        marked << button->text();
+    for (const QAction* action : {w.fileExit, w.taskSplit, w.taskBuild, w.helpManual, w.helpAbout})
+        marked << action->text();
+    for (const QMenu* menu : {w.fileMenu, w.taskMenu, w.helpMenu})
+        marked << menu->title();
+    for (const QString& text : std::as_const(marked)) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        QVERIFY2(at < 0 || text.at(at + 1).script() != QChar::Script_Arabic, qPrintable(text));
+    }
     QCOMPARE(QSet<QKeySequence>(keys.cbegin(), keys.cend()).size(), keys.size());
     // Within each menu, and none in the boxes' titles.
     QVERIFY(
@@ -323,6 +354,77 @@ void TestLanguage::keysAreDistinct()
         (QList<QKeySequence> {
             QKeySequence("Ctrl+Q"), QKeySequence("F8"), QKeySequence("F9"), QKeySequence("F1")}));
     QCOMPARE(w.cboPackageSize->currentText(), QStringLiteral("1457664"));
+}
+
+// The extension pattern stays "(*.c*)" in a right-to-left sentence, where the neutral characters
+// around its letter would otherwise be reordered.
+void TestLanguage::patternReadsLeftToRight()
+{
+    QFETCH(QString, language);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load("velkaro_" + language, Translations::programFolder()));
+    const QString message = catalogue.translate(
+        "FormMain", "Invalid source, please select a valid package with a (*.c*) extension.");
+    const QString pattern = QStringLiteral("(*.c*)");
+    if (QLocale(language).textDirection() == Qt::RightToLeft)
+        QVERIFY2(message.contains(QChar(0x2066) + pattern + QChar(0x2069)), qPrintable(message));
+    else
+        QVERIFY2(message.contains(pattern), qPrintable(message));
+}
+
+void TestLanguage::otherCountriesGetTheirWrittenForm_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("Hong Kong") << "zh_HK"
+                               << "zh_TW";
+    QTest::newRow("Singapore") << "zh_SG"
+                               << "zh_CN";
+    QTest::newRow("Portugal") << "pt_PT"
+                              << "pt_BR";
+}
+
+void TestLanguage::otherCountriesGetTheirWrittenForm()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, catalogue);
+    startIn(qPrintable(locale));
+    QTranslator expected;
+    QVERIFY(expected.load("velkaro_" + catalogue, Translations::programFolder()));
+    QCOMPARE(window->btnExit->text(), expected.translate("FormMain", "E&xit"));
+    QCOMPARE(window->btnBuild->text(), expected.translate("FormMain", "&Build"));
+}
+
+// The AppStream metadata as the build writes it: every text in every language, the description
+// whole, and the translations are the catalogues' own.
+void TestLanguage::softwareCentresShowEveryLanguage()
+{
+    QFile metainfo(qEnvironmentVariable("VELKARO_METAINFO"));
+    QVERIFY2(metainfo.open(QIODevice::ReadOnly), "VELKARO_METAINFO names no file");
+    QXmlStreamReader xml(&metainfo);
+    QMap<QString, QMap<QString, QStringList>> texts; // language ("" English) -> element -> texts
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString name = xml.name().toString();
+        if (name != "summary" && name != "p" && name != "caption" && name != "keyword")
+            continue;
+        const QString language = xml.attributes().value("xml:lang").toString();
+        texts[language][name] << xml.readElementText();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // The release notes' paragraph stays English only.
+    const qsizetype paragraphs = texts[""]["p"].size() - 1;
+    for (const QString& language : shippedLanguages()) {
+        const QMap<QString, QStringList>& own = texts.value(language);
+        QVERIFY2(own.value("summary").size() == 1 && own.value("caption").size() == 1
+                && own.value("p").size() == paragraphs && !own.value("keyword").isEmpty(),
+            qPrintable(language));
+    }
+    QTranslator german;
+    QVERIFY(german.load("velkaro_de", Translations::programFolder()));
+    QCOMPARE(texts["de"]["caption"].first(),
+        german.translate("AppStream", "The window, started with a package of a set as the source"));
 }
 
 void TestLanguage::arrowsPointAtTheirFields_data()
@@ -381,10 +483,6 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
                                             << "2,5e3" << 0 << 2500LL << "2500";
     QTest::newRow("C: point") << "C"
                               << "1.5" << 1 << 1536LL << "1.5";
-    // The box does not take the comma at all: what stands there is what Split
-    // reads.
-    QTest::newRow("C: comma not taken") << "C"
-                                        << "1,5" << 1 << 15360LL << "15";
 }
 
 void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
@@ -409,6 +507,57 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
     QCOMPARE(answerer.texts(), QStringList());
     QCOMPARE(QFileInfo(path("out.c0")).size(), packageBytes);
     QCOMPARE(window->cboPackageSize->itemText(0), remembered);
+}
+
+void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit");
+    QTest::newRow("de: blank between digits") << "de_DE"
+                                              << "1 500" << 0;
+    QTest::newRow("de: hexadecimal") << "de_DE"
+                                     << "0x10" << 0;
+    QTest::newRow("C: hexadecimal") << "C"
+                                    << "0x10" << 1;
+    QTest::newRow("C: comma") << "C"
+                              << "1,5" << 1;
+    // The Swiss group digits with an apostrophe, and Egypt writes its own separators.
+    QTest::newRow("de_CH: comma") << "de_CH"
+                                  << "1,5" << 1;
+    QTest::newRow("ar_EG: comma") << "ar_EG"
+                                  << "1,5" << 1;
+    QTest::newRow("en: a byte and a half") << "en_US"
+                                           << "1.5" << 0;
+    QTest::newRow("en: 1.500 bytes") << "en_US"
+                                     << "1.500" << 0;
+    QTest::newRow("de: a byte and a half") << "de_DE"
+                                           << "1,5" << 0;
+}
+
+// Every key stays in the box, and what the locale cannot read as whole bytes writes nothing.
+void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, unit);
+    startIn(locale.toLatin1().constData());
+
+    write("source", 4000);
+    window->txtSource->setText(path("source"));
+    window->txtDestination->setText(path("out"));
+    window->cboUnits->setCurrentIndex(unit);
+    QLineEdit* const edit = window->cboPackageSize->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
+
+    BoxAnswerer answerer;
+    window->taskSplit->trigger();
+    QCOMPARE(answerer.texts(),
+        QStringList({QCoreApplication::translate("FormMain", "Invalid package size!")}));
+    QVERIFY(!QFile::exists(path("out.c0")));
+    QCOMPARE(edit->text(), typed);
 }
 
 WINDOW_TEST_MAIN(TestLanguage)

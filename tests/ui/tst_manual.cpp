@@ -64,6 +64,8 @@ private slots:
     void pathReachesTheBrowserAsOneArgument_data();
     void pathReachesTheBrowserAsOneArgument();
     void withoutAnyBrowserTheUserIsTold();
+    void desktopOpenerIsAskedLast_data();
+    void desktopOpenerIsAskedLast();
 
 private:
     QByteArray savedPath;
@@ -198,6 +200,42 @@ void TestManual::withoutAnyBrowserTheUserIsTold()
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(box.parent, &window);
+}
+
+void TestManual::desktopOpenerIsAskedLast_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("it opens the manual") << 0 << false;
+    // What xdg-open says when no application takes the file.
+    QTest::newRow("it finds no application") << 3 << true;
+}
+
+// With none of the browsers, xdg-open gets the manual's path; the user hears of its failure.
+void TestManual::desktopOpenerIsAskedLast()
+{
+    QFETCH(int, exitCode);
+    QFETCH(bool, told);
+    const QDir bin(work->filePath("bin"));
+    installBrowser(bin, "xdg-open");
+    QFile opener(bin.filePath("xdg-open"));
+    QVERIFY(opener.open(QIODevice::Append));
+    opener.write("exit " + QByteArray::number(exitCode) + "\n");
+    opener.close();
+
+    FormMain window;
+    window.manualPath = work->filePath("Manual.html");
+    const BoxAnswerer boxes;
+    window.helpManual->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bin.filePath("xdg-open.done")), 10000);
+    QCOMPARE(readArguments(bin.filePath("xdg-open.args")), QStringList {window.manualPath});
+    if (told) {
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.seen().size(), 1, 10000);
+        QCOMPARE(boxes.seen().first().title, QStringLiteral("Browser Not Found"));
+    } else {
+        QTest::qWait(600);
+        QCOMPARE(boxes.seen().size(), 0);
+    }
 }
 
 WINDOW_TEST_MAIN(TestManual)

@@ -26,6 +26,8 @@ private slots:
     void nameThatIsNoTextIsRejected();
     void optionsAnswerWithoutADisplay_data();
     void optionsAnswerWithoutADisplay();
+    void withoutADisplayOneLineAndCode1_data();
+    void withoutADisplayOneLineAndCode1();
 
 private:
     QProcessEnvironment environment() const;
@@ -181,6 +183,44 @@ void TestStartup::optionsAnswerWithoutADisplay()
     const QStringList shown = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
     for (const QString& expected : lines)
         QVERIFY2(shown.contains(expected), qPrintable("no line '" + expected + "'"));
+}
+
+void TestStartup::withoutADisplayOneLineAndCode1_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("line");
+    const QString english = "velkaro: no display to open the window on\n";
+    const QString german = "velkaro: keine Anzeige, auf der das Fenster geöffnet werden kann\n";
+    QTest::newRow("none set") << QStringList() << QString() << "en" << english;
+    QTest::newRow("none set, a missing path")
+        << QStringList {"/nonexistent"} << QString() << "en" << english;
+    QTest::newRow("none set, in German") << QStringList() << QString() << "de" << german;
+    QTest::newRow("one that cannot be reached") << QStringList {dir.filePath("file")} << ":9999"
+                                                << "en" << english;
+}
+
+void TestStartup::withoutADisplayOneLineAndCode1()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
+    QFETCH(QString, language);
+    QFETCH(QString, line);
+    QProcessEnvironment bare = environment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+        bare.remove(name);
+    if (!display.isEmpty())
+        bare.insert("DISPLAY", display);
+    bare.insert("LANGUAGE", language);
+    bare.insert("LC_ALL", "C.UTF-8");
+
+    QProcess process;
+    start(process, arguments, {}, bare);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), line);
 }
 
 WINDOW_TEST_MAIN(TestStartup)
