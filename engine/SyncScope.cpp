@@ -58,13 +58,9 @@ std::uint64_t LargestFile(int fd)
     return TypeOf(fd) == Msdos ? 0xFFFFFFFFULL : std::numeric_limits<std::uint64_t>::max();
 }
 
-Push PushOf(int fd)
+Push PushOf(int fd, const struct stat& status)
 {
-    struct statfs system = {};
-    struct stat status = {};
-    if (RetryOnInterrupt([&] { return fstatfs(fd, &system); }) != 0
-        || RetryOnInterrupt([&] { return fstat(fd, &status); }) != 0
-        || static_cast<long>(system.f_type) != Fuse)
+    if (TypeOf(fd) != Fuse)
         return Push::Started;
     // A FUSE file system on a block device carries that device's number; others have a number
     // of their own, with major 0.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <sys/stat.h>
 
 // How each file system a command may write to makes bytes and names durable, and what it holds:
 //
@@ -53,4 +54,5 @@ enum class Push {
     FileSync,
 };
 
-Push PushOf(int fd);
+// `status`: the file's own, as fstat gave it.
+Push PushOf(int fd, const struct stat& status);
