@@ -50,6 +50,9 @@ empty_stick() {
     [ "${1:-}" = set ] || rm -f "$stick"/f.c+([0-9])
     settle
 }
+clean() {
+    if [ "$1" = build ]; then empty_stick set; else empty_stick; fi
+}
 # The packages in numeric order, from f.c0 to the first gap.
 set_of() {
     local index=0
@@ -66,7 +69,7 @@ theirs_build() { [ ${#packages[@]} -gt 0 ] && cat "${packages[@]}" >"$stick/out"
 run() {
     local name=$1 pair=$2 side=$3 start end result
     shift 3
-    if [ "$name" = build ]; then empty_stick set; else empty_stick; fi
+    clean "$name"
     start=$EPOCHREALTIME
     "$@"
     result=$?
@@ -90,6 +93,11 @@ run() {
 # $1: comparison, $2: the engine's command, $3: coreutils', $4: their argument.
 compare() {
     local pair
+    # One untimed run of each side first: the first ones after the boot took twice as long.
+    clean "$1"
+    "$2" "$4"
+    clean "$1"
+    "$3" "$4"
     for ((pair = 1; pair <= pairs; pair++)); do
         if ((pair % 2)); then
             run "$1" $pair ours "$2" "$4"
