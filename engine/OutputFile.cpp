@@ -8,7 +8,7 @@
 #include <unistd.h>
 #include <utility>
 
-OutputFile::OutputFile(FileDescriptor opened) : file(std::move(opened))
+OutputFile::OutputFile(FileDescriptor opened, std::optional<Push> push) : file(std::move(opened))
 {
     struct stat status = {};
     if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0)
@@ -16,7 +16,7 @@ OutputFile::OutputFile(FileDescriptor opened) : file(std::move(opened))
     identity = IdentityOf(status);
     if (!(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
         return;
-    behind.emplace(file.Get(), PushOf(file.Get(), status));
+    behind.emplace(file.Get(), push ? *push : PushOf(file.Get(), status));
     // Through FUSE, a write that goes by the file's page cache is copied there once more for
     // nobody to read, and where the daemon has not asked for large writes (ntfs-3g as mounted by
     // default) it reaches the daemon one 4 KiB page per request, at a tenth of the disk's speed.

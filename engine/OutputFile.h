@@ -12,7 +12,9 @@
 class OutputFile
 {
 public:
-    explicit OutputFile(FileDescriptor file);
+    // `push`: how bytes reach the file's device, where the caller knows it already (a command
+    // that writes many files to one file system asks once).
+    explicit OutputFile(FileDescriptor file, std::optional<Push> push = std::nullopt);
 
     bool IsOpen() const { return file.IsOpen(); }
     int Get() const { return file.Get(); }

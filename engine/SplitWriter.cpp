@@ -73,11 +73,19 @@ bool SplitWriter::Run()
     TemporaryFile first(folder, PackageName(stem, 0), mode);
     if (!first.IsOpen())
         return false;
+    // Every package lies on the folder's file system: how bytes reach its device is asked once.
+    struct stat status = {};
+    if (RetryOnInterrupt([&] { return fstat(folder.Get(), &status); }) != 0)
+        return false;
+    const Push push = PushOf(folder.Get(), status);
+    const auto create = [&](std::uint64_t index) {
+        return OutputFile(
+            CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode), push);
+    };
     const std::uint64_t last = plan.writeCount - 1;
     OutputFile lastFile {FileDescriptor()};
-    struct stat status = {};
     if (last > 0 && !folder.StatLink(PackageName(stem, last), status)) {
-        lastFile = OutputFile(CreateNewFileAt(folder.Get(), PackageName(stem, last).c_str(), mode));
+        lastFile = create(last);
         if (!lastFile.IsOpen())
             return false;
         reserved = lastFile.Identity();
@@ -109,9 +117,7 @@ bool SplitWriter::Run()
     if (!fill(first.Output(), 0) || !first.Output().StartRest())
         return false;
     for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
-        OutputFile package(index == last && reserved ? std::move(lastFile)
-                                                     : OutputFile(CreateNewFileAt(folder.Get(),
-                                                         PackageName(stem, index).c_str(), mode)));
+        OutputFile package(index == last && reserved ? std::move(lastFile) : create(index));
         if (!package.IsOpen())
             return false;
         writing = package.Identity();
