@@ -1,7 +1,7 @@
 #include "LoopMount.h"
 
 #include "ChildProcess.h"
-#include "FileDescriptor.h"
+#include "posix/FileDescriptor.h"
 
 #include <fcntl.h>
 #include <fstream>

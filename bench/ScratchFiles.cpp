@@ -1,7 +1,7 @@
 #include "ScratchFiles.h"
 
-#include "FileDescriptor.h"
-#include "WriteAll.h"
+#include "posix/FileDescriptor.h"
+#include "posix/WriteAll.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "RemoveA.h"
 
-#include "Wipe.h"
+#include "writing/Wipe.h"
 
 #include <fcntl.h>
 

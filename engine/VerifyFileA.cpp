@@ -1,6 +1,6 @@
 #include "VerifyFileA.h"
 
-#include "Retry.h"
+#include "posix/Retry.h"
 
 #include <sys/stat.h>
 

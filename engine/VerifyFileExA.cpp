@@ -1,10 +1,11 @@
 #include "VerifyFileExA.h"
 
-#include "FileDescriptor.h"
-#include "HiddenFile.h"
-#include "OpenFile.h"
-#include "Retry.h"
 #include "VerifyFileA.h"
+#include "posix/FileDescriptor.h"
+#include "posix/OpenFile.h"
+#include "posix/Paths.h"
+#include "posix/Retry.h"
+#include "writing/HiddenFile.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,13 +1,13 @@
 #include "formmain.h"
 
-#include "BuildPlan.h"
-#include "PackageNames.h"
-#include "SplitPlan.h"
 #include "Velkaro.h"
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
 #include "bell.h"
+#include "naming/PackageNames.h"
 #include "packagesize.h"
+#include "planning/BuildPlan.h"
+#include "planning/SplitPlan.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "formmain.h"
 
-#include "PackageNames.h"
+#include "naming/PackageNames.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,12 +3,12 @@
 // name is valid text wherever the name it is made for is, as file systems that keep names as
 // Unicode demand.
 
-#include "FileDescriptor.h"
-#include "HiddenFile.h"
 #include "MountedImage.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
 #include "VerifyFileExA.h"
+#include "posix/FileDescriptor.h"
+#include "writing/HiddenFile.h"
 
 #include <array>
 #include <cstdlib>
@@ -103,8 +103,8 @@ const std::vector<std::string>& LongUtf8Names()
 // FUSE file systems make no unnamed files: the probe falls back to a hidden name.
 TEST(VerifyFileExA, LeavesNoNameOnFileSystemsWithoutUnnamedFiles)
 {
-    const std::string unavailable = OnFuseMounts(
-        [](const MountedImage& fuse) { ExpectProbeMakesNoName(fuse.Path()); });
+    const std::string unavailable
+        = OnFuseMounts([](const MountedImage& fuse) { ExpectProbeMakesNoName(fuse.Path()); });
     if (!unavailable.empty())
         GTEST_SKIP() << unavailable;
 }

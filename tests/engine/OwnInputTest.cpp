@@ -2,12 +2,12 @@
 // second view of its folder, in other letters where the file system ignores case, or as a file in
 // the new set's own range. The window's question and refusal come from the same plan.
 
-#include "BuildPlan.h"
 #include "FolderView.h"
 #include "MountedImage.h"
-#include "SplitPlan.h"
 #include "TestFiles.h"
 #include "Velkaro.h"
+#include "planning/BuildPlan.h"
+#include "planning/SplitPlan.h"
 
 #include <gtest/gtest.h>
 

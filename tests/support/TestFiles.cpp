@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 
-#include "FileDescriptor.h"
-#include "PackageNames.h"
 #include "Velkaro.h"
+#include "naming/PackageNames.h"
+#include "posix/FileDescriptor.h"
 
 #include <algorithm>
 #include <cerrno>

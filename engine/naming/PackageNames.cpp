@@ -1,0 +1,82 @@
+#include "naming/PackageNames.h"
+
+#include "ExtractExtensionA.h"
+#include "TrimA.h"
+#include "VerifyFileA.h"
+#include "naming/CaseFolding.h"
+#include "posix/OpenFile.h"
+#include "posix/Paths.h"
+
+#include <limits>
+
+namespace {
+
+// The index that `digits` writes, if it is written as a package index is: decimal digits
+// without a leading zero (but "0" itself).
+std::optional<std::uint64_t> ParseIndex(const std::string& digits)
+{
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos
+        || (digits.size() > 1 && digits[0] == '0'))
+        return std::nullopt;
+    std::uint64_t index = 0;
+    for (const char digit : digits) {
+        const auto value = static_cast<std::uint64_t>(digit - '0');
+        if (index > (std::numeric_limits<std::uint64_t>::max() - value) / 10)
+            return std::numeric_limits<std::uint64_t>::max();
+        index = index * 10 + value;
+    }
+    return index;
+}
+
+} // namespace
+
+std::optional<std::string> PrefixOf(const std::string& path)
+{
+    const std::string extension = ExtractExtensionA(path);
+    if (extension.size() < 2 || extension[0] != 'c'
+        || extension.find_first_not_of("0123456789", 1) != std::string::npos)
+        return std::nullopt;
+    std::string::size_type end = path.size();
+    while (end > 0 && IsWhite(path[end - 1]))
+        --end;
+    const std::string::size_type dot = end - extension.size() - 1;
+    if (end < extension.size() + 1 || path.compare(dot, extension.size() + 1, "." + extension) != 0)
+        return std::nullopt;
+    return path.substr(0, dot + 2);
+}
+
+std::string PackageName(const std::string& prefix, std::uint64_t index)
+{
+    // The same digits as NumToStrA, without a string stream for each of a million names.
+    return prefix + std::to_string(index);
+}
+
+bool IsPackageBase(const std::string& base)
+{
+    std::string name = NameIn(base);
+    TrimA(name);
+    return !name.empty();
+}
+
+std::optional<std::uint64_t> IndexIn(
+    const std::string& name, const std::string& stem, const CaseFolding& folding)
+{
+    // The exact spelling first: it is by far the most common, and needs no folding.
+    if (name.compare(0, stem.size(), stem) == 0)
+        return ParseIndex(name.substr(stem.size()));
+    const std::string::size_type length = folding.StemLength(name, stem);
+    if (length == std::string::npos)
+        return std::nullopt;
+    return ParseIndex(name.substr(length));
+}
+
+bool FirstPackageExists(const std::string& path)
+{
+    const std::optional<std::string> prefix = PrefixOf(path);
+    return prefix && VerifyFileA(PackageName(*prefix, 0).c_str());
+}
+
+std::uint64_t SplitPackageCount(std::uint64_t length, std::uint32_t size)
+{
+    return length / size + 1;
+}

@@ -1,0 +1,141 @@
+#include "planning/BuildPlan.h"
+
+#include "durability/SyncScope.h"
+#include "naming/CaseFolding.h"
+#include "naming/PackageNames.h"
+#include "posix/FileIdentity.h"
+#include "posix/Folder.h"
+#include "posix/OpenFile.h"
+#include "posix/Paths.h"
+#include "posix/Retry.h"
+#include "posix/SameFile.h"
+
+#include <cstdint>
+#include <fcntl.h>
+#include <limits>
+#include <unistd.h>
+
+namespace {
+
+// The kernel's protected-symlinks rule, kept whether or not the kernel enforces it: in a sticky
+// folder that everyone may write (/tmp), a link is followed only by its owner or the folder's.
+bool MayFollow(const std::string& link, const struct stat& linkStatus)
+{
+    struct stat folder = {};
+    if (RetryOnInterrupt([&] { return stat(FolderOf(link).c_str(), &folder); }) != 0)
+        return false;
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || linkStatus.st_uid == geteuid() || linkStatus.st_uid == folder.st_uid;
+}
+
+// Whether `folder` is the set's folder `packages`, or another view of it: one where package 0
+// stands as the same file.
+bool SameFolder(const Folder& folder, const Folder& packages, const std::string& stem)
+{
+    if (folder.Identity() == packages.Identity())
+        return true;
+    const std::string first = PackageName(stem, 0);
+    struct stat here = {};
+    struct stat there = {};
+    const FileDescriptor a = OpenRegularForReadingAt(folder.Get(), first.c_str(), here);
+    const FileDescriptor b = OpenRegularForReadingAt(packages.Get(), first.c_str(), there);
+    return a.IsOpen() && b.IsOpen() && MayBeSameFile(a.Get(), here, b.Get(), there);
+}
+
+// Whether one of the set's names, at any index, is the very file `identity` (a hard link).
+bool IsAPackage(const Folder& packages, const std::string& stem, const FileIdentity& identity,
+    const CaseFolding& folding)
+{
+    bool found = false;
+    const bool listed = packages.List([&](const std::string& entry) {
+        struct stat status = {};
+        found = found
+            || (IndexIn(entry, stem, folding) && packages.Stat(entry, status)
+                && IdentityOf(status) == identity);
+    });
+    return found || !listed;
+}
+
+} // namespace
+
+BuildTarget BuildTarget::Of(const std::string& destination)
+{
+    BuildTarget target;
+    struct stat named = {};
+    if (RetryOnInterrupt([&] { return lstat(destination.c_str(), &named); }) != 0) {
+        if (errno == ENOENT)
+            target.path = destination;
+        return target;
+    }
+    target.exists = true;
+    target.status = named;
+    if (!S_ISLNK(named.st_mode)) {
+        target.path = destination;
+        return target;
+    }
+    if (!MayFollow(destination, named))
+        return target;
+    const FileDescriptor followed(
+        RetryOnInterrupt([&] { return open(destination.c_str(), O_PATH | O_CLOEXEC); }));
+    const std::string resolved = ResolvedPath(destination);
+    struct stat reached = {};
+    if (!followed.IsOpen() || resolved.empty()
+        || RetryOnInterrupt([&] { return fstat(followed.Get(), &target.status); }) != 0
+        || RetryOnInterrupt([&] { return stat(resolved.c_str(), &reached); }) != 0
+        || !(IdentityOf(reached) == IdentityOf(target.status)))
+        return target;
+    target.path = resolved;
+    return target;
+}
+
+bool BuildTarget::Unchanged(const Folder& folder) const
+{
+    struct stat now = {};
+    if (!folder.StatLink(NameIn(path), now))
+        return !exists && errno == ENOENT;
+    return exists && IdentityOf(now) == IdentityOf(status);
+}
+
+bool BuildOverlaps(const std::string& prefix, const std::string& destination)
+{
+    return BuildOverlaps(
+        Folder::Of(prefix), NameIn(prefix), destination, BuildTarget::Of(destination));
+}
+
+bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::string& destination,
+    const BuildTarget& target)
+{
+    const CaseFolding folding;
+    for (const std::string& path : {destination, target.path}) {
+        if (path.empty() || !IndexIn(NameIn(path), stem, folding))
+            continue;
+        const Folder folder = Folder::Of(path);
+        if (!packages.IsOpen() || !folder.IsOpen() || SameFolder(folder, packages, stem))
+            return true;
+    }
+    // A file with one name is a package only under that name, unless the file system makes up
+    // others that lead to it as well (FAT's short name, its spellings with trailing dots): a
+    // destination that exists on such a file system beside the set, or has several names, needs
+    // the set's folder searched.
+    return target.exists && S_ISREG(target.status.st_mode)
+        && (target.status.st_nlink > 1
+            || (target.status.st_dev == packages.Identity().device
+                && !NamesAreExact(packages.Get())))
+        && IsAPackage(packages, stem, IdentityOf(target.status), folding);
+}
+
+bool BuildFits(const Folder& packages, const std::string& stem, const Folder& folder)
+{
+    const std::uint64_t largest = LargestFile(folder.Get());
+    if (largest == std::numeric_limits<std::uint64_t>::max())
+        return true;
+    std::uint64_t total = 0;
+    struct stat status = {};
+    for (std::uint64_t index = 0;
+         packages.Stat(PackageName(stem, index), status) && S_ISREG(status.st_mode); ++index) {
+        total += static_cast<std::uint64_t>(status.st_size);
+        if (total > largest)
+            return false;
+    }
+    return true;
+}

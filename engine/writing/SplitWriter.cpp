@@ -1,0 +1,221 @@
+#include "writing/SplitWriter.h"
+
+#include "durability/PackagesInFlight.h"
+#include "durability/SyncScope.h"
+#include "naming/CaseFolding.h"
+#include "naming/PackageNames.h"
+#include "planning/SplitPlan.h"
+#include "posix/Descriptors.h"
+#include "posix/FileState.h"
+#include "posix/Folder.h"
+#include "posix/OpenFile.h"
+#include "posix/Retry.h"
+#include "writing/ByteCopier.h"
+#include "writing/TemporaryFile.h"
+#include "writing/Wipe.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace {
+
+// Descriptors a split takes beyond the files it holds in flight: package 0, the last package, the
+// one being written, an old package being wiped (twice) and the folder's listing, with room to
+// spare.
+constexpr std::size_t Needed = 8;
+// Files in flight at the most: well within what a process may usually have open.
+constexpr std::size_t MostInFlight = 256;
+
+} // namespace
+
+SplitWriter::SplitWriter(const Folder& folder, const std::string& stem, const SplitSource& source,
+    std::uint32_t size, const SplitPlan& plan, const Heartbeat& heartbeat)
+    : folder(folder), stem(stem), source(source), size(size), plan(plan), heartbeat(heartbeat)
+{ }
+
+// Only names that still lead to this split's own files go: another command, through another
+// mount of the folder, may have put its own there meanwhile.
+SplitWriter::~SplitWriter()
+{
+    if (finished)
+        return;
+    const auto remove = [&](std::uint64_t index) {
+        RetryOnInterrupt(
+            [&] { return unlinkat(folder.Get(), PackageName(stem, index).c_str(), 0); });
+    };
+    // Where a block no longer shows what was written, which of its names are still ours cannot
+    // be told: they stay, counting for nothing without package 0.
+    for (std::uint64_t block = 0; block < written.Blocks(); ++block) {
+        if (!BlockInPlace(block))
+            continue;
+        const std::uint64_t end = std::min(written.Count(), (block + 1) * WrittenFiles::BlockSize);
+        for (std::uint64_t position = block * WrittenFiles::BlockSize; position < end; ++position)
+            remove(position + 1);
+    }
+    const std::uint64_t next = written.Count() + 1;
+    if (writing && IsOwn(next, *writing))
+        remove(next);
+    // The last package, made first, unless the split got to it.
+    const std::uint64_t made = written.Count() + (writing ? 1 : 0);
+    if (reserved && made < plan.writeCount - 1 && IsOwn(plan.writeCount - 1, *reserved))
+        remove(plan.writeCount - 1);
+}
+
+bool SplitWriter::Run()
+{
+    // What can be known before anything is touched is found out first: whether there are
+    // descriptors enough, whether package 0 can be made, and whether the longest name the split
+    // writes is one the folder takes (the last package's, made now, empty).
+    const std::size_t spare = SpareDescriptors(Needed + MostInFlight);
+    if (spare < Needed)
+        return false;
+    const mode_t mode = source.status.st_mode & 0777;
+    TemporaryFile first(folder, PackageName(stem, 0), mode);
+    if (!first.IsOpen())
+        return false;
+    // Every package lies on the folder's file system: how bytes reach its device is asked once.
+    struct stat status = {};
+    if (RetryOnInterrupt([&] { return fstat(folder.Get(), &status); }) != 0)
+        return false;
+    const Push push = PushOf(folder.Get(), status);
+    const auto create = [&](std::uint64_t index) {
+        return OutputFile(
+            CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode), push);
+    };
+    const std::uint64_t last = plan.writeCount - 1;
+    OutputFile lastFile {FileDescriptor()};
+    if (last > 0 && !folder.StatLink(PackageName(stem, last), status)) {
+        lastFile = create(last);
+        if (!lastFile.IsOpen())
+            return false;
+        reserved = lastFile.Identity();
+    }
+
+    PackagesInFlight inFlight(
+        !SyncfsMakesDurable(folder.Get()), folder.Get(), std::min(spare - Needed, MostInFlight));
+    if (!RemoveReplaced(inFlight, first.Output()))
+        return false;
+    // Where name changes are not kept in order (FAT, exFAT, NTFS), the removal must be on stable
+    // storage before the new names appear, or a power cut could leave an old package 0 beside new
+    // packages. A sync of any file there flushes the whole file system; its folder's may do
+    // nothing through FUSE.
+    if (plan.replaces && inFlight.SyncsEachFile() && !(folder.Sync() && first.Output().Sync()))
+        return false;
+
+    ByteCopier copier(heartbeat);
+    const std::uint64_t length = static_cast<std::uint64_t>(source.status.st_size);
+    // Exactly the bytes of package `index` as the source's length was at the start; for the last
+    // package one more is asked for, which must not come: the source ends where it said it would.
+    const auto fill = [&](OutputFile& package, std::uint64_t index) {
+        const std::uint64_t start = index * size;
+        const std::uint64_t want = std::min<std::uint64_t>(size, length - start);
+        off_t offset = static_cast<off_t>(start);
+        return copier.Copy(source.file.Get(), offset, static_cast<off_t>(length), package,
+                   want + (index == last ? 1 : 0))
+            == static_cast<std::int64_t>(want);
+    };
+    if (!fill(first.Output(), 0) || !first.Output().StartRest())
+        return false;
+    for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
+        OutputFile package(index == last && reserved ? std::move(lastFile) : create(index));
+        if (!package.IsOpen())
+            return false;
+        writing = package.Identity();
+        if (!fill(package, index)
+            || RetryOnInterrupt([&] { return fstat(package.Get(), &status); }) != 0)
+            return false;
+        written.Add(StateOf(status));
+        writing.reset();
+        if (!inFlight.AddPackage(std::move(package)))
+            return false;
+    }
+    // The packages' bytes are on the device; one sync of the file system adds what describes
+    // them (and package 0's bytes), where it does. Elsewhere each file has been synced by
+    // itself, and the folder's names are synced before package 0 joins them.
+    if (!inFlight.Land() || !SourceUnchanged() || !PackagesInPlace())
+        return false;
+    const bool synced = !inFlight.SyncsEachFile()
+        ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
+        : first.Output().Sync() && folder.Sync();
+    if (!synced)
+        return false;
+    if (first.Commit(true, false)) {
+        finished = true;
+        return true;
+    }
+    // Package 0 has its name but the folder's sync failed: without package 0 the rest
+    // counts for nothing and can go; where package 0 cannot be taken away again, the whole
+    // set stays rather than package 0 alone.
+    if (first.Renamed()
+        && (RetryOnInterrupt([&] {
+               return unlinkat(folder.Get(), PackageName(stem, 0).c_str(), 0);
+           }) != 0
+            || !folder.Sync()))
+        finished = true;
+    return false;
+}
+
+// Package 0 first, so that from then on what is left no longer counts as a set; then every other
+// file the plan found at the names the split touches.
+bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) const
+{
+    if (!plan.replaces)
+        return true;
+    const auto wipe = [&](const Unlinked& unlinked) {
+        return unlinked.gone
+            && (!unlinked.file.IsOpen()
+                || OverwriteWithZeros(unlinked.file.Get(), unlinked.length, heartbeat, &inFlight));
+    };
+    // Package 0's removal is on stable storage before any old package is overwritten: FAT and
+    // exFAT write names and blocks in no order, and a set whose package 0 still stood after a
+    // power cut must not hold zeros. Through FUSE only a file's sync reaches the device.
+    const Unlinked zero = UnlinkForWiping(folder.Get(), PackageName(stem, 0).c_str(), true);
+    if (!zero.gone || !folder.Sync() || (inFlight.SyncsEachFile() && !first.Sync()) || !wipe(zero))
+        return false;
+    const CaseFolding folding;
+    bool removed = true;
+    const bool listed = folder.List([&](const std::string& entry) {
+        const auto index = IndexIn(entry, stem, folding);
+        if (removed && index && *index > 0 && *index < plan.touched
+            && !(reserved && *index == plan.writeCount - 1))
+            removed = wipe(UnlinkForWiping(folder.Get(), PackageName(stem, *index).c_str(), true));
+    });
+    // The old files' space is free before the new packages need it: their zeros are on the
+    // device and their descriptors closed.
+    return listed && removed && inFlight.Land();
+}
+
+bool SplitWriter::IsOwn(std::uint64_t index, const FileIdentity& identity) const
+{
+    struct stat status = {};
+    return folder.StatLink(PackageName(stem, index), status) && S_ISREG(status.st_mode)
+        && IdentityOf(status) == identity;
+}
+
+bool SplitWriter::BlockInPlace(std::uint64_t block) const
+{
+    return written.Unchanged(block, [&](std::uint64_t position) -> std::optional<FileState> {
+        struct stat status = {};
+        if (!folder.StatLink(PackageName(stem, position + 1), status) || !S_ISREG(status.st_mode))
+            return std::nullopt;
+        return StateOf(status);
+    });
+}
+
+// Also nothing after the last package, which would join the set.
+bool SplitWriter::PackagesInPlace() const
+{
+    for (std::uint64_t block = 0; block < written.Blocks(); ++block) {
+        if (!BlockInPlace(block))
+            return false;
+    }
+    struct stat status = {};
+    return !(folder.Stat(PackageName(stem, plan.writeCount), status) && S_ISREG(status.st_mode));
+}
+
+bool SplitWriter::SourceUnchanged() const
+{
+    struct stat now = {};
+    return RetryOnInterrupt([&] { return fstat(source.file.Get(), &now); }) == 0
+        && StateOf(now) == StateOf(source.status);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Heartbeat.h"
+#include "posix/FileIdentity.h"
+#include "writing/WrittenFiles.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class Folder;
+class OutputFile;
+class PackagesInFlight;
+struct SplitPlan;
+struct SplitSource;
+
+// Carries out a split as planned: takes away what the plan found at the set's names, writes the
+// packages, and takes them away again if the split does not finish. Package 0 is written first,
+// to a temporary file, and takes its name last, once every other package is on stable storage and
+// the source has been found unchanged and every other package's name still leads to the file the
+// split wrote there: the set counts only once it is whole and its own.
+class SplitWriter
+{
+public:
+    SplitWriter(const Folder& folder, const std::string& stem, const SplitSource& source,
+        std::uint32_t size, const SplitPlan& plan, const Heartbeat& heartbeat);
+    ~SplitWriter();
+    SplitWriter(const SplitWriter&) = delete;
+    SplitWriter& operator=(const SplitWriter&) = delete;
+
+    bool Run();
+
+private:
+    bool RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) const;
+    bool SourceUnchanged() const;
+    // Whether the name of package `index` leads to `identity`, the file this split holds there.
+    bool IsOwn(std::uint64_t index, const FileIdentity& identity) const;
+    // Whether the names of block `block` of the packages written in full lead to them.
+    bool BlockInPlace(std::uint64_t block) const;
+    bool PackagesInPlace() const;
+
+    const Folder& folder;
+    const std::string& stem;
+    const SplitSource& source;
+    const std::uint32_t size;
+    const SplitPlan& plan;
+    const Heartbeat& heartbeat;
+    WrittenFiles written; // packages 1, 2, ... as this split wrote them in full
+    std::optional<FileIdentity> writing; // the package after those, made and not yet in full
+    std::optional<FileIdentity> reserved; // the last package, made before anything is touched
+    bool finished = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Heartbeat.h"
+#include "posix/FileDescriptor.h"
+
+#include <sys/types.h>
+
+class PackagesInFlight;
+
+// A file whose name has been taken away, held open so that its blocks can still be overwritten.
+struct Unlinked
+{
+    bool gone = false; // the name is gone, or never named a regular file
+    FileDescriptor file; // open only where there is something of ours to wipe
+    off_t length = 0;
+};
+
+// Takes away the name of a regular file in `folder` (or AT_FDCWD for a path), keeping the file
+// open for wiping with `wipe`. A symbolic link is removed itself, and a file that has other names
+// is removed without being kept: what they lead to is not the caller's to wipe. Nothing else
+// (a socket, a FIFO, a device) is removed.
+Unlinked UnlinkForWiping(int folder, const char* name, bool wipe);
+
+// Writes zeros over the first `length` bytes of `fd`, in place (no truncation, which would free
+// the old blocks instead of overwriting them). They reach the device before the descriptor goes,
+// or the kernel would drop them with the unlinked file: here, or through `inFlight` in one batch
+// with the rest of the command's writing.
+bool OverwriteWithZeros(
+    int fd, off_t length, const Heartbeat& heartbeat, PackagesInFlight* inFlight);
