@@ -2,17 +2,17 @@
 
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
+#include "durability/OutputFile.h"
+#include "durability/SyncScope.h"
 #include "naming/PackageNames.h"
 #include "planning/BuildPlan.h"
 #include "planning/SplitPlan.h"
-#include "posix/Descriptors.h"
 #include "posix/Folder.h"
 #include "posix/FolderLock.h"
 #include "posix/OpenFile.h"
 #include "posix/Paths.h"
 #include "posix/Retry.h"
 #include "writing/JoinSet.h"
-#include "writing/OutputFile.h"
 #include "writing/SplitWriter.h"
 #include "writing/TemporaryFile.h"
 
@@ -35,7 +35,7 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
 {
     if (!VerifyFileA(source.c_str()) || !IsPackageBase(destination))
         return false;
-    const std::string prefix = destination + ".c";
+    const std::string prefix = PrefixFor(destination);
     const int probe = VerifyFileExA(PackageName(prefix, 0).c_str());
     if (probe == 2 || (probe == 0 && !overwrite) || size == 0)
         return false;
@@ -52,39 +52,34 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
     const SplitPlan plan = PlanSplit(input, folder, stem, size);
     if (!plan.Allows(overwrite))
         return false;
-    SplitWriter writer(folder, stem, input, size, plan, heartbeat);
+    SplitWriter writer(folder, SyncScope::Of(folder.Get()), stem, input, size, plan, heartbeat);
     return writer.Run();
 }
 
 bool Velkaro::Build(
     std::string package, std::string destination, bool overwrite, const Heartbeat& heartbeat)
 {
-    if (!FirstPackageExists(package))
+    const BuildPlan first = PlanBuild(package, destination);
+    if (!first.Allows(overwrite))
         return false;
-    const int probe = VerifyFileExA(destination.c_str());
-    if (probe == 2 || (probe == 0 && !overwrite))
-        return false;
-
     const std::string prefix = *PrefixOf(package);
-    const BuildTarget target = BuildTarget::Of(destination);
-    if (target.path.empty())
-        return false;
     const Folder packages = Folder::Of(prefix);
-    const Folder folder = Folder::Of(target.path);
+    const Folder folder = Folder::Of(first.target.path);
     if (!packages.IsOpen() || !folder.IsOpen())
         return false;
     const FolderLock lock(folder, &packages, heartbeat);
     const std::string stem = NameIn(prefix);
+    const SyncScope scope = SyncScope::Of(folder.Get());
     // Looked at again now that no other command of the program is at work there.
-    if (!target.Unchanged(folder) || BuildOverlaps(packages, stem, destination, target))
+    const BuildPlan plan = PlanBuild(first, packages, stem, folder, scope);
+    if (!plan.Allows(overwrite))
         return false;
-    // The build file, the package being read and the link that names the file.
-    if (SpareDescriptors(4) < 4 || !BuildFits(packages, stem, folder))
-        return false;
+    const BuildTarget& target = plan.target;
 
-    // A device or a FIFO is written in place: there is no file to replace.
-    if (target.exists && !S_ISREG(target.status.st_mode)) {
-        OutputFile output(OpenSpecialForWriting(target.path.c_str()));
+    if (plan.WritesInPlace()) {
+        FileDescriptor special = OpenSpecialForWriting(target.path.c_str());
+        const Push push = special.IsOpen() ? SyncScope::Of(special.Get()).push : Push::Started;
+        OutputFile output(std::move(special), push);
         return output.IsOpen() && JoinSet(packages, stem, output, heartbeat) && output.Sync()
             && output.Close();
     }
@@ -93,10 +88,10 @@ bool Velkaro::Build(
     if (target.exists && RetryOnInterrupt([&] { return access(target.path.c_str(), W_OK); }) != 0)
         return false;
     // A new file is readable by no one more than the packages it is made from.
-    struct stat first = {};
-    if (!packages.Stat(PackageName(stem, 0), first))
+    struct stat firstPackage = {};
+    if (!packages.Stat(PackageName(stem, 0), firstPackage))
         return false;
-    TemporaryFile joined(folder, NameIn(target.path), first.st_mode & 0777);
+    TemporaryFile joined(folder, scope, target.name, firstPackage.st_mode & 0777);
     if (!joined.IsOpen() || (target.exists && !joined.TakeOwnerAndModeOf(target.status)))
         return false;
     return JoinSet(packages, stem, joined.Output(), heartbeat)

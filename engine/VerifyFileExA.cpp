@@ -2,10 +2,10 @@
 
 #include "VerifyFileA.h"
 #include "posix/FileDescriptor.h"
+#include "posix/HiddenFile.h"
 #include "posix/OpenFile.h"
 #include "posix/Paths.h"
 #include "posix/Retry.h"
-#include "writing/HiddenFile.h"
 
 #include <cerrno>
 #include <fcntl.h>

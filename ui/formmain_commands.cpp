@@ -2,7 +2,6 @@
 
 #include "Velkaro.h"
 #include "VerifyFileA.h"
-#include "VerifyFileExA.h"
 #include "bell.h"
 #include "naming/PackageNames.h"
 #include "packagesize.h"
@@ -151,34 +150,33 @@ void FormMain::split()
 void FormMain::build()
 {
     const QByteArray source = QFile::encodeName(txtSource->text());
-    if (!FirstPackageExists(source.toStdString())) {
+    const QByteArray destination = QFile::encodeName(txtDestination->text());
+    const BuildPlan plan = PlanBuild(source.toStdString(), destination.toStdString());
+    if (!plan.source) {
         QMessageBox::warning(this, tr("Warning"),
             tr("Invalid source, please select a valid package with a (*.c*) extension."),
             QMessageBox::Ok);
         return;
     }
-
-    const QByteArray destination = QFile::encodeName(txtDestination->text());
     // The build would read the destination, or leave it under a package's name.
-    if (BuildOverlaps(*PrefixOf(source.toStdString()), destination.toStdString())) {
+    if (plan.overlaps) {
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
     }
-    const int probe = VerifyFileExA(destination.constData());
-    if (probe == 0
+    if (plan.Replaces()
         && QMessageBox::warning(this, tr("Warning"), tr("Destination file exists.\nOverwrite it?"),
                QMessageBox::Yes | QMessageBox::No)
             == QMessageBox::No)
         return;
-    if (probe == 2) {
+    if (plan.probe == 2) {
         QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
         return;
     }
 
     const bool done = runCommand([&] {
         return Velkaro::Build(
-            source.toStdString(), destination.toStdString(), probe == 0, keepWindowAlive());
+            source.toStdString(), destination.toStdString(), plan.Replaces(), keepWindowAlive());
     });
     if (done)
         bell->ring();

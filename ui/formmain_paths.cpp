@@ -16,13 +16,10 @@
 void FormMain::SetFields(QString path)
 {
     txtSource->setText(path);
-    // A package proposes the base path of its set, the file that a build restores: its prefix
-    // without the ".c".
+    // A package proposes the base path of its set, the file that a build restores.
     const std::string encoded = QFile::encodeName(path).toStdString();
-    if (FirstPackageExists(encoded)) {
-        const std::string prefix = *PrefixOf(encoded);
-        path = QFile::decodeName(QByteArray::fromStdString(prefix.substr(0, prefix.size() - 2)));
-    }
+    if (FirstPackageExists(encoded))
+        path = QFile::decodeName(QByteArray::fromStdString(*BaseOf(encoded)));
     txtDestination->setText(path);
 }
 

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Bytes written and not yet waited for, across files. Together with the file being written and
-// its own window, dirty memory stays under 512 MiB.
-constexpr std::uint64_t MostBytes = std::uint64_t(128) << 20;
 // Below this a package is never waited for by itself.
 constexpr std::uint64_t SmallPackage = std::uint64_t(32) << 20;
 // From this size on, a small package's writeback is started as it is closed, so that the device
@@ -46,9 +43,8 @@ bool PackagesInFlight::MustLand() const
         return false;
     if (files.size() > mostFiles)
         return true;
-    return files.back().PushesWait()
-        ? bytes >= static_cast<std::uint64_t>(WriteBehind::WaitedWindow)
-        : bytes > MostBytes;
+    return files.back().PushesWait() ? bytes >= static_cast<std::uint64_t>(WaitedWindow)
+                                     : bytes > MostBytesInFlight;
 }
 
 bool PackagesInFlight::AddPackage(OutputFile package)
@@ -64,7 +60,7 @@ bool PackagesInFlight::AddPackage(OutputFile package)
     unsynced += package.Length();
     if (!package.Close())
         return false;
-    if (unsynced < MostBytes)
+    if (unsynced < MostBytesInFlight)
         return true;
     unsynced = 0;
     return RetryOnInterrupt([&] { return syncfs(folder); }) == 0;

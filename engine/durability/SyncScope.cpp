@@ -2,7 +2,6 @@
 
 #include "posix/Retry.h"
 
-#include <limits>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
@@ -20,49 +19,28 @@ constexpr long Fuse = 0x65735546;
 constexpr long Msdos = 0x4D44; // vfat and msdos
 constexpr long Exfat = 0x2011BAB0;
 
-long TypeOf(int fd)
-{
-    struct statfs status = {};
-    if (RetryOnInterrupt([&] { return fstatfs(fd, &status); }) != 0)
-        return 0;
-    return static_cast<long>(status.f_type);
-}
-
-// The file systems made for Linux: journalled, or in memory.
-bool IsNative(long type)
-{
-    return type == Ext4 || type == Xfs || type == Btrfs || type == F2fs || type == Tmpfs
-        || type == Ramfs;
-}
-
 } // namespace
 
-bool SyncfsMakesDurable(int fd)
+SyncScope SyncScope::Of(int fd)
 {
-    return IsNative(TypeOf(fd));
-}
-
-bool NamesAreExact(int fd)
-{
-    return IsNative(TypeOf(fd));
-}
-
-bool RenameNeedsFileSync(int fd)
-{
-    const long type = TypeOf(fd);
-    return type == Msdos || type == Exfat;
-}
-
-std::uint64_t LargestFile(int fd)
-{
-    return TypeOf(fd) == Msdos ? 0xFFFFFFFFULL : std::numeric_limits<std::uint64_t>::max();
-}
-
-Push PushOf(int fd, const struct stat& status)
-{
-    if (TypeOf(fd) != Fuse)
-        return Push::Started;
-    // A FUSE file system on a block device carries that device's number; others have a number
-    // of their own, with major 0.
-    return major(status.st_dev) != 0 ? Push::FileSystemSync : Push::FileSync;
+    SyncScope scope;
+    struct statfs system = {};
+    struct stat status = {};
+    if (RetryOnInterrupt([&] { return fstatfs(fd, &system); }) != 0
+        || RetryOnInterrupt([&] { return fstat(fd, &status); }) != 0)
+        return scope;
+    const auto type = static_cast<long>(system.f_type);
+    // The file systems made for Linux: journalled, or in memory.
+    const bool native = type == Ext4 || type == Xfs || type == Btrfs || type == F2fs
+        || type == Tmpfs || type == Ramfs;
+    scope.syncfsMakesDurable = native;
+    scope.namesAreExact = native;
+    scope.renameNeedsFileSync = type == Msdos || type == Exfat;
+    if (type == Msdos)
+        scope.largestFile = 0xFFFFFFFFULL;
+    // A FUSE file system on a block device carries that device's number; others have a number of
+    // their own, with major 0.
+    if (type == Fuse)
+        scope.push = major(status.st_dev) != 0 ? Push::FileSystemSync : Push::FileSync;
+    return scope;
 }

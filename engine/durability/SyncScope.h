@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <sys/stat.h>
+#include <limits>
+#include <sys/types.h>
 
-// How each file system a command may write to makes bytes and names durable, and what it holds:
+// How each file system a command may write to makes bytes and names durable, and what it holds.
+// A command asks once for each folder it writes to (SyncScope::Of) and hands the answer down to
+// everything that writes there.
 //
 // | file system                  | bytes pushed on          | durable by                     |
 // |------------------------------|--------------------------|--------------------------------|
@@ -22,22 +25,25 @@
 // were written: a removal reaches the device only when it is synced. A FAT volume mounted msdos
 // takes 8.3 names only and so no hidden temporary name: there every command is refused before it
 // changes anything.
+//
+// Memory: a command's dirty pages stay bounded for any file and package size. Where pushes are
+// only started, a file is pushed in windows of PushWindow, two of them in flight (WriteBehind), and
+// the files written in full wait in one batch of at most MostBytesInFlight (PackagesInFlight):
+// under 512 MiB in all. Where a push waits (FUSE), a window of WaitedWindow grows up to
+// MostWaitedWindow while pushes are quick and shrinks when one keeps the device busy; the files
+// held land together once a window's worth is written.
 
-// Whether one sync of the whole file system (syncfs) makes the files written to it durable, so
-// that a command can make many files durable in one batch. Elsewhere each file is synced by itself.
-bool SyncfsMakesDurable(int fd);
-
-// Whether a file renamed on this file system must be synced again under its new name before the
-// name holds its bytes on stable storage (the kernel's FAT and exFAT).
-bool RenameNeedsFileSync(int fd);
-
-// Whether a file is reached by its own name alone, letter case aside (ext4, XFS, btrfs, tmpfs):
-// elsewhere a file may also answer to names the file system makes up (FAT's short names, names
-// with trailing dots, Windows' short names).
-bool NamesAreExact(int fd);
-
-// The largest file the file system holds, in bytes.
-std::uint64_t LargestFile(int fd);
+// Bytes of one file pushed on at a time where pushes are only started; a file no larger is a
+// single push. Pushing smaller pieces of a large package holds up its copying while the device
+// takes each of them.
+constexpr off_t PushWindow = off_t(128) << 20;
+// The same where a push waits, to begin with: the larger, the longer the device's queue holds up
+// what a FUSE daemon reads meanwhile.
+constexpr off_t WaitedWindow = off_t(1) << 20;
+// The most it grows to on a fast device.
+constexpr off_t MostWaitedWindow = off_t(32) << 20;
+// Bytes written in full and not yet waited for, across files.
+constexpr std::uint64_t MostBytesInFlight = std::uint64_t(128) << 20;
 
 // How what is written to a file is pushed on to its device before the file is synced.
 enum class Push {
@@ -54,5 +60,24 @@ enum class Push {
     FileSync,
 };
 
-// `status`: the file's own, as fstat gave it.
-Push PushOf(int fd, const struct stat& status);
+// One row of the table: what the file system that holds a folder (or a device) does.
+struct SyncScope
+{
+    // How bytes are pushed on.
+    Push push = Push::Started;
+    // One sync of the whole file system (syncfs) makes every file written to it durable, so that
+    // many files are made durable in one batch. Elsewhere each file is synced by itself.
+    bool syncfsMakesDurable = false;
+    // A renamed file is synced again under its new name before the name holds its bytes.
+    bool renameNeedsFileSync = false;
+    // A file is reached by its own name alone, letter case aside: elsewhere it may also answer to
+    // names the file system makes up (FAT's short names, names with trailing dots, Windows' short
+    // names).
+    bool namesAreExact = false;
+    // The largest file it holds, in bytes.
+    std::uint64_t largestFile = std::numeric_limits<std::uint64_t>::max();
+
+    // The file system of the open folder, file or device `fd`; the last row of the table where it
+    // cannot be looked at.
+    static SyncScope Of(int fd);
+};

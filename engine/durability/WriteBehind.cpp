@@ -48,22 +48,22 @@ bool WriteBehind::Advance(off_t end)
         // Only a daemon that syncs the whole device for a file needs the small window; where the
         // file's own sync is the push (sshfs, bindfs), a sync per megabyte would cost a round
         // trip and a journal commit each.
-        if (end - waited < (push == Push::FileSystemSync ? waitedWindow : Window))
+        if (end - waited < (push == Push::FileSystemSync ? waitedWindow : PushWindow))
             return true;
         if (!PushAndWait())
             return false;
         started = waited = end;
         return true;
     }
-    while (end - started >= Window) {
-        if (!SyncRange(fd, started, Window, StartOnly))
+    while (end - started >= PushWindow) {
+        if (!SyncRange(fd, started, PushWindow, StartOnly))
             return false;
-        started += Window;
+        started += PushWindow;
         // Two windows stay in flight, so the device always has the next one queued.
-        if (started - waited > 2 * Window) {
-            if (!SyncRange(fd, waited, Window, StartAndWait))
+        if (started - waited > 2 * PushWindow) {
+            if (!SyncRange(fd, waited, PushWindow, StartAndWait))
                 return false;
-            waited += Window;
+            waited += PushWindow;
         }
     }
     return true;

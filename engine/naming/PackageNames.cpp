@@ -4,12 +4,16 @@
 #include "TrimA.h"
 #include "VerifyFileA.h"
 #include "naming/CaseFolding.h"
-#include "posix/OpenFile.h"
+#include "posix/Folder.h"
 #include "posix/Paths.h"
 
 #include <limits>
+#include <string_view>
 
 namespace {
+
+// What stands between a base path and a package's index.
+constexpr std::string_view Suffix = ".c";
 
 // The index that `digits` writes, if it is written as a package index is: decimal digits
 // without a leading zero (but "0" itself).
@@ -33,7 +37,7 @@ std::optional<std::uint64_t> ParseIndex(const std::string& digits)
 std::optional<std::string> PrefixOf(const std::string& path)
 {
     const std::string extension = ExtractExtensionA(path);
-    if (extension.size() < 2 || extension[0] != 'c'
+    if (extension.size() < 2 || extension[0] != Suffix[1]
         || extension.find_first_not_of("0123456789", 1) != std::string::npos)
         return std::nullopt;
     std::string::size_type end = path.size();
@@ -42,13 +46,37 @@ std::optional<std::string> PrefixOf(const std::string& path)
     const std::string::size_type dot = end - extension.size() - 1;
     if (end < extension.size() + 1 || path.compare(dot, extension.size() + 1, "." + extension) != 0)
         return std::nullopt;
-    return path.substr(0, dot + 2);
+    return path.substr(0, dot + Suffix.size());
+}
+
+std::string PrefixFor(const std::string& base)
+{
+    return base + std::string(Suffix);
+}
+
+std::optional<std::string> BaseOf(const std::string& path)
+{
+    const std::optional<std::string> prefix = PrefixOf(path);
+    if (!prefix)
+        return std::nullopt;
+    return prefix->substr(0, prefix->size() - Suffix.size());
 }
 
 std::string PackageName(const std::string& prefix, std::uint64_t index)
 {
     // The same digits as NumToStrA, without a string stream for each of a million names.
     return prefix + std::to_string(index);
+}
+
+bool IsPackageFile(const struct stat& status)
+{
+    return S_ISREG(status.st_mode);
+}
+
+bool PackageIn(
+    const Folder& folder, const std::string& stem, std::uint64_t index, struct stat& status)
+{
+    return folder.Stat(PackageName(stem, index), status) && IsPackageFile(status);
 }
 
 bool IsPackageBase(const std::string& base)

@@ -1,8 +1,10 @@
 #include "planning/BuildPlan.h"
 
+#include "VerifyFileExA.h"
 #include "durability/SyncScope.h"
 #include "naming/CaseFolding.h"
 #include "naming/PackageNames.h"
+#include "posix/Descriptors.h"
 #include "posix/FileIdentity.h"
 #include "posix/Folder.h"
 #include "posix/OpenFile.h"
@@ -56,54 +58,8 @@ bool IsAPackage(const Folder& packages, const std::string& stem, const FileIdent
     return found || !listed;
 }
 
-} // namespace
-
-BuildTarget BuildTarget::Of(const std::string& destination)
-{
-    BuildTarget target;
-    struct stat named = {};
-    if (RetryOnInterrupt([&] { return lstat(destination.c_str(), &named); }) != 0) {
-        if (errno == ENOENT)
-            target.path = destination;
-        return target;
-    }
-    target.exists = true;
-    target.status = named;
-    if (!S_ISLNK(named.st_mode)) {
-        target.path = destination;
-        return target;
-    }
-    if (!MayFollow(destination, named))
-        return target;
-    const FileDescriptor followed(
-        RetryOnInterrupt([&] { return open(destination.c_str(), O_PATH | O_CLOEXEC); }));
-    const std::string resolved = ResolvedPath(destination);
-    struct stat reached = {};
-    if (!followed.IsOpen() || resolved.empty()
-        || RetryOnInterrupt([&] { return fstat(followed.Get(), &target.status); }) != 0
-        || RetryOnInterrupt([&] { return stat(resolved.c_str(), &reached); }) != 0
-        || !(IdentityOf(reached) == IdentityOf(target.status)))
-        return target;
-    target.path = resolved;
-    return target;
-}
-
-bool BuildTarget::Unchanged(const Folder& folder) const
-{
-    struct stat now = {};
-    if (!folder.StatLink(NameIn(path), now))
-        return !exists && errno == ENOENT;
-    return exists && IdentityOf(now) == IdentityOf(status);
-}
-
-bool BuildOverlaps(const std::string& prefix, const std::string& destination)
-{
-    return BuildOverlaps(
-        Folder::Of(prefix), NameIn(prefix), destination, BuildTarget::Of(destination));
-}
-
-bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::string& destination,
-    const BuildTarget& target)
+bool Overlaps(const Folder& packages, const std::string& stem, const std::string& destination,
+    const BuildTarget& target, bool namesAreExact)
 {
     const CaseFolding folding;
     for (const std::string& path : {destination, target.path}) {
@@ -119,23 +75,93 @@ bool BuildOverlaps(const Folder& packages, const std::string& stem, const std::s
     // the set's folder searched.
     return target.exists && S_ISREG(target.status.st_mode)
         && (target.status.st_nlink > 1
-            || (target.status.st_dev == packages.Identity().device
-                && !NamesAreExact(packages.Get())))
+            || (target.status.st_dev == packages.Identity().device && !namesAreExact))
         && IsAPackage(packages, stem, IdentityOf(target.status), folding);
 }
 
-bool BuildFits(const Folder& packages, const std::string& stem, const Folder& folder)
+// Whether a file as long as the set fits under `largest` bytes, added up only where there is a
+// limit.
+bool Fits(const Folder& packages, const std::string& stem, std::uint64_t largest)
 {
-    const std::uint64_t largest = LargestFile(folder.Get());
     if (largest == std::numeric_limits<std::uint64_t>::max())
         return true;
     std::uint64_t total = 0;
     struct stat status = {};
-    for (std::uint64_t index = 0;
-         packages.Stat(PackageName(stem, index), status) && S_ISREG(status.st_mode); ++index) {
+    for (std::uint64_t index = 0; PackageIn(packages, stem, index, status); ++index) {
         total += static_cast<std::uint64_t>(status.st_size);
         if (total > largest)
             return false;
     }
     return true;
+}
+
+} // namespace
+
+BuildTarget BuildTarget::Of(const std::string& destination)
+{
+    BuildTarget target;
+    struct stat named = {};
+    if (RetryOnInterrupt([&] { return lstat(destination.c_str(), &named); }) != 0) {
+        if (errno == ENOENT)
+            target.path = destination;
+        target.name = NameIn(target.path);
+        return target;
+    }
+    target.exists = true;
+    target.status = named;
+    if (!S_ISLNK(named.st_mode)) {
+        target.path = destination;
+        target.name = NameIn(target.path);
+        return target;
+    }
+    if (!MayFollow(destination, named))
+        return target;
+    const FileDescriptor followed(
+        RetryOnInterrupt([&] { return open(destination.c_str(), O_PATH | O_CLOEXEC); }));
+    const std::string resolved = ResolvedPath(destination);
+    struct stat reached = {};
+    if (!followed.IsOpen() || resolved.empty()
+        || RetryOnInterrupt([&] { return fstat(followed.Get(), &target.status); }) != 0
+        || RetryOnInterrupt([&] { return stat(resolved.c_str(), &reached); }) != 0
+        || !(IdentityOf(reached) == IdentityOf(target.status)))
+        return target;
+    target.path = resolved;
+    target.name = NameIn(target.path);
+    return target;
+}
+
+bool BuildTarget::Unchanged(const Folder& folder) const
+{
+    struct stat now = {};
+    if (!folder.StatLink(name, now))
+        return !exists && errno == ENOENT;
+    return exists && IdentityOf(now) == IdentityOf(status);
+}
+
+BuildPlan PlanBuild(const std::string& package, const std::string& destination)
+{
+    BuildPlan plan;
+    plan.destination = destination;
+    plan.source = FirstPackageExists(package);
+    plan.probe = VerifyFileExA(destination.c_str());
+    plan.target = BuildTarget::Of(destination);
+    if (plan.source) {
+        const std::string prefix = *PrefixOf(package);
+        const Folder packages = Folder::Of(prefix);
+        plan.overlaps = Overlaps(packages, NameIn(prefix), destination, plan.target,
+            SyncScope::Of(packages.Get()).namesAreExact);
+    }
+    return plan;
+}
+
+BuildPlan PlanBuild(BuildPlan first, const Folder& packages, const std::string& stem,
+    const Folder& folder, const SyncScope& scope)
+{
+    BuildPlan plan = std::move(first);
+    plan.unchanged = plan.target.Unchanged(folder);
+    plan.overlaps = Overlaps(
+        packages, stem, plan.destination, plan.target, SyncScope::Of(packages.Get()).namesAreExact);
+    plan.descriptors = SpareDescriptors(BuildDescriptors) >= BuildDescriptors;
+    plan.fits = Fits(packages, stem, scope.largestFile);
+    return plan;
 }

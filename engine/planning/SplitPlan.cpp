@@ -16,7 +16,7 @@ std::uint64_t RunFrom(const Folder& folder, const std::string& stem, std::uint64
 {
     std::uint64_t count = 0;
     struct stat status = {};
-    while (folder.Stat(PackageName(stem, index + count), status) && S_ISREG(status.st_mode))
+    while (PackageIn(folder, stem, index + count, status))
         ++count;
     return count;
 }
@@ -30,7 +30,7 @@ bool MayBeSource(const SplitSource& source, const Folder& folder, const std::str
         return false;
     if (IdentityOf(status) == IdentityOf(source.status))
         return true;
-    if (!S_ISREG(status.st_mode) || status.st_size != source.status.st_size)
+    if (!IsPackageFile(status) || status.st_size != source.status.st_size)
         return false;
     const FileDescriptor file = OpenRegularForReadingAt(folder.Get(), name.c_str(), status);
     return MayBeSameFile(source.file.Get(), source.status, file.IsOpen() ? file.Get() : -1, status);
@@ -91,7 +91,7 @@ SplitPlan PlanSplit(
         if (!folder.StatLink(name, status))
             return;
         plan.replaces = true;
-        if (S_ISLNK(status.st_mode) || (!S_ISREG(status.st_mode) && *index < plan.writeCount))
+        if (S_ISLNK(status.st_mode) || (!IsPackageFile(status) && *index < plan.writeCount))
             plan.safe = false;
         else
             plan.overlaps = plan.overlaps || MayBeSource(source, folder, name);
@@ -101,6 +101,6 @@ SplitPlan PlanSplit(
 
 SplitPlan PlanSplit(const std::string& source, const std::string& base, std::uint32_t size)
 {
-    const std::string prefix = base + ".c";
+    const std::string prefix = PrefixFor(base);
     return PlanSplit(OpenSplitSource(source), Folder::Of(prefix), NameIn(prefix), size);
 }

@@ -3,6 +3,7 @@
 #include "posix/FileDescriptor.h"
 #include "posix/Folder.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <sys/stat.h>
@@ -11,6 +12,13 @@
 // the one answer that the engine goes by and the window asks its question from. Every existing
 // file at a name the split removes or writes counts, in letters of either case and through any
 // mount of the folder; so does the source under any of its names.
+
+// Descriptors a split takes beyond the files it holds in flight: package 0, the last package, the
+// one being written, an old package being wiped (twice) and the folder's listing, with room to
+// spare.
+constexpr std::size_t SplitDescriptors = 8;
+// Files in flight at the most: well within what a process may usually have open.
+constexpr std::size_t MostInFlight = 256;
 
 // The file being cut, held open from the plan to the end of the split.
 struct SplitSource

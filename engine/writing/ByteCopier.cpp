@@ -1,8 +1,8 @@
 #include "writing/ByteCopier.h"
 
+#include "durability/OutputFile.h"
 #include "posix/Retry.h"
 #include "posix/WriteAll.h"
-#include "writing/OutputFile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <sys/types.h>
+#include <utility>
 
 class OutputFile;
 
@@ -19,7 +20,7 @@ class ByteCopier
 public:
     static constexpr std::size_t BufferSize = 256 * 1024;
 
-    explicit ByteCopier(const Heartbeat& heartbeat) : heartbeat(heartbeat) { }
+    explicit ByteCopier(Heartbeat beat) : heartbeat(std::move(beat)) { }
 
     // Copies up to `length` bytes from `in`, starting at `offset` (advanced by what was copied),
     // to `out` at its current file position. `inputSize` is the input's length as fstat reported
@@ -46,7 +47,7 @@ private:
     // The buffer, made when first needed: a copy the kernel does whole never needs it.
     char* Buffer();
 
-    const Heartbeat& heartbeat;
+    const Heartbeat heartbeat;
     bool kernelRefused = false;
     std::optional<PageBuffer> buffer;
     std::size_t held = 0; // gathered bytes at the buffer's start, not written yet

@@ -1,10 +1,10 @@
 #include "writing/JoinSet.h"
 
+#include "durability/OutputFile.h"
 #include "naming/PackageNames.h"
 #include "posix/Folder.h"
 #include "posix/OpenFile.h"
 #include "writing/ByteCopier.h"
-#include "writing/OutputFile.h"
 
 #include "posix/FileState.h"
 
@@ -23,7 +23,7 @@ bool JoinSet(
         // The set ends where no regular file stands; one that is there but cannot be read
         // fails the build.
         if (!input.IsOpen()) {
-            if (count == 0 || (folder.Stat(name, status) && S_ISREG(status.st_mode)))
+            if (count == 0 || PackageIn(folder, stem, count, status))
                 return false;
             break;
         }
@@ -43,13 +43,12 @@ bool JoinSet(
     std::uint64_t now = 0;
     struct stat status = {};
     for (std::uint64_t index = 0; index < count; ++index) {
-        if (!folder.Stat(PackageName(stem, index), status) || !S_ISREG(status.st_mode))
+        if (!PackageIn(folder, stem, index, status))
             return false;
         now = Mix(now, StateOf(status));
         // A million packages take a second to look at again.
         if (heartbeat && index % 4096 == 4095)
             heartbeat();
     }
-    return now == read
-        && !(folder.Stat(PackageName(stem, count), status) && S_ISREG(status.st_mode));
+    return now == read && !PackageIn(folder, stem, count, status);
 }

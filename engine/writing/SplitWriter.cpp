@@ -1,7 +1,6 @@
 #include "writing/SplitWriter.h"
 
 #include "durability/PackagesInFlight.h"
-#include "durability/SyncScope.h"
 #include "naming/CaseFolding.h"
 #include "naming/PackageNames.h"
 #include "planning/SplitPlan.h"
@@ -17,20 +16,15 @@
 #include <algorithm>
 #include <unistd.h>
 
-namespace {
-
-// Descriptors a split takes beyond the files it holds in flight: package 0, the last package, the
-// one being written, an old package being wiped (twice) and the folder's listing, with room to
-// spare.
-constexpr std::size_t Needed = 8;
-// Files in flight at the most: well within what a process may usually have open.
-constexpr std::size_t MostInFlight = 256;
-
-} // namespace
-
-SplitWriter::SplitWriter(const Folder& folder, const std::string& stem, const SplitSource& source,
-    std::uint32_t size, const SplitPlan& plan, const Heartbeat& heartbeat)
-    : folder(folder), stem(stem), source(source), size(size), plan(plan), heartbeat(heartbeat)
+SplitWriter::SplitWriter(const Folder& in, const SyncScope& fileSystem, std::string packageStem,
+    const SplitSource& input, std::uint32_t packageSize, const SplitPlan& planned, Heartbeat beat)
+    : folder(in)
+    , scope(fileSystem)
+    , stem(std::move(packageStem))
+    , source(input)
+    , size(packageSize)
+    , plan(planned)
+    , heartbeat(std::move(beat))
 { }
 
 // Only names that still lead to this split's own files go: another command, through another
@@ -66,24 +60,20 @@ bool SplitWriter::Run()
     // What can be known before anything is touched is found out first: whether there are
     // descriptors enough, whether package 0 can be made, and whether the longest name the split
     // writes is one the folder takes (the last package's, made now, empty).
-    const std::size_t spare = SpareDescriptors(Needed + MostInFlight);
-    if (spare < Needed)
+    const std::size_t spare = SpareDescriptors(SplitDescriptors + MostInFlight);
+    if (spare < SplitDescriptors)
         return false;
     const mode_t mode = source.status.st_mode & 0777;
-    TemporaryFile first(folder, PackageName(stem, 0), mode);
+    TemporaryFile first(folder, scope, PackageName(stem, 0), mode);
     if (!first.IsOpen())
         return false;
-    // Every package lies on the folder's file system: how bytes reach its device is asked once.
-    struct stat status = {};
-    if (RetryOnInterrupt([&] { return fstat(folder.Get(), &status); }) != 0)
-        return false;
-    const Push push = PushOf(folder.Get(), status);
     const auto create = [&](std::uint64_t index) {
         return OutputFile(
-            CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode), push);
+            CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode), scope.push);
     };
     const std::uint64_t last = plan.writeCount - 1;
-    OutputFile lastFile {FileDescriptor()};
+    struct stat status = {};
+    OutputFile lastFile(FileDescriptor(), scope.push);
     if (last > 0 && !folder.StatLink(PackageName(stem, last), status)) {
         lastFile = create(last);
         if (!lastFile.IsOpen())
@@ -92,7 +82,7 @@ bool SplitWriter::Run()
     }
 
     PackagesInFlight inFlight(
-        !SyncfsMakesDurable(folder.Get()), folder.Get(), std::min(spare - Needed, MostInFlight));
+        scope, folder.Get(), std::min(spare - SplitDescriptors, MostInFlight));
     if (!RemoveReplaced(inFlight, first.Output()))
         return false;
     // Where name changes are not kept in order (FAT, exFAT, NTFS), the removal must be on stable
@@ -164,7 +154,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
     const auto wipe = [&](const Unlinked& unlinked) {
         return unlinked.gone
             && (!unlinked.file.IsOpen()
-                || OverwriteWithZeros(unlinked.file.Get(), unlinked.length, heartbeat, &inFlight));
+                || OverwriteWithZeros(
+                    unlinked.file.Get(), unlinked.length, scope.push, heartbeat, &inFlight));
     };
     // Package 0's removal is on stable storage before any old package is overwritten: FAT and
     // exFAT write names and blocks in no order, and a set whose package 0 still stood after a
@@ -188,7 +179,7 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
 bool SplitWriter::IsOwn(std::uint64_t index, const FileIdentity& identity) const
 {
     struct stat status = {};
-    return folder.StatLink(PackageName(stem, index), status) && S_ISREG(status.st_mode)
+    return folder.StatLink(PackageName(stem, index), status) && IsPackageFile(status)
         && IdentityOf(status) == identity;
 }
 
@@ -196,7 +187,7 @@ bool SplitWriter::BlockInPlace(std::uint64_t block) const
 {
     return written.Unchanged(block, [&](std::uint64_t position) -> std::optional<FileState> {
         struct stat status = {};
-        if (!folder.StatLink(PackageName(stem, position + 1), status) || !S_ISREG(status.st_mode))
+        if (!folder.StatLink(PackageName(stem, position + 1), status) || !IsPackageFile(status))
             return std::nullopt;
         return StateOf(status);
     });
@@ -210,7 +201,7 @@ bool SplitWriter::PackagesInPlace() const
             return false;
     }
     struct stat status = {};
-    return !(folder.Stat(PackageName(stem, plan.writeCount), status) && S_ISREG(status.st_mode));
+    return !PackageIn(folder, stem, plan.writeCount, status);
 }
 
 bool SplitWriter::SourceUnchanged() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Heartbeat.h"
+#include "durability/SyncScope.h"
 #include "posix/FileIdentity.h"
 #include "writing/WrittenFiles.h"
 
@@ -22,8 +23,11 @@ struct SplitSource;
 class SplitWriter
 {
 public:
-    SplitWriter(const Folder& folder, const std::string& stem, const SplitSource& source,
-        std::uint32_t size, const SplitPlan& plan, const Heartbeat& heartbeat);
+    // Writes into `in`, on the file system `fileSystem` describes, the packages whose names start
+    // with `packageStem`.
+    SplitWriter(const Folder& in, const SyncScope& fileSystem, std::string packageStem,
+        const SplitSource& input, std::uint32_t packageSize, const SplitPlan& planned,
+        Heartbeat beat);
     ~SplitWriter();
     SplitWriter(const SplitWriter&) = delete;
     SplitWriter& operator=(const SplitWriter&) = delete;
@@ -40,11 +44,12 @@ private:
     bool PackagesInPlace() const;
 
     const Folder& folder;
-    const std::string& stem;
+    const SyncScope scope;
+    const std::string stem;
     const SplitSource& source;
     const std::uint32_t size;
     const SplitPlan& plan;
-    const Heartbeat& heartbeat;
+    const Heartbeat heartbeat;
     WrittenFiles written; // packages 1, 2, ... as this split wrote them in full
     std::optional<FileIdentity> writing; // the package after those, made and not yet in full
     std::optional<FileIdentity> reserved; // the last package, made before anything is touched

@@ -1,9 +1,8 @@
 #include "writing/TemporaryFile.h"
 
-#include "durability/SyncScope.h"
 #include "posix/Folder.h"
+#include "posix/HiddenFile.h"
 #include "posix/Retry.h"
-#include "writing/HiddenFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -62,21 +61,25 @@ bool RenameWithoutReplacing(int folder, const std::string& from, const std::stri
 
 } // namespace
 
-TemporaryFile::TemporaryFile(const Folder& in, std::string targetName, mode_t mode)
-    : folder(in), target(std::move(targetName)), output(FileDescriptor())
+TemporaryFile::TemporaryFile(
+    const Folder& in, const SyncScope& scope, std::string name, mode_t mode)
+    : folder(in)
+    , renameNeedsFileSync(scope.renameNeedsFileSync)
+    , target(std::move(name))
+    , output(FileDescriptor(), scope.push)
 {
     if (!folder.IsOpen())
         return;
     FileDescriptor unnamed = CreateUnnamed(folder.Get(), mode);
     if (unnamed.IsOpen()) {
-        output = OutputFile(std::move(unnamed));
+        output = OutputFile(std::move(unnamed), scope.push);
         return;
     }
     HiddenFile made = CreateHiddenFileIn(folder.Get(), target, mode);
     if (!made.file.IsOpen())
         return;
     hidden = std::move(made.path);
-    output = OutputFile(std::move(made.file));
+    output = OutputFile(std::move(made.file), scope.push);
 }
 
 TemporaryFile::~TemporaryFile()
@@ -128,7 +131,7 @@ bool TemporaryFile::Commit(bool dataSynced, bool replace, const std::function<bo
         return false;
     // An unnamed file is linked through its descriptor, so it closes only once it has its name;
     // so does a file whose new name holds its length only once it is synced under that name.
-    const bool syncAgain = RenameNeedsFileSync(folder.Get());
+    const bool syncAgain = renameNeedsFileSync;
     if (!hidden.empty() && !syncAgain && !output.Close())
         return false;
     if (!TakeName(replace))

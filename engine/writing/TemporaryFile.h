@@ -1,6 +1,7 @@
 #pragma once
 
-#include "writing/OutputFile.h"
+#include "durability/OutputFile.h"
+#include "durability/SyncScope.h"
 
 #include <functional>
 #include <string>
@@ -16,9 +17,9 @@ class Folder;
 class TemporaryFile
 {
 public:
-    // `folder` stays open for the life of the object; `target` is a name in it. `mode`: the
-    // permission bits of the new file, less the umask.
-    TemporaryFile(const Folder& folder, std::string target, mode_t mode);
+    // `in` stays open for the life of the object, and `scope` describes its file system; `name`
+    // is the target's name in it. `mode`: the permission bits of the new file, less the umask.
+    TemporaryFile(const Folder& in, const SyncScope& scope, std::string name, mode_t mode);
     ~TemporaryFile();
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -43,6 +44,7 @@ private:
     bool TakeName(bool replace);
 
     const Folder& folder;
+    const bool renameNeedsFileSync;
     const std::string target;
     std::string hidden; // the file's own name until it takes the target's; empty for an unnamed one
     OutputFile output;

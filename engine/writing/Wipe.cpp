@@ -1,10 +1,10 @@
 #include "writing/Wipe.h"
 
+#include "durability/OutputFile.h"
 #include "durability/PackagesInFlight.h"
 #include "posix/FileIdentity.h"
 #include "posix/Retry.h"
 #include "posix/WriteAll.h"
-#include "writing/OutputFile.h"
 #include "writing/PageBuffer.h"
 
 #include <algorithm>
@@ -63,10 +63,10 @@ Unlinked UnlinkForWiping(int folder, const char* name, bool wipe)
 }
 
 bool OverwriteWithZeros(
-    int fd, off_t length, const Heartbeat& heartbeat, PackagesInFlight* inFlight)
+    int fd, off_t length, Push push, const Heartbeat& heartbeat, PackagesInFlight* inFlight)
 {
     const PageBuffer zeros(static_cast<std::size_t>(std::min(length, ZeroBlockSize)));
-    OutputFile output(FileDescriptor(RetryOnInterrupt([&] { return dup(fd); })));
+    OutputFile output(FileDescriptor(RetryOnInterrupt([&] { return dup(fd); })), push);
     if (!output.IsOpen() || lseek(fd, 0, SEEK_SET) != 0)
         return false;
     for (off_t done = 0; done < length;) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Heartbeat.h"
+#include "durability/SyncScope.h"
 #include "posix/FileDescriptor.h"
 
 #include <sys/types.h>
@@ -22,8 +23,8 @@ struct Unlinked
 Unlinked UnlinkForWiping(int folder, const char* name, bool wipe);
 
 // Writes zeros over the first `length` bytes of `fd`, in place (no truncation, which would free
-// the old blocks instead of overwriting them). They reach the device before the descriptor goes,
-// or the kernel would drop them with the unlinked file: here, or through `inFlight` in one batch
-// with the rest of the command's writing.
+// the old blocks instead of overwriting them), pushed on as `push` says. They reach the device
+// before the descriptor goes, or the kernel would drop them with the unlinked file: here, or
+// through `inFlight` in one batch with the rest of the command's writing.
 bool OverwriteWithZeros(
-    int fd, off_t length, const Heartbeat& heartbeat, PackagesInFlight* inFlight);
+    int fd, off_t length, Push push, const Heartbeat& heartbeat, PackagesInFlight* inFlight);

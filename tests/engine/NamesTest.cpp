@@ -8,7 +8,7 @@
 #include "Velkaro.h"
 #include "VerifyFileExA.h"
 #include "posix/FileDescriptor.h"
-#include "writing/HiddenFile.h"
+#include "posix/HiddenFile.h"
 
 #include <array>
 #include <cstdlib>

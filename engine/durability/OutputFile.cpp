@@ -1,6 +1,5 @@
-#include "writing/OutputFile.h"
+#include "durability/OutputFile.h"
 
-#include "durability/SyncScope.h"
 #include "posix/Retry.h"
 #include "posix/WriteAll.h"
 
@@ -8,7 +7,7 @@
 #include <unistd.h>
 #include <utility>
 
-OutputFile::OutputFile(FileDescriptor opened, std::optional<Push> push) : file(std::move(opened))
+OutputFile::OutputFile(FileDescriptor opened, Push push) : file(std::move(opened))
 {
     struct stat status = {};
     if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0)
@@ -16,7 +15,7 @@ OutputFile::OutputFile(FileDescriptor opened, std::optional<Push> push) : file(s
     identity = IdentityOf(status);
     if (!(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))
         return;
-    behind.emplace(file.Get(), push ? *push : PushOf(file.Get(), status));
+    behind.emplace(file.Get(), push);
     // Through FUSE, a write that goes by the file's page cache is copied there once more for
     // nobody to read, and where the daemon has not asked for large writes (ntfs-3g as mounted by
     // default) it reaches the daemon one 4 KiB page per request, at a tenth of the disk's speed.

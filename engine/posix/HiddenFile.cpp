@@ -1,4 +1,4 @@
-#include "writing/HiddenFile.h"
+#include "posix/HiddenFile.h"
 
 #include "posix/OpenFile.h"
 #include "posix/Paths.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "durability/SyncScope.h"
 #include "durability/WriteBehind.h"
 #include "posix/FileDescriptor.h"
 #include "posix/FileIdentity.h"
@@ -12,9 +13,8 @@
 class OutputFile
 {
 public:
-    // `push`: how bytes reach the file's device, where the caller knows it already (a command
-    // that writes many files to one file system asks once).
-    explicit OutputFile(FileDescriptor file, std::optional<Push> push = std::nullopt);
+    // `push`: how bytes reach the file's device, as the command found it for the file system.
+    OutputFile(FileDescriptor opened, Push push);
 
     bool IsOpen() const { return file.IsOpen(); }
     int Get() const { return file.Get(); }
