@@ -16,10 +16,46 @@
 #include "writing/SplitWriter.h"
 #include "writing/TemporaryFile.h"
 
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// Running out of memory fails a command like any other error: what it made is taken away again as
+// the objects that made it go out of scope.
+template <typename Result, typename Command>
+Result OrOnNoMemory(Result failed, const Command& command)
+{
+    try {
+        return command();
+    } catch (const std::bad_alloc&) {
+        return failed;
+    }
+}
+
+} // namespace
+
 unsigned long Velkaro::IsPck(std::string path)
+{
+    return OrOnNoMemory(0UL, [&] { return CountPackages(path); });
+}
+
+bool Velkaro::Split(std::string source, std::string destination, std::uint32_t size, bool overwrite,
+    const Heartbeat& heartbeat)
+{
+    return OrOnNoMemory(
+        false, [&] { return SplitFile(source, destination, size, overwrite, heartbeat); });
+}
+
+bool Velkaro::Build(
+    std::string package, std::string destination, bool overwrite, const Heartbeat& heartbeat)
+{
+    return OrOnNoMemory(
+        false, [&] { return JoinFile(package, destination, overwrite, heartbeat); });
+}
+
+unsigned long Velkaro::CountPackages(const std::string& path)
 {
     const std::optional<std::string> prefix = PrefixOf(path);
     if (!prefix)
@@ -30,8 +66,8 @@ unsigned long Velkaro::IsPck(std::string path)
     return count;
 }
 
-bool Velkaro::Split(std::string source, std::string destination, std::uint32_t size, bool overwrite,
-    const Heartbeat& heartbeat)
+bool Velkaro::SplitFile(const std::string& source, const std::string& destination,
+    std::uint32_t size, bool overwrite, const Heartbeat& heartbeat)
 {
     if (!VerifyFileA(source.c_str()) || !IsPackageBase(destination))
         return false;
@@ -56,8 +92,8 @@ bool Velkaro::Split(std::string source, std::string destination, std::uint32_t s
     return writer.Run();
 }
 
-bool Velkaro::Build(
-    std::string package, std::string destination, bool overwrite, const Heartbeat& heartbeat)
+bool Velkaro::JoinFile(const std::string& package, const std::string& destination, bool overwrite,
+    const Heartbeat& heartbeat)
 {
     const BuildPlan first = PlanBuild(package, destination);
     if (!first.Allows(overwrite))

@@ -5,10 +5,46 @@
 // index 0 up to the first gap. The class holds no data and is never instantiated: the window calls
 // its operations directly and synchronously.
 //
-// A true result means done and on stable storage. Whatever stops a split or a build part-way (an
-// error, a kill, a power cut) leaves nothing that passes for a whole result: a split writes
-// package 0 last, under a temporary name until the others are on disk, and a build writes a
-// temporary file that takes the destination's name only when complete.
+// The engine's map. At the top of engine/ stand this class and the stand-alone routines
+// (VerifyFileA, VerifyFileExA, RemoveA, TrimA, ExtractFileNameA, ExtractExtensionA, NumStrA.h).
+// Below them, the layers in the order a command uses them:
+//
+//   naming/      which names form a set: prefix, base, package name, index, membership
+//                (PackageNames), and names in letters of either case (CaseFolding).
+//   planning/    what a command would touch, found out before it touches anything: SplitPlan and
+//                BuildPlan, made by paths for the window and again under the lock for the command,
+//                each with the descriptors its command needs.
+//   writing/     carrying a plan out: SplitWriter (old set away, packages written, package 0
+//                last), JoinSet, ByteCopier, TemporaryFile, Wipe, WrittenFiles.
+//   durability/  when written bytes are on stable storage: the table of file systems and the
+//                memory bound (SyncScope.h), OutputFile, WriteBehind, PackagesInFlight.
+//   posix/       descriptors, folders held open, locks, opens, paths, file identity and state.
+//
+// Includes run one way: writing uses planning, planning uses naming, all three use durability,
+// and everything uses posix. The routines use posix alone, except RemoveA, which wipes through
+// writing/Wipe; naming and planning are built on them.
+//
+// Each promise, and the unit that keeps it:
+// - A refused command changes nothing: every check is in the plan, and SplitWriter makes package 0
+//   and the last package before it takes anything away.
+// - Nothing is written through a link: new files are made by the call that opens them
+//   (posix/OpenFile, TemporaryFile); a link at a package name makes the split unsafe (SplitPlan);
+//   a build follows a link to its target only as the kernel would (BuildPlan's BuildTarget).
+// - An input is never written, under any name or through any mount: the plans' overlaps, with
+//   posix/SameFile for names that device and inode do not tie together.
+// - A true result means done and on stable storage, on every file system: durability/SyncScope.h.
+// - Whatever stops a command leaves nothing that passes for a whole result: a split's package 0
+//   is written last under a temporary name (SplitWriter), and a build writes a temporary file that
+//   takes the destination's name only when complete (TemporaryFile); a build joins the set only
+//   as it stood, never a mix of two states of it (JoinSet).
+// - Nothing written is more readable than what it came from: packages take the source's
+//   permission bits, a built file those of package 0 (SplitWriter, Velkaro::Build).
+// - Locks: the folder written to exclusively, the one read from shared, always taken in the order
+//   of device and inode so that two commands never wait for each other (posix/FolderLock).
+// - Dirty memory stays bounded, under 512 MiB: durability/SyncScope.h.
+// - Memory stays flat for any file and package size and any number of packages: one buffer
+//   (ByteCopier), a digest per 4096 packages (WrittenFiles), one per set read (JoinSet).
+// - Running out of memory fails the command like any other error: no exception leaves the class.
 
 #include "Heartbeat.h"
 
@@ -33,4 +69,11 @@ public:
     // with `overwrite`.
     static bool Build(std::string package, std::string destination, bool overwrite,
         const Heartbeat& heartbeat = {});
+
+private:
+    static unsigned long CountPackages(const std::string& path);
+    static bool SplitFile(const std::string& source, const std::string& destination,
+        std::uint32_t size, bool overwrite, const Heartbeat& heartbeat);
+    static bool JoinFile(const std::string& package, const std::string& destination, bool overwrite,
+        const Heartbeat& heartbeat);
 };

@@ -32,7 +32,7 @@ struct Catalogue
 class MetainfoWriter
 {
 public:
-    MetainfoWriter(QXmlStreamReader& in, QXmlStreamWriter& out) : in(in), out(out)
+    MetainfoWriter(QXmlStreamReader& reader, QXmlStreamWriter& writer) : in(reader), out(writer)
     {
         for (const QString& name :
             QDir(Translations::programFolder(), "velkaro_*.qm").entryList()) {

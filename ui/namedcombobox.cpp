@@ -14,7 +14,7 @@ QAccessibleInterface* namedComboBox(const QString& className, QObject* object);
 class NamedComboBox : public QAccessibleInterface
 {
 public:
-    NamedComboBox(QComboBox* box, QAccessibleInterface* qtOwn) : box(box), own(qtOwn) { }
+    NamedComboBox(QComboBox* named, QAccessibleInterface* qtOwn) : box(named), own(qtOwn) { }
     ~NamedComboBox() override
     {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(own));

@@ -13,8 +13,8 @@
 class WriteBehind
 {
 public:
-    // `fd`: a regular file or block device, written from offset 0 on.
-    WriteBehind(int fd, Push push) : fd(fd), push(push) { }
+    // `file`: a regular file or block device, written from offset 0 on.
+    WriteBehind(int file, Push how) : fd(file), push(how) { }
 
     // `end`: how many bytes have been written so far. False when the device reported an error.
     bool Advance(off_t end);

@@ -12,7 +12,8 @@ int main(int argc, char** argv)
     const std::string command = argc > 1 ? argv[1] : "";
     bool done = false;
     if (command == "split" && (argc == 5 || argc == 6))
-        done = Velkaro::Split(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10), argc == 6);
+        done = Velkaro::Split(argv[2], argv[3],
+            static_cast<std::uint32_t>(std::strtoul(argv[4], nullptr, 10)), argc == 6);
     else if (command == "build" && (argc == 4 || argc == 5))
         done = Velkaro::Build(argv[2], argv[3], argc == 5);
     else

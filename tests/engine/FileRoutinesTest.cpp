@@ -117,7 +117,8 @@ TEST(VerifyFileExA, KeepsAWritableDeviceInPlace)
 TEST(RemoveA, OverwritesTheWholeFileWithZerosInPlaceThenDeletes)
 {
     for (const std::size_t length : {std::size_t(10), std::size_t(1300 * 1024 + 7)}) {
-        for (const unsigned short passes : {1, 3}) {
+        for (const unsigned short passes :
+            {static_cast<unsigned short>(1), static_cast<unsigned short>(3)}) {
             const TempDir dir;
             const std::string file = dir / "file";
             WriteBytes(file, RandomBytes(length, 5));

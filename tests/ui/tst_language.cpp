@@ -71,7 +71,7 @@ int arrowDirection(const QLabel* label)
     QList<qreal> edges;
     for (int i = 0; i <= text.size(); ++i)
         edges << line.cursorToX(i);
-    const int head = text.lastIndexOf(QLatin1Char('>'));
+    const qsizetype head = text.lastIndexOf(QLatin1Char('>'));
     const int way = edges.at(head + 1) > edges.at(head) ? 1 : -1;
     const auto [left, right] = std::minmax_element(edges.cbegin(), edges.cend());
     return edges.at(head + 1) == (way > 0 ? *right : *left) ? way : 0;
