@@ -14,6 +14,7 @@
 #include "writing/Wipe.h"
 
 #include <algorithm>
+#include <new>
 #include <unistd.h>
 
 SplitWriter::SplitWriter(const Folder& in, const SyncScope& fileSystem, std::string packageStem,
@@ -33,6 +34,14 @@ SplitWriter::~SplitWriter()
 {
     if (finished)
         return;
+    // Without the memory to name them, the packages stay: without package 0 they count for nothing.
+    try {
+        RemoveOwn();
+    } catch (const std::bad_alloc&) { }
+}
+
+void SplitWriter::RemoveOwn() const
+{
     const auto remove = [&](std::uint64_t index) {
         RetryOnInterrupt(
             [&] { return unlinkat(folder.Get(), PackageName(stem, index).c_str(), 0); });

@@ -35,6 +35,8 @@ public:
     bool Run();
 
 private:
+    // Takes away what this split made, where the names still lead to it.
+    void RemoveOwn() const;
     bool RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) const;
     bool SourceUnchanged() const;
     // Whether the name of package `index` leads to `identity`, the file this split holds there.
