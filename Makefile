@@ -1,6 +1,7 @@
 # Thin wrapper over CMake. Every target but `clean` first installs any missing Debian packages
 # (scripts/install-deps: what building and running need, and the tools of the target's own group)
-# and configures the build folder.
+# and configures the build folder: with the tests for `make test`, with the benchmark for
+# `make bench`, and with the program alone for the others.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -13,12 +14,16 @@ DEPS_GROUPS ?=
 test: DEPS_GROUPS = test
 deb: DEPS_GROUPS = deb
 bench: DEPS_GROUPS = bench
+# Given every time, so that one build folder switches cleanly between the three.
+CONFIGURATION = -DBUILD_TESTING=OFF -DVELKARO_BENCH=OFF
+test: CONFIGURATION = -DBUILD_TESTING=ON -DVELKARO_BENCH=OFF
+bench: CONFIGURATION = -DBUILD_TESTING=OFF -DVELKARO_BENCH=ON
 
 deps:
 	@scripts/install-deps $(DEPS_GROUPS)
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIGURATION)
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)

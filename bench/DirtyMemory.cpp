@@ -98,26 +98,14 @@ std::uint64_t DeviceUnwritten::KiB() const
 }
 
 DirtyMemory::DirtyMemory(std::function<std::uint64_t()> readKiB)
-    : read(readKiB ? std::move(readKiB) : UnwrittenKiB), startKiB(read()), peakKiB(startKiB)
+    : read(readKiB ? std::move(readKiB) : UnwrittenKiB), startKiB(read()), peakKiB(startKiB),
+      sampler(std::chrono::milliseconds(10),
+          [this] { peakKiB = std::max<std::uint64_t>(peakKiB, read()); })
 {
-    watcher = std::thread([this] {
-        while (!stop) {
-            const std::uint64_t now = read();
-            peakKiB = std::max<std::uint64_t>(peakKiB, now);
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    });
-}
-
-DirtyMemory::~DirtyMemory()
-{
-    PeakAboveStartMiB();
 }
 
 double DirtyMemory::PeakAboveStartMiB()
 {
-    stop = true;
-    if (watcher.joinable())
-        watcher.join();
+    sampler.Stop();
     return peakKiB > startKiB ? static_cast<double>(peakKiB - startKiB) / 1024.0 : 0.0;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "Sampler.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
 
 // Watches the page cache's dirty and in-writeback memory while it lives, every 10 ms, and tells
 // the highest level above the one it found at the start: how much unwritten data a command let
@@ -13,9 +14,6 @@ class DirtyMemory
 {
 public:
     explicit DirtyMemory(std::function<std::uint64_t()> readKiB = {});
-    ~DirtyMemory();
-    DirtyMemory(const DirtyMemory&) = delete;
-    DirtyMemory& operator=(const DirtyMemory&) = delete;
 
     // Stops watching; the peak above the starting level, in MiB.
     double PeakAboveStartMiB();
@@ -24,8 +22,7 @@ private:
     const std::function<std::uint64_t()> read;
     const std::uint64_t startKiB;
     std::atomic<std::uint64_t> peakKiB;
-    std::atomic<bool> stop {false};
-    std::thread watcher;
+    Sampler sampler;
 };
 
 // Dirty + Writeback now, in KiB.

@@ -7,37 +7,41 @@
 #include <chrono>
 #include <stdexcept>
 
-FolderLatency::FolderLatency(std::string listed) : folder(std::move(listed))
+namespace {
+
+void List(const std::string& folder)
 {
-    lister = std::thread([this] {
-        // The first listing after the page cache was dropped would mostly time loading ls itself
-        // from the computer's own disk.
-        try {
-            ReapChild(StartChild({"ls", "-l", folder}));
-        } catch (const std::runtime_error&) {
-        }
-        while (!stop) {
-            double seconds = 0;
-            try {
-                seconds = Seconds([&] { ReapChild(StartChild({"ls", "-l", folder})); });
-            } catch (const std::runtime_error&) {
-                // No listing to time; the next one may be.
-            }
-            longest = std::max<double>(longest, seconds);
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    });
+    ReapChild(StartChild({"ls", "-l", folder}));
 }
 
-FolderLatency::~FolderLatency()
+} // namespace
+
+FolderLatency::FolderLatency(std::string listed)
+    : folder(std::move(listed)),
+      lister(
+          std::chrono::milliseconds(50),
+          [this] {
+              double seconds = 0;
+              try {
+                  seconds = Seconds([this] { List(folder); });
+              } catch (const std::runtime_error&) {
+                  // No listing to time; the next one may be.
+              }
+              longest = std::max<double>(longest, seconds);
+          },
+          // The first listing after the page cache was dropped would mostly time loading ls itself
+          // from the computer's own disk.
+          [this] {
+              try {
+                  List(folder);
+              } catch (const std::runtime_error&) {
+              }
+          })
 {
-    LongestSeconds();
 }
 
 double FolderLatency::LongestSeconds()
 {
-    stop = true;
-    if (lister.joinable())
-        lister.join();
+    lister.Stop();
     return longest;
 }

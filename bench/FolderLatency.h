@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Sampler.h"
+
 #include <atomic>
 #include <string>
-#include <thread>
 
 // Lists a folder with `ls -l` every 50 ms while it lives, each time in a process of its own as a
 // shell or a file manager would, and tells the longest one took: how long the folder, and with it
@@ -11,9 +12,6 @@ class FolderLatency
 {
 public:
     explicit FolderLatency(std::string folder);
-    ~FolderLatency();
-    FolderLatency(const FolderLatency&) = delete;
-    FolderLatency& operator=(const FolderLatency&) = delete;
 
     // Stops, after the listing under way; the longest listing in seconds.
     double LongestSeconds();
@@ -21,6 +19,5 @@ public:
 private:
     const std::string folder;
     std::atomic<double> longest {0};
-    std::atomic<bool> stop {false};
-    std::thread lister;
+    Sampler lister;
 };

@@ -190,7 +190,7 @@ struct Workspace
 // The set of `base` as the engine counts it.
 std::vector<std::string> PackagesOf(const std::string& base)
 {
-    return PackageNames(base, Velkaro::IsPck(base + ".c0"));
+    return PackagePaths(base, Velkaro::IsPck(base + ".c0"));
 }
 
 void Require(bool succeeded, const char* what)

@@ -135,7 +135,7 @@ TEST_P(BuildIntoOwnPackageTest, RefusesADestinationThatIsAPackageOfTheSet)
 
     EXPECT_FALSE(Velkaro::Build(dir / "x.c0", destination, true)) << own.label;
 
-    const auto names = PackageNames(dir / "x", contents.size());
+    const auto names = PackagePaths(dir / "x", contents.size());
     for (std::size_t index = 0; index < contents.size(); ++index)
         EXPECT_EQ(ReadBytes(names[index]), contents[index]) << own.label << ", package " << index;
 }

@@ -208,11 +208,11 @@ TEST(Permissions, OldPackagesThatCannotBeRemovedStopTheSplit)
         ASSERT_EQ(chmod(dir.Path().c_str(), folderMode), 0);
         WriteBytes(dir / "src", "0123456789");
         const std::string old = WritePackages(dir / "f", {"abcd", "efgh", "ij"});
-        for (const auto& name : PackageNames(dir / "f", 3))
+        for (const auto& name : PackagePaths(dir / "f", 3))
             ASSERT_EQ(chmod(name.c_str(), 0666), 0);
         // In the sticky folder, packages 0 and 1 are the user's own; package 2 is not.
         if (folderMode == 01777) {
-            for (const auto& name : PackageNames(dir / "f", 2))
+            for (const auto& name : PackagePaths(dir / "f", 2))
                 ASSERT_EQ(chown(name.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
         }
 

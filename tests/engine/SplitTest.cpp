@@ -38,7 +38,7 @@ TEST_P(SplitSizesTest, CutsConsecutiveSlicesEndingWithTheRemainder)
     ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "out", sizes.size, false));
 
     std::size_t offset = 0;
-    const auto names = PackageNames(dir / "out", sizes.packages.size() + 1);
+    const auto names = PackagePaths(dir / "out", sizes.packages.size() + 1);
     for (std::size_t index = 0; index < sizes.packages.size(); ++index) {
         EXPECT_EQ(ReadBytes(names[index]), source.substr(offset, sizes.packages[index]))
             << "package " << index;
@@ -65,7 +65,7 @@ TEST(Split, CopiesEveryByteValueUnchanged)
     ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "out", 100, false));
 
     std::string joined;
-    for (const auto& name : PackageNames(dir / "out", 8))
+    for (const auto& name : PackagePaths(dir / "out", 8))
         joined += ReadBytes(name);
     EXPECT_EQ(joined, source);
     EXPECT_FALSE(Exists(dir / "out.c8"));
@@ -190,13 +190,13 @@ TEST_P(SplitOwnSourceTest, RefusesASourceThatIsOneOfItsPackages)
     ASSERT_FALSE(source.empty());
     const std::string sourceBytes = ReadBytes(source);
     std::vector<std::string> before;
-    for (const auto& name : PackageNames(dir / "x", 6))
+    for (const auto& name : PackagePaths(dir / "x", 6))
         before.push_back(ReadBytes(name));
 
     EXPECT_FALSE(Velkaro::Split(source, dir / "x", 2, true)) << sameFile.label;
 
     EXPECT_EQ(ReadBytes(source), sourceBytes) << sameFile.label;
-    const auto names = PackageNames(dir / "x", 6);
+    const auto names = PackagePaths(dir / "x", 6);
     for (std::size_t index = 0; index < names.size(); ++index)
         EXPECT_EQ(ReadBytes(names[index]), before[index])
             << sameFile.label << ", package " << index;

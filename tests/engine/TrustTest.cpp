@@ -128,7 +128,7 @@ TEST(Permissions, NewFilesGetTheBitsOfWhatTheyAreMadeFrom)
     WriteBytes(dir / "secret", "0123456789");
     ASSERT_EQ(chmod((dir / "secret").c_str(), 0600), 0);
     ASSERT_TRUE(Velkaro::Split(dir / "secret", dir / "s", 4, false));
-    for (const auto& name : PackageNames(dir / "s", 3))
+    for (const auto& name : PackagePaths(dir / "s", 3))
         EXPECT_EQ(ModeOf(name), 0600u) << name;
 
     ASSERT_TRUE(Velkaro::Build(dir / "s.c1", dir / "back", false));

@@ -67,11 +67,13 @@ private slots:
             QCOMPARE(geometryInCentral(window, widget),
                 before[widget].translated(extra.width(), extra.height()));
 
-        // The command row stays in the bottom right corner, inside the central margin.
+        // The command row stays in the bottom right corner, as far from it as the boxes are from
+        // the top left one.
         const QRect central = window.centralWidget()->rect();
         const QRect exit = geometryInCentral(window, window.btnExit);
-        QCOMPARE(central.right() - exit.right(), 11);
-        QCOMPARE(central.bottom() - exit.bottom(), 11);
+        const QPoint margin = geometryInCentral(window, window.gboxSplitBuild).topLeft();
+        QCOMPARE(central.right() - exit.right(), margin.x());
+        QCOMPARE(central.bottom() - exit.bottom(), margin.y());
     }
 };
 

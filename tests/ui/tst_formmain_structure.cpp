@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSpacerItem>
 #include <QStatusBar>
 
 namespace {
@@ -138,6 +137,8 @@ private slots:
         QCOMPARE(cellText(grid, widget), cell);
     }
 
+    // The layouts' nesting and names. Where they put the widgets is checked by looking at the
+    // window below, and how they share out extra space in tst_formmain_resizing.
     void layouts()
     {
         const ProbeWindow window;
@@ -145,46 +146,114 @@ private slots:
         QCOMPARE(central->objectName(), QString("qt_central_widget"));
         QCOMPARE(central->layout(), window.FormMainLayout);
         QCOMPARE(window.FormMainLayout->objectName(), QString("FormMainLayout"));
-        QCOMPARE(window.FormMainLayout->contentsMargins(), QMargins(11, 11, 11, 11));
-        QCOMPARE(window.FormMainLayout->spacing(), 6);
-
-        for (const QGroupBox* box : {window.gboxSplitBuild, window.gboxSplitOptions}) {
-            const QLayout* column = box->layout();
-            QVERIFY(qobject_cast<const QVBoxLayout*>(column) != nullptr);
-            QCOMPARE(column->contentsMargins(), QMargins(11, 11, 11, 11));
-            QCOMPARE(column->spacing(), 6);
-            QCOMPARE(column->count(), 1);
-            QCOMPARE(column->itemAt(0)->alignment(), Qt::AlignTop);
-        }
+        QCOMPARE(window.layout1->objectName(), QString("layout1"));
         QCOMPARE(window.gboxSplitBuild->layout()->itemAt(0)->layout(), window.gboxSplitBuildLayout);
         QCOMPARE(
             window.gboxSplitOptions->layout()->itemAt(0)->layout(), window.gboxSplitOptionsLayout);
+        for (const QGroupBox* box : {window.gboxSplitBuild, window.gboxSplitOptions})
+            QCOMPARE(box->layout()->itemAt(0)->alignment(), Qt::AlignTop);
+        for (const QPushButton* command : {window.btnSplit, window.btnBuild, window.btnExit})
+            QCOMPARE(command->parentWidget(), central);
+    }
 
-        int row, column, rowSpan, columnSpan;
-        const int spacerIndex = window.FormMainLayout->indexOf(window.spacer3);
-        window.FormMainLayout->getItemPosition(spacerIndex, &row, &column, &rowSpan, &columnSpan);
-        QCOMPARE(QPoint(row, column), QPoint(2, 0));
-        QCOMPARE(window.spacer3->sizeHint(), QSize(16, 19));
-        QCOMPARE(window.spacer3->sizePolicy().horizontalPolicy(), QSizePolicy::Minimum);
-        QCOMPARE(window.spacer3->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+    void layoutHoldsAtEverySize_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::newRow("as opened") << QSize();
+        QTest::newRow("smallest") << QSize(1, 1);
+        QTest::newRow("larger") << QSize(700, 500);
+    }
 
-        const int rowIndex = window.FormMainLayout->indexOf(window.layout1);
-        window.FormMainLayout->getItemPosition(rowIndex, &row, &column, &rowSpan, &columnSpan);
-        QCOMPARE(QPoint(row, column), QPoint(3, 0));
-        QCOMPARE(window.layout1->objectName(), QString("layout1"));
-        QCOMPARE(window.layout1->contentsMargins(), QMargins());
-        QCOMPARE(window.layout1->spacing(), 6);
-        QCOMPARE(window.layout1->count(), 4);
-        QCOMPARE(window.layout1->itemAt(0)->spacerItem(), window.spacer1);
-        QCOMPARE(window.spacer1->sizeHint(), QSize(97, 16));
-        QCOMPARE(window.spacer1->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-        QCOMPARE(window.spacer1->sizePolicy().verticalPolicy(), QSizePolicy::Minimum);
-        const QPushButton* commands[] = {window.btnSplit, window.btnBuild, window.btnExit};
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(window.layout1->itemAt(i + 1)->widget(), commands[i]);
-            QCOMPARE(window.layout1->stretch(i + 1), 0);
-            QCOMPARE(commands[i]->parentWidget(), central);
+    // What the eye checks: everything in the window, nothing on top of anything else, labels in
+    // front of their fields, the rows and columns lined up, the commands a row of equal buttons in
+    // the bottom right corner, and no size at which the window hides or squeezes any of it.
+    void layoutHoldsAtEverySize()
+    {
+        QFETCH(QSize, asked);
+        FormMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (asked.isValid()) {
+            window.resize(asked);
+            QTRY_COMPARE(window.size(), asked.expandedTo(window.minimumSize()));
         }
+        QCOMPARE(window.size().expandedTo(window.minimumSizeHint()), window.size());
+
+        const QWidget* central = window.centralWidget();
+        const auto at = [central](const QWidget* widget) {
+            return QRect(widget->mapTo(central, QPoint(0, 0)), widget->size());
+        };
+        const QList<const QWidget*> boxes = {window.gboxSplitBuild, window.gboxSplitOptions};
+        const QList<const QWidget*> commands = {window.btnSplit, window.btnBuild, window.btnExit};
+        const QList<QList<const QWidget*>> rows = {
+            {window.lblSource, window.txtSource, window.btnSource},
+            {window.lblDestination, window.txtDestination, window.btnDestination},
+            {window.lblPackageSize, window.cboPackageSize, window.cboUnits, window.btnClear}};
+
+        // Inside the window, clear of its edges, and nowhere smaller than it needs to be.
+        QList<const QWidget*> all = boxes + commands;
+        for (const auto& row : rows)
+            all += row;
+        const QRect inside = central->rect().adjusted(1, 1, -1, -1);
+        for (const QWidget* widget : all) {
+            const QString name = widget->objectName();
+            QVERIFY2(widget->isVisible(), qPrintable(name));
+            QVERIFY2(inside.contains(at(widget)), qPrintable(name));
+            QVERIFY2(widget->size().expandedTo(widget->minimumSizeHint()) == widget->size(),
+                qPrintable(name));
+        }
+
+        // None touches another, nor a box's frame or title.
+        const auto apart = [&](const QList<const QWidget*>& widgets) {
+            for (qsizetype i = 0; i < widgets.size(); ++i)
+                for (qsizetype j = i + 1; j < widgets.size(); ++j)
+                    QVERIFY2(!at(widgets[i]).adjusted(-1, -1, 1, 1).intersects(at(widgets[j])),
+                        qPrintable(widgets[i]->objectName() + " / " + widgets[j]->objectName()));
+        };
+        apart(boxes + commands);
+        apart(rows[0] + rows[1]);
+        apart(rows[2]);
+        for (const auto& row : rows) {
+            const QRect clear = row.first()->parentWidget()->contentsRect().adjusted(1, 1, -1, -1);
+            for (const QWidget* widget : row)
+                QVERIFY2(clear.contains(widget->geometry()), qPrintable(widget->objectName()));
+        }
+
+        // Each row reads left to right on one centre line, the label first.
+        for (const auto& row : rows) {
+            for (qsizetype i = 1; i < row.size(); ++i) {
+                QVERIFY(at(row[i - 1]).right() < at(row[i]).left());
+                QVERIFY2(qAbs(at(row[i]).center().y() - at(row[0]).center().y()) <= 1,
+                    qPrintable(row[i]->objectName()));
+            }
+        }
+        // The columns line up, across both boxes too; the boxes share their edges.
+        QCOMPARE(at(window.lblDestination).left(), at(window.lblSource).left());
+        QCOMPARE(at(window.lblPackageSize).left(), at(window.lblSource).left());
+        QCOMPARE(at(window.txtDestination).left(), at(window.txtSource).left());
+        QCOMPARE(at(window.txtDestination).width(), at(window.txtSource).width());
+        QCOMPARE(at(window.btnDestination).left(), at(window.btnSource).left());
+        QCOMPARE(at(window.btnDestination).size(), at(window.btnSource).size());
+        QCOMPARE(at(window.btnClear).right(), at(window.btnSource).right());
+        QCOMPARE(at(window.gboxSplitOptions).left(), at(window.gboxSplitBuild).left());
+        QCOMPARE(at(window.gboxSplitOptions).right(), at(window.gboxSplitBuild).right());
+        QCOMPARE(central->rect().right() - at(window.gboxSplitBuild).right(),
+            at(window.gboxSplitBuild).left());
+        QVERIFY(at(window.gboxSplitBuild).bottom() < at(window.gboxSplitOptions).top());
+
+        // The commands: one row of equal buttons, in order, under the boxes, ending flush with
+        // their right edge, and as far down as the window goes, with as much room below them as
+        // the boxes have above.
+        for (const QWidget* command : commands) {
+            QCOMPARE(at(command).size(), at(window.btnExit).size());
+            QCOMPARE(at(command).top(), at(window.btnExit).top());
+            QVERIFY(at(window.gboxSplitOptions).bottom() < at(command).top());
+        }
+        QVERIFY(at(window.btnSplit).right() < at(window.btnBuild).left());
+        QVERIFY(at(window.btnBuild).right() < at(window.btnExit).left());
+        QCOMPARE(at(window.btnExit).right(), at(window.gboxSplitBuild).right());
+        QCOMPARE(central->rect().bottom() - at(window.btnExit).bottom(),
+            at(window.gboxSplitBuild).top());
     }
 
     void widgetProperties()

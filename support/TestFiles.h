@@ -37,8 +37,8 @@ bool SameContents(const std::string& first, const std::string& second);
 bool Exists(const std::string& path);
 bool IsRegular(const std::string& path);
 
-// Names of a set: base.c0 ... base.c(count-1).
-std::vector<std::string> PackageNames(const std::string& base, std::size_t count);
+// The paths of the first `count` packages of the set of `base`: base.c0 ... base.c(count-1).
+std::vector<std::string> PackagePaths(const std::string& base, std::size_t count);
 
 // The bytes of the set of `base` as a build would join them now: packages 0, 1, ... up to the
 // first gap.

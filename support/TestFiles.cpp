@@ -117,7 +117,7 @@ bool IsRegular(const std::string& path)
     return lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-std::vector<std::string> PackageNames(const std::string& base, std::size_t count)
+std::vector<std::string> PackagePaths(const std::string& base, std::size_t count)
 {
     std::vector<std::string> names;
     for (std::size_t index = 0; index < count; ++index)
@@ -128,7 +128,7 @@ std::vector<std::string> PackageNames(const std::string& base, std::size_t count
 std::string JoinedSet(const std::string& base)
 {
     std::string joined;
-    for (const auto& name : PackageNames(base, Velkaro::IsPck(base + ".c0")))
+    for (const auto& name : PackagePaths(base, Velkaro::IsPck(base + ".c0")))
         joined += ReadBytes(name);
     return joined;
 }
@@ -136,7 +136,7 @@ std::string JoinedSet(const std::string& base)
 std::string WritePackages(const std::string& base, const std::vector<std::string>& contents)
 {
     std::string joined;
-    const std::vector<std::string> names = PackageNames(base, contents.size());
+    const std::vector<std::string> names = PackagePaths(base, contents.size());
     for (std::size_t index = 0; index < contents.size(); ++index) {
         WriteBytes(names[index], contents[index]);
         joined += contents[index];
