@@ -28,7 +28,7 @@ void InterruptGuard::ThrowIfRequested() const
         throw Interrupted(signalNumber);
 }
 
-Interrupted::Interrupted(int signalNumber)
-    : std::runtime_error(std::string("stopped by a signal (") + strsignal(signalNumber) + ")")
-    , signalNumber(signalNumber)
+Interrupted::Interrupted(int number)
+    : std::runtime_error(std::string("stopped by a signal (") + strsignal(number) + ")")
+    , signalNumber(number)
 { }

@@ -25,7 +25,7 @@ private:
 class Interrupted : public std::runtime_error
 {
 public:
-    explicit Interrupted(int signalNumber);
+    explicit Interrupted(int number);
     int Signal() const { return signalNumber; }
 
 private:

@@ -64,7 +64,7 @@ double loadSeconds()
         std::fprintf(stderr, "history bench: the window was not shown\n");
         std::exit(1);
     }
-    return timer.nsecsElapsed() / 1e9;
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 
 } // namespace
