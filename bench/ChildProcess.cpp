@@ -134,6 +134,18 @@ pid_t StartChild(const std::vector<std::string>& command)
     return child;
 }
 
+bool ChildEnded(pid_t child)
+{
+    int status = 0;
+    pid_t reaped = -1;
+    do
+        reaped = waitpid(child, &status, WNOHANG);
+    while (reaped < 0 && errno == EINTR);
+    if (reaped < 0)
+        throw std::runtime_error("waitpid failed");
+    return reaped == child;
+}
+
 bool ReapChild(pid_t child)
 {
     const int status = WaitFor(child);

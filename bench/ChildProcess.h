@@ -26,3 +26,6 @@ pid_t StartChild(const std::vector<std::string>& command);
 
 // Waits for a child started by StartChild; whether it exited with status 0.
 bool ReapChild(pid_t child);
+
+// Whether a child started by StartChild has ended, and is reaped; never waits.
+bool ChildEnded(pid_t child);

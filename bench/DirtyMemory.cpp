@@ -98,14 +98,15 @@ std::uint64_t DeviceUnwritten::KiB() const
 }
 
 DirtyMemory::DirtyMemory(std::function<std::uint64_t()> readKiB)
-    : read(readKiB ? std::move(readKiB) : UnwrittenKiB), startKiB(read()), peakKiB(startKiB),
-      sampler(std::chrono::milliseconds(10),
-          [this] { peakKiB = std::max<std::uint64_t>(peakKiB, read()); })
+    : read(readKiB ? std::move(readKiB) : UnwrittenKiB), startKiB(read()), peakKiB(startKiB)
+{ }
+
+void DirtyMemory::Sample()
 {
+    peakKiB = std::max(peakKiB, read());
 }
 
-double DirtyMemory::PeakAboveStartMiB()
+double DirtyMemory::PeakAboveStartMiB() const
 {
-    sampler.Stop();
     return peakKiB > startKiB ? static_cast<double>(peakKiB - startKiB) / 1024.0 : 0.0;
 }

@@ -1,28 +1,26 @@
 #pragma once
 
-#include "Sampler.h"
-
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
 
-// Watches the page cache's dirty and in-writeback memory while it lives, every 10 ms, and tells
-// the highest level above the one it found at the start: how much unwritten data a command let
-// pile up. By default the whole machine's (Dirty + Writeback in /proc/meminfo).
+// The page cache's dirty and in-writeback memory, sampled by the watcher thread, and the highest
+// level above the one found at the start: how much unwritten data a command let pile up. By
+// default the whole machine's (Dirty + Writeback in /proc/meminfo).
 class DirtyMemory
 {
 public:
     explicit DirtyMemory(std::function<std::uint64_t()> readKiB = {});
 
-    // Stops watching; the peak above the starting level, in MiB.
-    double PeakAboveStartMiB();
+    void Sample();
+
+    // The peak above the starting level, in MiB. Only once the watcher has stopped.
+    double PeakAboveStartMiB() const;
 
 private:
     const std::function<std::uint64_t()> read;
     const std::uint64_t startKiB;
-    std::atomic<std::uint64_t> peakKiB;
-    Sampler sampler;
+    std::uint64_t peakKiB;
 };
 
 // Dirty + Writeback now, in KiB.

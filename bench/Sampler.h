@@ -5,15 +5,14 @@
 #include <functional>
 #include <thread>
 
-// The watcher thread of the benchmark's measurements: calls `sample` in a thread of its own, then
-// waits `interval`, until Stop() or the end of the object; `first`, where given, runs once in that
-// thread before the first sample. An owner declares it after the members its calls use, so that
-// it stops before they go.
+// The benchmark's one watcher thread: calls `sample` every `interval` while a run is watched, until
+// Stop() or the end of the object. Whatever a run is watched for (dirty memory, folder listings)
+// is sampled in that one call, none of it blocking, so that no sample waits for another. An owner
+// declares it after what its calls use, so that it stops before they go.
 class Sampler
 {
 public:
-    Sampler(std::chrono::milliseconds interval, std::function<void()> sample,
-        std::function<void()> first = {});
+    Sampler(std::chrono::milliseconds interval, std::function<void()> sample);
     ~Sampler();
     Sampler(const Sampler&) = delete;
     Sampler& operator=(const Sampler&) = delete;

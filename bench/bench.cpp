@@ -13,6 +13,7 @@
 #include "Interrupts.h"
 #include "LoopMount.h"
 #include "PairedRuns.h"
+#include "Sampler.h"
 #include "ScratchFiles.h"
 #include "SlowStick.h"
 #include "TestFiles.h"
@@ -59,6 +60,8 @@ constexpr double FuseDirtyGoalMiB = 256;
 constexpr std::uint64_t StickBytesPerSecond = 20 * 1024 * 1024;
 constexpr std::uint64_t Seed = 0x56656c6b61726f31ULL;
 constexpr std::uint64_t MiB = 1024 * 1024;
+// How often the watcher looks at a watched run: dirty memory, and whether a listing has ended.
+constexpr std::chrono::milliseconds WatchInterval(10);
 
 struct Options
 {
@@ -331,7 +334,15 @@ struct Watch
             if (listFolder)
                 listing = std::make_unique<FolderLatency>(folder);
             DirtyMemory dirty([this] { return device.KiB(); });
-            const double seconds = run();
+            double seconds = 0;
+            {
+                const Sampler watcher(WatchInterval, [&] {
+                    dirty.Sample();
+                    if (listing)
+                        listing->Poll();
+                });
+                seconds = run();
+            }
             worst.dirtyMiB = std::max(worst.dirtyMiB, dirty.PeakAboveStartMiB());
             if (listing)
                 worst.folderSeconds = std::max(worst.folderSeconds, listing->LongestSeconds());
@@ -563,7 +574,14 @@ void MeasureDirtyPeak(const LoopMount& disk, const Options& options, const Inter
         if (device)
             own = std::make_unique<DirtyMemory>([&] { return device->KiB(); });
         Peaks peaks;
-        peaks.seconds = split();
+        {
+            const Sampler watcher(WatchInterval, [&] {
+                machine.Sample();
+                if (own)
+                    own->Sample();
+            });
+            peaks.seconds = split();
+        }
         peaks.machineMiB = machine.PeakAboveStartMiB();
         peaks.deviceMiB = own ? own->PeakAboveStartMiB() : -1;
         return peaks;
