@@ -8,15 +8,15 @@
 // A command asks once for each folder it writes to (SyncScope::Of) and hands the answer down to
 // everything that writes there.
 //
-// | file system                  | bytes pushed on          | durable by                     |
-// |------------------------------|--------------------------|--------------------------------|
-// | ext4, XFS, btrfs, f2fs, tmpfs| started, not waited for  | one syncfs for every file      |
-// | FAT, exFAT (the kernel's)    | started, not waited for  | each file's fsync, and again   |
-// |                              |                          | after it is renamed            |
-// | FUSE on a block device       | syncfs from our side,    | each file's fsync              |
-// | (exFAT, NTFS sticks)         | 1-32 MiB at a time       |                                |
-// | other FUSE (sshfs, bindfs)   | the file's fsync         | each file's fsync              |
-// | anything else                | started, not waited for  | each file's fsync              |
+// | file system                  | bytes pushed on         | durable by               | dirty    |
+// |------------------------------|-------------------------|--------------------------|----------|
+// | ext4, XFS, btrfs, f2fs, tmpfs| started, not waited for | one syncfs for all files | <512 MiB |
+// | FAT, exFAT (the kernel's)    | started, not waited for | each file's fsync, again | <512 MiB |
+// |                              |                         | once it is renamed       |          |
+// | FUSE on a block device       | syncfs from our side,   | each file's fsync        | 1-32 MiB |
+// | (exFAT, NTFS sticks)         | 1-32 MiB at a time      |                          |          |
+// | other FUSE (sshfs, bindfs)   | the file's fsync        | each file's fsync        | ~129 MiB |
+// | anything else                | started, not waited for | each file's fsync        | <512 MiB |
 //
 // The kernel's FAT drivers (vfat, msdos) pass no syncfs on to the device's cache, and keep a
 // file's length and first cluster in its folder entry: a renamed file's new entry gets them only
@@ -26,12 +26,13 @@
 // takes 8.3 names only and so no hidden temporary name: there every command is refused before it
 // changes anything.
 //
-// Memory: a command's dirty pages stay bounded for any file and package size. Where pushes are
-// only started, a file is pushed in windows of PushWindow, two of them in flight (WriteBehind), and
-// the files written in full wait in one batch of at most MostBytesInFlight (PackagesInFlight):
-// under 512 MiB in all. Where a push waits (FUSE), a window of WaitedWindow grows up to
-// MostWaitedWindow while pushes are quick and shrinks when one keeps the device busy; the files
-// held land together once a window's worth is written.
+// Memory: where pushes are only started, a file is pushed in windows of PushWindow with two of
+// them in flight (WriteBehind), and the files written in full wait in one batch of at most
+// MostBytesInFlight (PackagesInFlight): 3 x 128 MiB and the window being filled. Where a push
+// waits, a file is pushed and waited for whenever a window has been written: WaitedWindow, growing
+// up to MostWaitedWindow while pushes are quick, on FUSE over a block device; PushWindow through
+// other FUSE, whose push is the file's own sync. The files held land together once WaitedWindow
+// has been written across them.
 
 // Bytes of one file pushed on at a time where pushes are only started; a file no larger is a
 // single push. Pushing smaller pieces of a large package holds up its copying while the device
