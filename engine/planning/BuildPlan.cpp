@@ -95,23 +95,20 @@ bool Fits(const Folder& packages, const std::string& stem, std::uint64_t largest
     return true;
 }
 
-} // namespace
-
-BuildTarget BuildTarget::Of(const std::string& destination)
+// The target as BuildTarget::Of describes it, but for its name.
+BuildTarget Locate(const std::string& destination)
 {
     BuildTarget target;
     struct stat named = {};
     if (RetryOnInterrupt([&] { return lstat(destination.c_str(), &named); }) != 0) {
         if (errno == ENOENT)
             target.path = destination;
-        target.name = NameIn(target.path);
         return target;
     }
     target.exists = true;
     target.status = named;
     if (!S_ISLNK(named.st_mode)) {
         target.path = destination;
-        target.name = NameIn(target.path);
         return target;
     }
     if (!MayFollow(destination, named))
@@ -126,6 +123,14 @@ BuildTarget BuildTarget::Of(const std::string& destination)
         || !(IdentityOf(reached) == IdentityOf(target.status)))
         return target;
     target.path = resolved;
+    return target;
+}
+
+} // namespace
+
+BuildTarget BuildTarget::Of(const std::string& destination)
+{
+    BuildTarget target = Locate(destination);
     target.name = NameIn(target.path);
     return target;
 }
