@@ -111,12 +111,14 @@ bool Velkaro::JoinFile(const std::string& package, const std::string& destinatio
     if (!plan.Allows(overwrite))
         return false;
     const BuildTarget& target = plan.target;
+    const Distinguishing packagesBy = SyncScope::Of(packages.Get()).distinguishing;
 
     if (plan.WritesInPlace()) {
         FileDescriptor special = OpenSpecialForWriting(target.path.c_str());
         const Push push = special.IsOpen() ? SyncScope::Of(special.Get()).push : Push::Started;
         OutputFile output(std::move(special), push);
-        return output.IsOpen() && JoinSet(packages, stem, output, heartbeat) && output.Sync()
+        return output.IsOpen() && JoinSet(packages, stem, packagesBy, output, heartbeat)
+            && output.Sync()
             && output.Close();
     }
 
@@ -130,6 +132,7 @@ bool Velkaro::JoinFile(const std::string& package, const std::string& destinatio
     TemporaryFile joined(folder, scope, target.name, firstPackage.st_mode & 0777);
     if (!joined.IsOpen() || (target.exists && !joined.TakeOwnerAndModeOf(target.status)))
         return false;
-    return JoinSet(packages, stem, joined.Output(), heartbeat)
-        && joined.Commit(false, target.exists, [&] { return target.Unchanged(folder); });
+    return JoinSet(packages, stem, packagesBy, joined.Output(), heartbeat)
+        && joined.Commit(false, target.exists,
+            [&] { return target.Unchanged(folder, scope.distinguishing); });
 }

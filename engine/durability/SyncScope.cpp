@@ -18,6 +18,10 @@ constexpr long Ramfs = 0x858458F6;
 constexpr long Fuse = 0x65735546;
 constexpr long Msdos = 0x4D44; // vfat and msdos
 constexpr long Exfat = 0x2011BAB0;
+constexpr long Ntfs = 0x5346544E; // the kernel's ntfs3
+constexpr long Cifs = static_cast<long>(0xFF534D42); // SMB 1
+constexpr long Smb2 = static_cast<long>(0xFE534D42); // SMB 2 and 3
+constexpr long Nfs = 0x6969;
 
 } // namespace
 
@@ -33,9 +37,20 @@ SyncScope SyncScope::Of(int fd)
     // The file systems made for Linux: journalled, or in memory.
     const bool native = type == Ext4 || type == Xfs || type == Btrfs || type == F2fs
         || type == Tmpfs || type == Ramfs;
+    // Those the kernel reads from a disk itself, with no cache of names between it and the disk.
+    // FAT and exFAT keep no inode numbers: the kernel makes one up each time it reads a file in.
+    const bool fat = type == Msdos || type == Exfat;
+    const bool local = native || fat || type == Ntfs;
+    const bool smb = type == Cifs || type == Smb2;
     scope.syncfsMakesDurable = native;
     scope.namesAreExact = native;
-    scope.renameNeedsFileSync = type == Msdos || type == Exfat;
+    scope.renameNeedsFileSync = fat || type == Ntfs || smb;
+    scope.removalWaitsForClose = smb;
+    scope.distinguishing.inodes = native || type == Ntfs || type == Nfs;
+    scope.distinguishing.unique = local || smb || type == Nfs;
+    scope.distinguishing.times = !smb;
+    scope.distinguishing.cached = !local;
+    scope.distinguishing.bytes = !local && type != Nfs;
     if (type == Msdos)
         scope.largestFile = 0xFFFFFFFFULL;
     // A FUSE file system on a block device carries that device's number; others have a number of

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "posix/FileState.h"
+
 #include <cstdint>
 #include <limits>
 #include <sys/types.h>
@@ -11,20 +13,30 @@
 // | file system                  | bytes pushed on         | durable by               | dirty    |
 // |------------------------------|-------------------------|--------------------------|----------|
 // | ext4, XFS, btrfs, f2fs, tmpfs| started, not waited for | one syncfs for all files | <512 MiB |
-// | FAT, exFAT (the kernel's)    | started, not waited for | each file's fsync, again | <512 MiB |
+// | FAT, exFAT, NTFS (ntfs3): the| started, not waited for | each file's fsync, again | <512 MiB |
+// | kernel's                     |                         | once it is renamed       |          |
+// | SMB (cifs)                   | started, not waited for | each file's fsync, again | <512 MiB |
 // |                              |                         | once it is renamed       |          |
+// | NFS                          | started, not waited for | each file's fsync        | <512 MiB |
 // | FUSE on a block device       | syncfs from our side,   | each file's fsync        | 1-32 MiB |
 // | (exFAT, NTFS sticks)         | 1-32 MiB at a time      |                          |          |
 // | other FUSE (sshfs, bindfs)   | the file's fsync        | each file's fsync        | ~129 MiB |
 // | anything else                | started, not waited for | each file's fsync        | <512 MiB |
 //
-// The kernel's FAT drivers (vfat, msdos) pass no syncfs on to the device's cache, and keep a
-// file's length and first cluster in its folder entry: a renamed file's new entry gets them only
-// when the file itself is written back, which the folder's fsync does not do. FAT32 holds no file
-// of 4 GiB or more. Neither FAT nor exFAT, kernel or FUSE, keeps names and data in the order they
-// were written: a removal reaches the device only when it is synced. A FAT volume mounted msdos
-// takes 8.3 names only and so no hidden temporary name: there every command is refused before it
-// changes anything.
+// What tells a file from another put at its name (Distinguishing), and how a removal is done:
+//
+// | file system       | inode numbers | times | names seen afresh by | a removed name is gone  |
+// |-------------------|---------------|-------|----------------------|-------------------------|
+// | made for Linux,   | kept, with    | kept  | the kernel itself    | at once                 |
+// | ntfs3             | the handle    |       |                      |                         |
+// | FAT, exFAT        | made up       | kept  | the kernel itself    | at once                 |
+// | NFS               | kept, with    | kept  | opening it (close-to-| at once (a file still   |
+// |                   | the handle    |       | open revalidation)   | open is renamed away)   |
+// | SMB (cifs)        | not relied on | moved | opening it           | once its last handle is |
+// |                   |               |       |                      | closed: renamed first   |
+// | FUSE              | made up       | kept  | opening it, and its  | at once                 |
+// |                   |               |       | attributes re-asked  |                         |
+// | anything else     | not relied on | kept  | opening it           | at once                 |
 //
 // Memory: where pushes are only started, a file is pushed in windows of PushWindow with two of
 // them in flight (WriteBehind), and the files written in full wait in one batch of at most
@@ -75,6 +87,11 @@ struct SyncScope
     // names the file system makes up (FAT's short names, names with trailing dots, Windows' short
     // names).
     bool namesAreExact = false;
+    // What tells one file from another put at its name.
+    Distinguishing distinguishing {false, false, true, true, true};
+    // A name taken away from a file that is still open stays listed, and blocks a new file of
+    // that name, until the file's last handle is closed (SMB).
+    bool removalWaitsForClose = false;
     // The largest file it holds, in bytes.
     std::uint64_t largestFile = std::numeric_limits<std::uint64_t>::max();
 

@@ -6,6 +6,7 @@
 #include "naming/PackageNames.h"
 #include "posix/Descriptors.h"
 #include "posix/FileIdentity.h"
+#include "posix/FileState.h"
 #include "posix/Folder.h"
 #include "posix/OpenFile.h"
 #include "posix/Paths.h"
@@ -135,12 +136,15 @@ BuildTarget BuildTarget::Of(const std::string& destination)
     return target;
 }
 
-bool BuildTarget::Unchanged(const Folder& folder) const
+bool BuildTarget::Unchanged(const Folder& folder, const Distinguishing& by) const
 {
     struct stat now = {};
     if (!folder.StatLink(name, now))
         return !exists && errno == ENOENT;
-    return exists && IdentityOf(now) == IdentityOf(status);
+    // Where inode numbers are made up afresh (FUSE), the file is told by its size and times.
+    return exists
+        && (by.inodes ? IdentityOf(now) == IdentityOf(status)
+                      : StateOf(now, by) == StateOf(status, by));
 }
 
 BuildPlan PlanBuild(const std::string& package, const std::string& destination)
@@ -163,7 +167,7 @@ BuildPlan PlanBuild(BuildPlan first, const Folder& packages, const std::string& 
     const Folder& folder, const SyncScope& scope)
 {
     BuildPlan plan = std::move(first);
-    plan.unchanged = plan.target.Unchanged(folder);
+    plan.unchanged = plan.target.Unchanged(folder, scope.distinguishing);
     plan.overlaps = Overlaps(
         packages, stem, plan.destination, plan.target, SyncScope::Of(packages.Get()).namesAreExact);
     plan.descriptors = SpareDescriptors(BuildDescriptors) >= BuildDescriptors;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 class Folder;
+struct Distinguishing;
 struct SyncScope;
 
 // Descriptors a build takes: the build file, the package being read, the link that names the
@@ -23,8 +24,9 @@ struct BuildTarget
 
     static BuildTarget Of(const std::string& destination);
 
-    // Whether the target's name in `folder` still shows what it showed when it was looked at.
-    bool Unchanged(const Folder& folder) const;
+    // Whether the target's name in `folder` still shows what it showed when it was looked at, as
+    // `by` tells files apart there.
+    bool Unchanged(const Folder& folder, const Distinguishing& by) const;
 };
 
 // What a build of a package set into a destination would do, found out before anything is

@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-bool JoinSet(
-    const Folder& folder, const std::string& stem, OutputFile& output, const Heartbeat& heartbeat)
+bool JoinSet(const Folder& folder, const std::string& stem, const Distinguishing& by,
+    OutputFile& output, const Heartbeat& heartbeat)
 {
     ByteCopier copier(heartbeat);
     std::uint64_t read = 0; // the states of the packages as they were read
@@ -27,7 +27,7 @@ bool JoinSet(
                 return false;
             break;
         }
-        read = Mix(read, StateOf(status));
+        read = Mix(read, StateOf(status, by));
         // A file that says it is empty is asked for one byte, which must not come: some
         // (procfs) say so of what they do hold.
         const auto size = static_cast<std::uint64_t>(status.st_size);
@@ -45,7 +45,7 @@ bool JoinSet(
     for (std::uint64_t index = 0; index < count; ++index) {
         if (!PackageIn(folder, stem, index, status))
             return false;
-        now = Mix(now, StateOf(status));
+        now = Mix(now, StateOf(status, by));
         // A million packages take a second to look at again.
         if (heartbeat && index % 4096 == 4095)
             heartbeat();

@@ -56,6 +56,7 @@ void SplitWriter::RemoveOwn() const
             remove(position + 1);
     }
     const std::uint64_t next = written.Count() + 1;
+    // Where a name cannot be shown to lead to this split's file, it stays.
     if (writing && IsOwn(next, *writing))
         remove(next);
     // The last package, made first, unless the split got to it.
@@ -113,6 +114,7 @@ bool SplitWriter::Run()
                    want + (index == last ? 1 : 0))
             == static_cast<std::int64_t>(want);
     };
+    firstIdentity = first.Output().Identity();
     if (!fill(first.Output(), 0) || !first.Output().StartRest())
         return false;
     for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
@@ -120,10 +122,12 @@ bool SplitWriter::Run()
         if (!package.IsOpen())
             return false;
         writing = package.Identity();
-        if (!fill(package, index)
-            || RetryOnInterrupt([&] { return fstat(package.Get(), &status); }) != 0)
+        if (!fill(package, index))
             return false;
-        written.Add(StateOf(status));
+        const std::optional<FileState> state = Written(package, index);
+        if (!state)
+            return false;
+        written.Add(*state);
         writing.reset();
         if (!inFlight.AddPackage(std::move(package)))
             return false;
@@ -131,27 +135,54 @@ bool SplitWriter::Run()
     // The packages' bytes are on the device; one sync of the file system adds what describes
     // them (and package 0's bytes), where it does. Elsewhere each file has been synced by
     // itself, and the folder's names are synced before package 0 joins them.
-    if (!inFlight.Land() || !SourceUnchanged() || !PackagesInPlace())
+    if (!inFlight.Land())
         return false;
     const bool synced = !inFlight.SyncsEachFile()
         ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
         : first.Output().Sync() && folder.Sync();
-    if (!synced)
+    return synced && NameFirst(first);
+}
+
+// Package 0 takes its name only where the set is this split's own and whole at that very moment,
+// and keeps it only where it still is once named: another program, through a mount that no lock
+// reaches, may put its own file at a package's name at any time.
+bool SplitWriter::NameFirst(TemporaryFile& first)
+{
+    const std::optional<FileState> made = Written(first.Output(), 0);
+    if (!made)
         return false;
-    if (first.Commit(true, false)) {
+    const auto whole = [&] { return SourceUnchanged() && PackagesInPlace(); };
+    if (first.Commit(true, false, whole) && whole() && FirstInPlace(*made)) {
         finished = true;
         return true;
     }
-    // Package 0 has its name but the folder's sync failed: without package 0 the rest
-    // counts for nothing and can go; where package 0 cannot be taken away again, the whole
-    // set stays rather than package 0 alone.
-    if (first.Renamed()
+    // Package 0 has its name but the set is not whole, or the folder's sync failed: without
+    // package 0 the rest counts for nothing and can go. Where package 0 cannot be taken away
+    // again, the whole set stays rather than package 0 alone.
+    if (first.Renamed() && FirstInPlace(*made)
         && (RetryOnInterrupt([&] {
                return unlinkat(folder.Get(), PackageName(stem, 0).c_str(), 0);
            }) != 0
             || !folder.Sync()))
         finished = true;
     return false;
+}
+
+std::optional<FileState> SplitWriter::Written(const OutputFile& package, std::uint64_t index) const
+{
+    std::optional<FileState> state = StateOfOpen(package.Get(), scope.distinguishing);
+    // The package is open for writing only: its bytes are sampled where they came from.
+    if (state && scope.distinguishing.bytes)
+        state->sample = SampleOf(source.file.Get(), static_cast<off_t>(index * size), state->size);
+    return state;
+}
+
+bool SplitWriter::FirstInPlace(const FileState& made) const
+{
+    const std::string name = PackageName(stem, 0);
+    const std::optional<FileState> now = StateAt(folder.Get(), name.c_str(), scope.distinguishing);
+    return now && SameButRenamed(made, *now)
+        && (!scope.distinguishing.unique || IsOwn(0, firstIdentity));
 }
 
 // Package 0 first, so that from then on what is left no longer counts as a set; then every other
@@ -169,7 +200,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
     // Package 0's removal is on stable storage before any old package is overwritten: FAT and
     // exFAT write names and blocks in no order, and a set whose package 0 still stood after a
     // power cut must not hold zeros. Through FUSE only a file's sync reaches the device.
-    const Unlinked zero = UnlinkForWiping(folder.Get(), PackageName(stem, 0).c_str(), true);
+    const Unlinked zero = UnlinkForWiping(
+        folder.Get(), PackageName(stem, 0).c_str(), true, scope.removalWaitsForClose);
     if (!zero.gone || !folder.Sync() || (inFlight.SyncsEachFile() && !first.Sync()) || !wipe(zero))
         return false;
     const CaseFolding folding;
@@ -178,7 +210,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
         const auto index = IndexIn(entry, stem, folding);
         if (removed && index && *index > 0 && *index < plan.touched
             && !(reserved && *index == plan.writeCount - 1))
-            removed = wipe(UnlinkForWiping(folder.Get(), PackageName(stem, *index).c_str(), true));
+            removed = wipe(UnlinkForWiping(folder.Get(), PackageName(stem, *index).c_str(), true,
+                scope.removalWaitsForClose));
     });
     // The old files' space is free before the new packages need it: their zeros are on the
     // device and their descriptors closed.
@@ -187,18 +220,15 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
 
 bool SplitWriter::IsOwn(std::uint64_t index, const FileIdentity& identity) const
 {
-    struct stat status = {};
-    return folder.StatLink(PackageName(stem, index), status) && IsPackageFile(status)
-        && IdentityOf(status) == identity;
+    const std::optional<FileIdentity> now
+        = IdentityAt(folder.Get(), PackageName(stem, index).c_str(), scope.distinguishing);
+    return now && *now == identity;
 }
 
 bool SplitWriter::BlockInPlace(std::uint64_t block) const
 {
-    return written.Unchanged(block, [&](std::uint64_t position) -> std::optional<FileState> {
-        struct stat status = {};
-        if (!folder.StatLink(PackageName(stem, position + 1), status) || !IsPackageFile(status))
-            return std::nullopt;
-        return StateOf(status);
+    return written.Unchanged(block, [&](std::uint64_t position) {
+        return StateAt(folder.Get(), PackageName(stem, position + 1).c_str(), scope.distinguishing);
     });
 }
 
@@ -215,7 +245,12 @@ bool SplitWriter::PackagesInPlace() const
 
 bool SplitWriter::SourceUnchanged() const
 {
-    struct stat now = {};
-    return RetryOnInterrupt([&] { return fstat(source.file.Get(), &now); }) == 0
-        && StateOf(now) == StateOf(source.status);
+    const Distinguishing by = SyncScope::Of(source.file.Get()).distinguishing;
+    const std::optional<FileState> now = StateOfOpen(source.file.Get(), by);
+    if (!now)
+        return false;
+    // The same open file all along: its handle, not taken at the start, cannot have changed.
+    FileState then = StateOf(source.status, by);
+    then.handle = now->handle;
+    return then == *now;
 }

@@ -3,6 +3,7 @@
 #include "Heartbeat.h"
 #include "durability/SyncScope.h"
 #include "posix/FileIdentity.h"
+#include "posix/FileState.h"
 #include "writing/WrittenFiles.h"
 
 #include <cstdint>
@@ -19,7 +20,10 @@ struct SplitSource;
 // packages, and takes them away again if the split does not finish. Package 0 is written first,
 // to a temporary file, and takes its name last, once every other package is on stable storage and
 // the source has been found unchanged and every other package's name still leads to the file the
-// split wrote there: the set counts only once it is whole and its own.
+// split wrote there, and checked once more once it is named: the set counts only once it is whole
+// and its own.
+class TemporaryFile;
+
 class SplitWriter
 {
 public:
@@ -38,6 +42,11 @@ private:
     // Takes away what this split made, where the names still lead to it.
     void RemoveOwn() const;
     bool RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) const;
+    bool NameFirst(TemporaryFile& first);
+    // The state of package `index` as this split has written it, as the check will find it.
+    std::optional<FileState> Written(const OutputFile& package, std::uint64_t index) const;
+    // Whether package 0's name leads to the file `made` was taken of before it was named.
+    bool FirstInPlace(const FileState& made) const;
     bool SourceUnchanged() const;
     // Whether the name of package `index` leads to `identity`, the file this split holds there.
     bool IsOwn(std::uint64_t index, const FileIdentity& identity) const;
@@ -55,5 +64,6 @@ private:
     WrittenFiles written; // packages 1, 2, ... as this split wrote them in full
     std::optional<FileIdentity> writing; // the package after those, made and not yet in full
     std::optional<FileIdentity> reserved; // the last package, made before anything is touched
+    FileIdentity firstIdentity; // package 0's file
     bool finished = false;
 };

@@ -3,11 +3,14 @@
 #include "durability/OutputFile.h"
 #include "durability/PackagesInFlight.h"
 #include "posix/FileIdentity.h"
+#include "posix/HiddenFile.h"
 #include "posix/Retry.h"
 #include "posix/WriteAll.h"
 #include "writing/PageBuffer.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,7 +35,7 @@ FileDescriptor OpenForWiping(int folder, const char* name, const struct stat& na
 
 } // namespace
 
-Unlinked UnlinkForWiping(int folder, const char* name, bool wipe)
+Unlinked UnlinkForWiping(int folder, const char* name, bool wipe, bool renameFirst)
 {
     Unlinked unlinked;
     struct stat followed = {};
@@ -50,7 +53,23 @@ Unlinked UnlinkForWiping(int folder, const char* name, bool wipe)
     }
     if (!S_ISREG(named.st_mode))
         return unlinked;
-    if (wipe && named.st_size > 0 && named.st_nlink == 1) {
+    const bool kept = wipe && named.st_size > 0 && named.st_nlink == 1;
+    if (kept && renameFirst) {
+        const std::string hidden = MakeHiddenName(name, [&](const std::string& candidate) {
+            return RetryOnInterrupt([&] {
+                return renameat2(folder, name, folder, candidate.c_str(), RENAME_NOREPLACE);
+            }) == 0;
+        });
+        if (!hidden.empty()) {
+            unlinked.gone = true;
+            unlinked.file = OpenForWiping(folder, hidden.c_str(), named);
+            unlinked.length = named.st_size;
+            // Its hidden name lasts until the wipe closes it, and counts for nothing meanwhile.
+            RetryOnInterrupt([&] { return unlinkat(folder, hidden.c_str(), 0); });
+            return unlinked;
+        }
+    }
+    if (kept) {
         unlinked.file = OpenForWiping(folder, name, named);
         unlinked.length = named.st_size;
     }

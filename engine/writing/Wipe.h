@@ -19,8 +19,10 @@ struct Unlinked
 // Takes away the name of a regular file in `folder` (or AT_FDCWD for a path), keeping the file
 // open for wiping with `wipe`. A symbolic link is removed itself, and a file that has other names
 // is removed without being kept: what they lead to is not the caller's to wipe. Nothing else
-// (a socket, a FIFO, a device) is removed.
-Unlinked UnlinkForWiping(int folder, const char* name, bool wipe);
+// (a socket, a FIFO, a device) is removed. With `renameFirst`, where a name removed from a file
+// still open would stay until it is closed (SMB), a file kept for wiping is first renamed to a
+// hidden name, so that its own is gone at once.
+Unlinked UnlinkForWiping(int folder, const char* name, bool wipe, bool renameFirst = false);
 
 // Writes zeros over the first `length` bytes of `fd`, in place (no truncation, which would free
 // the old blocks instead of overwriting them), pushed on as `push` says. They reach the device
