@@ -1,40 +1,40 @@
 #include "MountedImage.h"
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
+#include "Shell.h"
+
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-bool Run(const std::string& command)
+// How each file system is made and mounted.
+struct Kind
 {
-    return std::system(("(" + command + ") >/dev/null 2>&1").c_str()) == 0;
-}
-
-struct PipeCloser
-{
-    void operator()(FILE* pipe) const { pclose(pipe); }
+    const char* maker;
+    const char* makeOptions;
+    const char* mounter;
+    bool fuse;
+    std::uint64_t leastMegabytes; // below this the maker refuses
 };
 
-// The first line the command prints; empty when it fails.
-std::string FirstLineOf(const std::string& command)
+Kind KindOf(MountedImage::Type type)
 {
-    const std::unique_ptr<FILE, PipeCloser> pipe(popen((command + " 2>/dev/null").c_str(), "r"));
-    std::array<char, 256> line {};
-    if (!pipe || fgets(line.data(), line.size(), pipe.get()) == nullptr)
-        return std::string();
-    std::string text(line.data());
-    while (!text.empty() && text.back() == '\n')
-        text.pop_back();
-    return text;
-}
-
-bool Have(const std::string& program)
-{
-    return Run("command -v " + program);
+    switch (type) {
+    case MountedImage::Type::Ext4:
+        return {"mkfs.ext4", "-q -F", "mount", false, 1};
+    case MountedImage::Type::Ext4WholeSeconds:
+        return {"mkfs.ext4", "-q -F -I 128", "mount", false, 1};
+    case MountedImage::Type::Xfs:
+        return {"mkfs.xfs", "-q -f", "mount", false, 300};
+    case MountedImage::Type::Btrfs:
+        return {"mkfs.btrfs", "-q -f", "mount", false, 114};
+    case MountedImage::Type::ExfatFuse:
+        return {"mkfs.exfat", "", "mount.exfat-fuse", true, 1};
+    case MountedImage::Type::NtfsFuse:
+        break;
+    }
+    return {"mkntfs", "-q -F -f", "ntfs-3g", true, 1};
 }
 
 } // namespace
@@ -50,32 +50,29 @@ MountedImage::MountedImage(Type type, std::uint64_t megabytes)
 
 bool MountedImage::Mount(Type type, std::uint64_t megabytes)
 {
-    const bool fuse = type != Type::Ext4;
-    const std::string maker = type == Type::Ext4 ? "mkfs.ext4"
-        : type == Type::ExfatFuse                ? "mkfs.exfat"
-                                                 : "mkntfs";
-    const std::string mounter = type == Type::Ext4 ? "mount"
-        : type == Type::ExfatFuse                  ? "mount.exfat-fuse"
-                                                   : "ntfs-3g";
+    const Kind kind = KindOf(type);
     struct stat fuseDevice = {};
-    if (fuse && stat("/dev/fuse", &fuseDevice) != 0) {
+    if (kind.fuse && stat("/dev/fuse", &fuseDevice) != 0) {
         unavailable = "needs /dev/fuse for a FUSE file system";
         return false;
     }
-    if (!Have(maker) || !Have(mounter)) {
-        unavailable = "needs " + maker + " and " + mounter;
+    if (!Have(kind.maker) || !Have(kind.mounter)) {
+        unavailable = std::string("needs ") + kind.maker + " and " + kind.mounter;
         return false;
     }
+    const std::uint64_t size = std::max(megabytes, kind.leastMegabytes);
     if (mkdir(point.c_str(), 0755) != 0
-        || !Run("truncate -s " + std::to_string(megabytes) + "M " + image))
+        || !Shell("truncate -s " + std::to_string(size) + "M " + image)
+        || !Shell(std::string(kind.maker) + " " + kind.makeOptions + " " + image))
         return false;
-    if (type == Type::Ext4)
-        mounted = Run("mkfs.ext4 -q -F " + image) && Run("mount -o loop " + image + " " + point);
+    if (!kind.fuse)
+        mounted = Shell("mount -o loop " + image + " " + point);
     else if (type == Type::NtfsFuse)
-        mounted = Run("mkntfs -q -F -f " + image) && Run("ntfs-3g " + image + " " + point);
-    else if (Run("mkfs.exfat " + image)) {
+        mounted = Shell("ntfs-3g " + image + " " + point);
+    else {
+        // exfat-fuse wants a block device as root.
         loopDevice = FirstLineOf("losetup -f --show " + image);
-        mounted = !loopDevice.empty() && Run("mount.exfat-fuse " + loopDevice + " " + point);
+        mounted = !loopDevice.empty() && Shell("mount.exfat-fuse " + loopDevice + " " + point);
     }
     return mounted;
 }
@@ -85,9 +82,9 @@ MountedImage::~MountedImage()
     // A FUSE daemon may hold its device a moment after the unmount: detaching then only marks
     // the loop device to go once it is free.
     if (mounted)
-        Run("umount " + point + " || umount -l " + point);
+        Shell("umount " + point + " || umount -l " + point);
     if (!loopDevice.empty())
-        Run("losetup -d " + loopDevice);
+        Shell("losetup -d " + loopDevice);
 }
 
 std::string OnFuseMounts(

@@ -7,15 +7,16 @@
 #include <string>
 
 // A small, empty file system in an image file, mounted for one test and taken down with the
-// object: unmounted, its loop device detached, the image removed. Ext4 on a loop device, or the
-// FUSE file systems of USB sticks and Windows disks (exfat-fuse, ntfs-3g), through which the
-// kernel passes no syncfs and which take names as Unicode. Needs root, /dev/fuse for the FUSE
-// ones, and the Debian packages e2fsprogs, exfat-fuse + exfatprogs, ntfs-3g; where any is
-// missing nothing is mounted and Unavailable() says why, for GTEST_SKIP().
+// object: unmounted, its loop device detached, the image removed. Ext4, also with 128-byte inodes,
+// which keep times to the whole second; XFS and btrfs (made at least as large as their makers
+// allow); or the FUSE file systems of USB sticks and Windows disks (exfat-fuse, ntfs-3g), through
+// which the kernel passes no syncfs and which take names as Unicode. Needs root, /dev/fuse for the
+// FUSE ones, and the Debian packages e2fsprogs, xfsprogs, btrfs-progs, exfat-fuse + exfatprogs,
+// ntfs-3g; where any is missing nothing is mounted and Unavailable() says why, for GTEST_SKIP().
 class MountedImage
 {
 public:
-    enum class Type { Ext4, ExfatFuse, NtfsFuse };
+    enum class Type { Ext4, Ext4WholeSeconds, Xfs, Btrfs, ExfatFuse, NtfsFuse };
 
     explicit MountedImage(Type type, std::uint64_t megabytes = 64);
     ~MountedImage();
