@@ -114,6 +114,7 @@ private:
     bool closeAsked = false;
 
     void init();
+    void addUniqueItem(QComboBox* box, const QString& item, int index);
     // Runs an engine command under the wait cursor; returns what the command returns.
     bool runCommand(const std::function<bool()>& command);
     void closeIfAsked();

@@ -30,13 +30,17 @@ bool isNormalWholeNumber(const QString& text)
 
 void FormMain::AddUniqueComboListItem(QComboBox* box, int index)
 {
-    const QByteArray text = box->currentText().toLatin1();
-    AddUniqueComboListItem(box, text.constData(), index);
+    // The shown text whole: a size in Arabic or Devanagari digits has no 8-bit form.
+    addUniqueItem(box, box->currentText(), index);
 }
 
 void FormMain::AddUniqueComboListItem(QComboBox* box, const char* text, int index)
 {
-    const QString item = QString::fromLatin1(text);
+    addUniqueItem(box, QString::fromLatin1(text), index);
+}
+
+void FormMain::addUniqueItem(QComboBox* box, const QString& item, int index)
+{
     const int count = box->count();
     for (int i = 0; i < count; ++i) {
         if (box->itemText(i) == item) {

@@ -6,6 +6,7 @@
 #include "about.h"
 #include "formmain.h"
 #include "formmain_fixture.h"
+#include "packagesize.h"
 #include "testsupport.h"
 #include "translations.h"
 
@@ -77,6 +78,13 @@ int arrowDirection(const QLabel* label)
     return edges.at(head + 1) == (way > 0 ? *right : *left) ? way : 0;
 }
 
+// Types `text` key by key, as a keyboard of its script would: QTest::keyClicks takes Latin-1 only.
+void typeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 // Notes every text looked up while it is installed, and answers none, so that
 // the catalogues installed before it answer as usual.
 class LookupRecorder : public QTranslator
@@ -127,6 +135,8 @@ private slots:
     void sizeIsReadTheLocalWayAndKeptPlain();
     void sizeNotReadAsWholeBytesIsRefusedAsTyped_data();
     void sizeNotReadAsWholeBytesIsRefusedAsTyped();
+    void sizeComesBackTheLocalWay_data();
+    void sizeComesBackTheLocalWay();
 
 private:
     // The program as it starts in `name`: that locale and its translators, then
@@ -466,23 +476,40 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("unit");
     QTest::addColumn<qint64>("packageBytes");
-    // What the history shows: a plain number wherever the locale reads it as the same size.
+    // What the history shows: as typed where the locale reads it so, else the locale's writing
+    // without groups.
     QTest::addColumn<QString>("remembered");
 
     QTest::newRow("de: decimal comma") << "de_DE"
-                                       << "1,5" << 1 << 1536LL << "1.5";
+                                       << "1,5" << 1 << 1536LL << "1,5";
     QTest::newRow("de: point as well") << "de_DE"
-                                       << "1.5" << 1 << 1536LL << "1.5";
+                                       << "1.5" << 1 << 1536LL << "1,5";
     // The point groups German digits: 1.500 is fifteen hundred, kept without the group.
     QTest::newRow("de: digit groups") << "de_DE"
                                       << "1.500" << 0 << 1500LL << "1500";
-    // Kept the German way, since the plain 1.024 would read as 1024 here.
     QTest::newRow("de: three decimals") << "de_DE"
                                         << "1,024" << 1 << 1048LL << "1,024";
     QTest::newRow("de: comma and exponent") << "de_DE"
-                                            << "2,5e3" << 0 << 2500LL << "2500";
+                                            << "2,5e3" << 0 << 2500LL << "2,5e3";
     QTest::newRow("C: point") << "C"
                               << "1.5" << 1 << 1536LL << "1.5";
+    QTest::newRow("es: a group in four digits") << "es_ES"
+                                                << "2.000" << 0 << 2000LL << "2000";
+    QTest::newRow("es: 1.500 bytes") << "es_ES"
+                                     << "1.500" << 0 << 1500LL << "1500";
+    QTest::newRow("es: decimal comma") << "es_ES"
+                                       << "1,5" << 1 << 1536LL << "1,5";
+    QTest::newRow("fr: decimal comma") << "fr_FR"
+                                       << "7,5" << 1 << 7680LL << "7,5";
+    QTest::newRow("ru: decimal comma") << "ru_RU"
+                                       << "1,5" << 1 << 1536LL << "1,5";
+    QTest::newRow("de_CH: apostrophe") << "de_CH"
+                                       << "1'500" << 0 << 1500LL << "1500";
+    QTest::newRow("hi: Devanagari digits") << "hi_IN"
+                                           << "\u0967\u096b\u0966\u0966" << 0 << 1500LL << "1500";
+    QTest::newRow("ar_EG: Arabic-Indic digits") << "ar_EG"
+                                                << "\u0661\u0660" << 1 << 10240LL
+                                                << "\u0661\u0660";
 }
 
 void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
@@ -500,7 +527,7 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
     window->cboUnits->setCurrentIndex(unit);
     QLineEdit* const edit = window->cboPackageSize->lineEdit();
     edit->selectAll();
-    QTest::keyClicks(edit, typed);
+    typeKeys(edit, typed);
 
     BoxAnswerer answerer;
     window->taskSplit->trigger();
@@ -533,6 +560,15 @@ void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped_data()
                                      << "1.500" << 0;
     QTest::newRow("de: a byte and a half") << "de_DE"
                                            << "1,5" << 0;
+    // A point before three digits is a digit group to those who write a decimal comma.
+    QTest::newRow("fr: 1.500 KB") << "fr_FR"
+                                  << "1.500" << 1;
+    QTest::newRow("ru: 1.500 KB") << "ru_RU"
+                                  << "1.500" << 1;
+    QTest::newRow("ar_EG: 1.500 KB") << "ar_EG"
+                                     << "1.500" << 1;
+    QTest::newRow("es: misplaced group") << "es_ES"
+                                         << "2.000.5" << 1;
 }
 
 // Every key stays in the box, and what the locale cannot read as whole bytes writes nothing.
@@ -549,7 +585,7 @@ void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped()
     window->cboUnits->setCurrentIndex(unit);
     QLineEdit* const edit = window->cboPackageSize->lineEdit();
     edit->selectAll();
-    QTest::keyClicks(edit, typed);
+    typeKeys(edit, typed);
     QCOMPARE(edit->text(), typed);
 
     BoxAnswerer answerer;
@@ -558,6 +594,54 @@ void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped()
         QStringList({QCoreApplication::translate("FormMain", "Invalid package size!")}));
     QVERIFY(!QFile::exists(path("out.c0")));
     QCOMPARE(edit->text(), typed);
+}
+
+void TestLanguage::sizeComesBackTheLocalWay_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("fr: decimal comma") << "fr_FR"
+                                       << "7,5"
+                                       << "7.5";
+    QTest::newRow("ar_EG: Arabic-Indic digits") << "ar_EG"
+                                                << "\u0661\u0660"
+                                                << "10";
+    QTest::newRow("es: digit group") << "es_ES"
+                                     << "2.000"
+                                     << "2000";
+}
+
+// A size split with in the locale's writing is shown so at the next start, while the settings file
+// holds the plain number that any locale reads.
+void TestLanguage::sizeComesBackTheLocalWay()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    startIn(locale.toLatin1().constData());
+
+    write("source", 100);
+    window->txtSource->setText(path("source"));
+    window->txtDestination->setText(path("out"));
+    window->cboUnits->setCurrentIndex(1);
+    QLineEdit* const edit = window->cboPackageSize->lineEdit();
+    edit->selectAll();
+    typeKeys(edit, typed);
+    {
+        BoxAnswerer answerer;
+        window->taskSplit->trigger();
+        QCOMPARE(answerer.texts(), QStringList());
+    }
+    const QString shown = window->cboPackageSize->itemText(0);
+    window->SaveSettings();
+    closeWindow();
+    QCOMPARE(SettingsSandbox::store().value("Velkaro/PackageSize").toStringList().value(0), stored);
+
+    SettingsSandbox::instance().forgetCache();
+    QVERIFY(openWindow());
+    QCOMPARE(window->cboPackageSize->currentText(), shown);
+    QCOMPARE(ReadPackageSize(shown, QLocale()), ReadPackageSize(typed, QLocale()));
 }
 
 WINDOW_TEST_MAIN(TestLanguage)

@@ -1,6 +1,7 @@
 // Sizes read as the user's locale writes numbers, digit groups included, or as plain C numbers
-// where the locale cannot read them; never a size the user did not type. The history shows them so
-// that they read back the same, and the settings keep them as C numbers.
+// where the locale cannot read them and they cannot mean another size; never a size the user did
+// not type. The history shows them as the locale writes them, and the settings keep them as C
+// numbers.
 
 #include "formmain_fixture.h"
 #include "packagesize.h"
@@ -41,6 +42,39 @@ private slots:
         row("en_US", "1.500", 1.5);
         row("C", "1,500", -1);
         row("C", "5e", -1);
+        // Spanish groups only from five digits on, but its readers write "2.000" all the same.
+        row("es_ES", "2.000", 2000);
+        row("es_ES", "1.500", 1500);
+        row("es_ES", "12.345.678", 12345678);
+        row("es_ES", "2.000,5", 2000.5);
+        row("es_ES", "1,5", 1.5);
+        row("es_ES", "1.5", 1.5);
+        row("es_ES", "2.00", 2);
+        row("es_ES", "2.000.5", -1);
+        // Where the point is neither decimal mark nor group, "1.500" is still a group to readers.
+        row("fr_FR", "1.500", -1);
+        row("fr_FR", "1.500,5", -1);
+        row("fr_FR", "1,5", 1.5);
+        row("fr_FR", "1.5", 1.5);
+        row("fr_FR", "1 500", 1500);
+        row("fr_FR", "1\u00a0500", 1500);
+        row("ru_RU", "1.500", -1);
+        row("ru_RU", "1\u202f500", 1500);
+        row("ar_EG", "1.500", -1);
+        row("it_IT", "1.500", 1500);
+        row("pt_BR", "1.500", 1500);
+        // The Swiss keyboard's apostrophe, and the point that is the Swiss decimal mark.
+        row("de_CH", "1'500", 1500);
+        row("de_CH", "1\u2019500", 1500);
+        row("de_CH", "1.500", 1.5);
+        row("de_CH", "1'50", -1);
+        // Digits of every script, in their own locale and in others.
+        row("ar_EG", "\u0661\u0660", 10);
+        row("ar_EG", "\u0661\u066b\u0665", 1.5);
+        row("fa_IR", "\u06f1\u06f5\u06f0\u06f0", 1500);
+        row("hi_IN", "\u0967\u096b\u0966\u0966", 1500);
+        row("hi_IN", "\u0967.\u096b", 1.5);
+        row("en_US", "\u0967\u096b\u0966\u0966", 1500);
     }
 
     void readAsTheLocaleWrites()
@@ -58,16 +92,26 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("stored");
-        const auto row
-            = [](const char* locale, const char* typed, const char* shown, const char* stored) {
-                  QTest::addRow("%s %s", locale, typed) << locale << typed << shown << stored;
-              };
-        row("de_DE", "1,5", "1.5", "1.5");
-        row("de_DE", "1.500", "1500", "1500");
-        row("de_DE", "1,024", "1,024", "1.024");
-        row("de_DE", "2,5e3", "2500", "2500");
-        row("en_US", "1,500", "1500", "1500");
-        row("C", "700.500", "700.500", "700.500");
+        // What the history shows for the stored size at the next start.
+        QTest::addColumn<QString>("restored");
+        const auto row = [](const char* locale, const char* typed, const char* shown,
+                             const char* stored, const char* restored) {
+            QTest::addRow("%s %s", locale, typed)
+                << locale << typed << shown << stored << restored;
+        };
+        row("de_DE", "1,5", "1,5", "1.5", "1,5");
+        row("de_DE", "1.5", "1,5", "1.5", "1,5");
+        row("de_DE", "1.500", "1500", "1500", "1500");
+        row("de_DE", "1,024", "1,024", "1.024", "1,024");
+        row("de_DE", "2,5e3", "2,5e3", "2500", "2500");
+        row("en_US", "1,500", "1500", "1500", "1500");
+        row("C", "700.500", "700.500", "700.500", "700.5");
+        row("fr_FR", "7,5", "7,5", "7.5", "7,5");
+        row("es_ES", "2.000", "2000", "2000", "2000");
+        row("de_CH", "1'500", "1500", "1500", "1500");
+        row("hi_IN", "\u0967\u096b\u0966\u0966", "1500", "1500", "1500");
+        row("ar_EG", "\u0661\u0660", "\u0661\u0660", "10", "\u0661\u0660");
+        row("ar_EG", "10", "10", "10", "\u0661\u0660");
     }
 
     void historyReadsBackTheSameSize()
@@ -76,16 +120,19 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, stored);
+        QFETCH(QString, restored);
         const QLocale numbers(locale);
         QCOMPARE(PlainPackageSize(typed, numbers), shown);
         QCOMPARE(StoredPackageSize(shown, numbers), stored);
+        QCOMPARE(ShownPackageSize(stored, numbers), restored);
         const double size = ReadPackageSize(typed, numbers).value_or(-1);
         QCOMPARE(ReadPackageSize(shown, numbers), size);
         QCOMPARE(ReadPackageSize(stored, QLocale::c()), size);
-        QCOMPARE(ReadPackageSize(ShownPackageSize(stored, numbers), numbers), size);
+        QCOMPARE(ReadPackageSize(restored, numbers), size);
     }
 
-    // The window's own load and save: German shows "1,024", which the settings keep as "1.024".
+    // The window's own load and save: German shows "1,024" and "1,5", which the settings keep as
+    // "1.024" and "1.5".
     void settingsKeepCNumbersTheWindowShowsLocally()
     {
         {
@@ -96,7 +143,7 @@ private slots:
         QLocale::setDefault(QLocale("de_DE"));
         FormMain window;
         QCOMPARE(
-            window.GetComboList(window.cboPackageSize), QStringList({"1,024", "1.5", "1457664"}));
+            window.GetComboList(window.cboPackageSize), QStringList({"1,024", "1,5", "1457664"}));
         window.SaveSettings();
         QCOMPARE(SettingsSandbox::store().value("Velkaro/PackageSize").toStringList(),
             QStringList({"1.024", "1.5", "1457664"}));
