@@ -33,6 +33,11 @@
 // - An input is never written, under any name or through any mount: the plans' overlaps, with
 //   posix/SameFile for names that device and inode do not tie together.
 // - A true result means done and on stable storage, on every file system: durability/SyncScope.h.
+// - A split's true means packages 0..n-1 are, at that moment, the very files it wrote: the set is
+//   checked as the last thing before package 0 takes its name and once more after it, each name
+//   looked up afresh where a client or daemon caches it, by what each file system keeps to tell
+//   one file from another put at its name (posix/FileState, the table in SyncScope.h). A failing
+//   split takes away only names it can show still lead to its own files.
 // - Whatever stops a command leaves nothing that passes for a whole result: a split's package 0
 //   is written last under a temporary name (SplitWriter), and a build writes a temporary file that
 //   takes the destination's name only when complete (TemporaryFile); a build joins the set only
