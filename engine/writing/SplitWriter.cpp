@@ -192,10 +192,15 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
     if (!plan.replaces)
         return true;
     const auto wipe = [&](const Unlinked& unlinked) {
-        return unlinked.gone
+        const bool wiped = unlinked.gone
             && (!unlinked.file.IsOpen()
                 || OverwriteWithZeros(
                     unlinked.file.Get(), unlinked.length, scope.push, heartbeat, &inFlight));
+        // A hidden name counts for nothing; it lasts until the wipe closes the file.
+        if (!unlinked.hidden.empty())
+            RetryOnInterrupt(
+                [&] { return unlinkat(folder.Get(), unlinked.hidden.c_str(), 0); });
+        return wiped;
     };
     // Package 0's removal is on stable storage before any old package is overwritten: FAT and
     // exFAT write names and blocks in no order, and a set whose package 0 still stood after a

@@ -64,8 +64,7 @@ Unlinked UnlinkForWiping(int folder, const char* name, bool wipe, bool renameFir
             unlinked.gone = true;
             unlinked.file = OpenForWiping(folder, hidden.c_str(), named);
             unlinked.length = named.st_size;
-            // Its hidden name lasts until the wipe closes it, and counts for nothing meanwhile.
-            RetryOnInterrupt([&] { return unlinkat(folder, hidden.c_str(), 0); });
+            unlinked.hidden = hidden;
             return unlinked;
         }
     }

@@ -4,6 +4,7 @@
 #include "durability/SyncScope.h"
 #include "posix/FileDescriptor.h"
 
+#include <string>
 #include <sys/types.h>
 
 class PackagesInFlight;
@@ -14,6 +15,9 @@ struct Unlinked
     bool gone = false; // the name is gone, or never named a regular file
     FileDescriptor file; // open only where there is something of ours to wipe
     off_t length = 0;
+    // The hidden name the file was renamed to, where it was (SMB): taken away by the caller once
+    // the wipe has begun, since a file there can be looked at only while it has a name.
+    std::string hidden;
 };
 
 // Takes away the name of a regular file in `folder` (or AT_FDCWD for a path), keeping the file
