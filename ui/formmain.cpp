@@ -286,6 +286,11 @@ FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl)
     setTabOrder(btnSplit, btnBuild);
     setTabOrder(btnBuild, btnExit);
 
+    // A line edit takes a dropped file as text, its URL put in where the mouse lets go: the path
+    // fields hand drops of files to the window's own handling (eventFilter).
+    txtSource->installEventFilter(this);
+    txtDestination->installEventFilter(this);
+
     lblSource->setBuddy(txtSource);
     lblDestination->setBuddy(txtDestination);
     lblPackageSize->setBuddy(cboPackageSize);

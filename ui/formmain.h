@@ -24,6 +24,7 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -95,6 +96,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     virtual void manual();
@@ -114,6 +116,7 @@ private:
     bool closeAsked = false;
 
     void init();
+    bool takesDrag(const QMimeData* mime) const;
     void addUniqueItem(QComboBox* box, const QString& item, int index);
     // Runs an engine command under the wait cursor; returns what the command returns.
     bool runCommand(const std::function<bool()>& command);

@@ -50,13 +50,40 @@ void FormMain::clear()
     cboUnits->setCurrentIndex(0);
 }
 
-void FormMain::dragEnterEvent(QDragEnterEvent* event)
+bool FormMain::takesDrag(const QMimeData* mime) const
 {
     // A drop is user input, which waits while a command runs; a drag cannot wait, so it is refused.
-    if (event->mimeData()->hasUrls() && !commandRunning)
+    return mime && mime->hasUrls() && !commandRunning;
+}
+
+void FormMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (takesDrag(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
+}
+
+// Files dragged over a path field are the window's drop, as beside the field; the field neither
+// shows a text cursor where the file would go nor inserts its URL. Text and web links dropped on
+// a field stay the field's own.
+bool FormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool field = watched == txtSource || watched == txtDestination;
+    const QEvent::Type type = event->type();
+    if (!field || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QMainWindow::eventFilter(watched, event);
+    auto* const drag = static_cast<QDropEvent*>(event);
+    const QMimeData* const mime = drag->mimeData();
+    if (!mime || !mime->hasUrls() || !mime->urls().constFirst().isLocalFile())
+        return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::Drop)
+        dropEvent(drag);
+    else if (takesDrag(mime))
+        drag->acceptProposedAction();
+    else
+        drag->ignore();
+    return true;
 }
 
 void FormMain::dropEvent(QDropEvent* event)

@@ -68,12 +68,16 @@ private slots:
     void dropTakesTheFirstLocalFile_data();
     void dropTakesTheFirstLocalFile();
     void dropLeavesTheDialogsStartAlone();
+    void dropOnAFieldIsADropOnTheWindow_data();
+    void dropOnAFieldIsADropOnTheWindow();
+    void textDroppedOnAFieldStaysText();
     void clearResetsTheSplitOptions_data();
     void clearResetsTheSplitOptions();
 
 private:
     void touch(const QString& name) const;
     bool drop(QMimeData& data);
+    bool dropOn(QWidget* field, QMimeData& data);
     void fields(const QString& source, const QString& destination) const;
 };
 
@@ -102,6 +106,22 @@ bool TestPaths::drop(QMimeData& data)
     QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window.get(), &dropped);
     return enter.isAccepted();
+}
+
+// Drags `data` over a path field, as the window hands it on to the widget under the mouse, and
+// drops it there; returns whether the drag was taken.
+bool TestPaths::dropOn(QWidget* field, QMimeData& data)
+{
+    const QPoint at = field->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QCoreApplication::sendEvent(field, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    move.setAccepted(enter.isAccepted());
+    QCoreApplication::sendEvent(field, &move);
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &dropped);
+    return enter.isAccepted() && move.isAccepted();
 }
 
 void TestPaths::fields(const QString& source, const QString& destination) const
@@ -300,6 +320,74 @@ void TestPaths::dropLeavesTheDialogsStartAlone()
     QTest::mouseClick(window->btnSource, Qt::LeftButton);
     QVERIFY(dialog.seen);
     QCOMPARE(dialog.startDirectory, QDir::homePath());
+}
+
+void TestPaths::dropOnAFieldIsADropOnTheWindow_data()
+{
+    // The URI list as a file manager offers it, each name encoded.
+    QTest::addColumn<bool>("onSource");
+    QTest::addColumn<QByteArrayList>("uris");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+    QTest::newRow("Source: blank in the name")
+        << true << QByteArrayList {"my%20film.avi"} << "my film.avi"
+        << "my film.avi";
+    QTest::newRow("Destination: a package proposes its base")
+        << false << QByteArrayList {"film.avi.c1"} << "film.avi.c1"
+        << "film.avi";
+    QTest::newRow("Source: percent sign and UTF-8")
+        << true << QByteArrayList {"100%25%20%C5%BDlu%C5%A5ou%C4%8Dk%C3%BD"}
+        << QString::fromUtf8("100% Žluťoučký") << QString::fromUtf8("100% Žluťoučký");
+    // A second drop replaces the first instead of going into the middle of it.
+    QTest::newRow("Source: two drops in turn")
+        << true << QByteArrayList {"film.avi", "my%20film.avi"} << "my film.avi"
+        << "my film.avi";
+    QTest::newRow("Destination: a folder changes nothing")
+        << false << QByteArrayList {"folder"} << QString() << QString();
+}
+
+void TestPaths::dropOnAFieldIsADropOnTheWindow()
+{
+    QFETCH(bool, onSource);
+    QFETCH(QByteArrayList, uris);
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    for (const char* name : {"film.avi", "film.avi.c0", "film.avi.c1", "my film.avi"})
+        touch(name);
+    touch(QString::fromUtf8("100% Žluťoučký"));
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
+    fields("before", "after");
+    QLineEdit* const field = onSource ? window->txtSource : window->txtDestination;
+
+    const QByteArray folder = QUrl::fromLocalFile(dir->path()).toEncoded() + '/';
+    for (const QByteArray& uri : uris) {
+        QMimeData data;
+        data.setData("text/uri-list", folder + uri + "\r\n");
+        data.setText(QString::fromLatin1(folder + uri));
+        QVERIFY(dropOn(field, data));
+    }
+
+    QCOMPARE(window->txtSource->text(), source.isNull() ? QString("before") : path(source));
+    QCOMPARE(window->txtDestination->text(),
+        destination.isNull() ? QString("after") : path(destination));
+}
+
+// A field stays a text field: text and web links dropped on it are its own.
+void TestPaths::textDroppedOnAFieldStaysText()
+{
+    fields("", "after");
+    QMimeData text;
+    text.setText("typed elsewhere");
+    QVERIFY(dropOn(window->txtSource, text));
+    QCOMPARE(window->txtSource->text(), QString("typed elsewhere"));
+
+    fields("", "after");
+    QMimeData link;
+    link.setUrls({QUrl("https://example.invalid/film.avi")});
+    link.setText("https://example.invalid/film.avi");
+    QVERIFY(dropOn(window->txtSource, link));
+    QCOMPARE(window->txtSource->text(), QString("https://example.invalid/film.avi"));
+    QCOMPARE(window->txtDestination->text(), QString("after"));
 }
 
 void TestPaths::clearResetsTheSplitOptions_data()
