@@ -9,6 +9,8 @@ LIB=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 export MTOOLS_SKIP_CHECK=1
 MIB=1048576
 failures=0
+# Process groups of the servers a test started (lib/shares.bash), stopped with the lab.
+server_pids=""
 
 # A skip after a failed check still fails.
 skip() {
@@ -41,7 +43,7 @@ lab_start() {
     [ -x "$DRIVER" ] || { echo "usage: $0 ENGINE_DRIVER" >&2; exit 2; }
     [ "$(id -u)" -eq 0 ] || skip "needs root (the lab's machines mount the stick images as root)"
     LAB=$(mktemp -d "${TMPDIR:-/tmp}/velkaro-kernel.XXXXXX")
-    trap 'lab_stop_machine; rm -rf "$LAB"' EXIT
+    trap 'lab_stop_machine; lab_stop_servers; rm -rf "$LAB"' EXIT
     cp "$LIB/guest.sh" "$LAB/guest.sh"
     mkdir "$LAB/stick"
 }
@@ -96,6 +98,41 @@ read_back_exfat() {
     losetup -d "$loop"
 }
 
+# $1: image, $2: folder. As read_back, for NTFS: through ntfs-3g, on a read-only loop device. A
+# pulled ntfs3 volume is marked dirty in $MFT and not yet in its mirror, which ntfs-3g refuses:
+# ntfsfix mends the mirror of a copy first, as Windows' check would.
+read_back_ntfs3() {
+    local loop point=$LAB/ntfs-mount copy=$LAB/read-back.img
+    rm -rf "$2"
+    mkdir -p "$2" "$point"
+    cp --sparse=always "$1" "$copy"
+    ntfsfix "$copy" >"$LAB/ntfsfix.log" 2>&1
+    loop=$(losetup -f --show -r "$copy") || { fail "no loop device for reading the NTFS image back"; return 1; }
+    if ntfs-3g -o ro "$loop" "$point" >"$LAB/ntfs-3g.log" 2>&1; then
+        cp -a "$point/." "$2/"
+        umount "$point"
+    else
+        fail "ntfs-3g cannot read the image back: $(tr '\n' ' ' <"$LAB/ntfs-3g.log" | cut -c1-200)"
+    fi
+    losetup -d "$loop"
+    rm -f "$copy"
+}
+
+# $1: unused, $2: folder. As read_back, for a network share: its folder on the host.
+read_back_share() {
+    rm -rf "$2"
+    mkdir -p "$2"
+    cp -a "$LAB/share/." "$2/"
+}
+
+fsck_ntfs3() {
+    ntfsfix -n "$1" 2>&1 | grep -Ei 'error|corrupt|inconsist|fail' | tr -s ' \n' ' ' | cut -c1-300
+}
+
+fsck_share() {
+    echo "none (the server's folder)"
+}
+
 # $1: image, $2...: files copied onto the exFAT stick's root, through exfat-fuse.
 put_files_exfat() {
     local loop point=$LAB/exfat-mount image=$1
@@ -136,7 +173,7 @@ uml_usable() {
 # Without self-tests of its ciphers and its 256 legacy terminals it boots in 2 s instead of 6.
 # The trial ($LAB/trial.sh) must be written before.
 uml_boot() {
-    rm -f "$LAB"/mark.* "$LAB/rc" "$LAB/started" "$LAB/ended"
+    rm -f "$LAB"/mark.* "$LAB/rc" "$LAB/started" "$LAB/ended" "$LAB/steps"
     cp "$LIB/uml-init" "$LAB/init"
     chmod +x "$LAB/init"
     setsid "$UML" mem=256M rootfstype=hostfs rootflags=/ ro init="$LAB/init" \
@@ -159,13 +196,14 @@ machine_mounted() {
 
 # ---- The virtual machine ---------------------------------------------------------------------------
 
-# Debian's own kernel in qemu, for the drivers the user-mode kernel lacks (exfat, ntfs3). There is
-# no KVM here: emulated, so it is slow and used for few, small trials.
+# Debian's own kernel in qemu, for the drivers the user-mode kernel lacks (exfat, ntfs3, cifs, nfs).
+# There is no KVM here: emulated, so it is slow and used for few, small trials.
 VM_KERNEL=$(ls /boot/vmlinuz-* 2>/dev/null | sort -V | tail -1)
 VM_RELEASE=${VM_KERNEL#/boot/vmlinuz-}
 VM_MODULES=/lib/modules/$VM_RELEASE
 
-# $@: the file system modules the stick needs. Skips when the machine cannot run the kernel or
+# $@: the file system modules the stick needs, by name in Debian's kernel or as the path of a
+# module built for it (loaded after the others). Skips when the machine cannot run the kernel or
 # the kernel lacks a module; makes the initramfs.
 vm_usable() {
     local module modules="virtio_pci virtio_blk 9pnet_virtio 9p $*"
@@ -174,8 +212,11 @@ vm_usable() {
     rm -rf "$LAB/initramfs"
     mkdir -p "$LAB/initramfs/bin" "$LAB/initramfs/modules"
     for module in $modules; do
-        modprobe -S "$VM_RELEASE" --show-depends "$module" >>"$LAB/initramfs/depends" 2>/dev/null \
-            || skip "Debian's kernel $VM_RELEASE has no $module module"
+        case $module in
+        /*.ko) echo "insmod $module" ;;
+        *) modprobe -S "$VM_RELEASE" --show-depends "$module" 2>/dev/null \
+            || skip "Debian's kernel $VM_RELEASE has no $module module" ;;
+        esac >>"$LAB/initramfs/depends"
     done
     # Each module once, in the order modprobe would load them, uncompressed for busybox's insmod.
     awk '$1 == "insmod" && !seen[$2]++ { print $2 }' "$LAB/initramfs/depends" | while read -r module; do
@@ -197,15 +238,23 @@ vm_usable() {
     (cd "$LAB/initramfs" && find . | cpio -o -H newc --quiet) >"$LAB/initramfs.cpio"
 }
 
-# $1: image, $2: file system type, $3: mount options. As uml_boot, in the virtual machine.
+# $1: image, or a share's source (//host/name, host:/path), $2: file system type, $3: mount
+# options. As uml_boot, in the virtual machine: an image is its first disk; for a share it gets
+# qemu's user network, on which the host's loopback answers at 10.0.2.2 and nothing else is
+# reached (the trials name no other address).
 vm_boot() {
-    rm -f "$LAB"/mark.* "$LAB/rc" "$LAB/started" "$LAB/ended"
+    local stick
+    rm -f "$LAB"/mark.* "$LAB/rc" "$LAB/started" "$LAB/ended" "$LAB/steps"
+    if [ -f "$1" ]; then
+        stick=(-net none -drive "file=$1,format=raw,if=virtio,cache=writeback")
+    else
+        stick=(-netdev user,id=n -device virtio-net-pci,netdev=n,romfile=)
+    fi
     # One processor boots faster emulated than two, and leaves the other to the tests beside.
     setsid qemu-system-x86_64 -machine pc,accel=tcg -cpu max -smp 1 -m 512 -no-reboot \
-        -nodefaults -nographic -serial stdio -net none -vga none \
+        -nodefaults -nographic -serial stdio -vga none "${stick[@]}" \
         -kernel "$VM_KERNEL" -initrd "$LAB/initramfs.cpio" \
-        -append "console=ttyS0 quiet panic=-1 lab=$LAB fstype=$2 options=$3 driver=$DRIVER" \
-        -drive "file=$1,format=raw,if=virtio,cache=writeback" \
+        -append "console=ttyS0 quiet panic=-1 lab=$LAB fstype=$2 options=$3 driver=$DRIVER$([ -f "$1" ] || echo " dev=$1")" \
         -virtfs local,path=/,mount_tag=root,security_model=none,readonly=on,multidevs=remap \
         -virtfs "local,path=$LAB,mount_tag=lab,security_model=none" \
         </dev/null >"$LAB/console.log" 2>&1 &
@@ -240,6 +289,16 @@ machine_end() {
     lab_stop_machine
 }
 
+lab_stop_servers() {
+    local pid
+    for pid in $server_pids; do
+        kill -TERM -- "-$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        kill -KILL -- "-$pid" 2>/dev/null
+    done
+    server_pids=""
+}
+
 lab_stop_machine() {
     [ -n "$machine_pid" ] || return 0
     kill -KILL -- "-$machine_pid" 2>/dev/null
@@ -270,8 +329,11 @@ machine_trial() {
     lab_stop_machine
     rc=$(cat "$LAB/rc" 2>/dev/null || echo none)
     local reader=fat
-    [ "$fstype" = exfat ] && reader=exfat
-    if [ "$reader" = exfat ]; then read_back_exfat "$image" "$LAB/out"; else read_back "$image" "$LAB/out"; fi
+    case $fstype in
+    exfat | ntfs3) reader=$fstype ;;
+    cifs | smb3 | nfs | nfs4) reader=share ;;
+    esac
+    if [ "$reader" = fat ]; then read_back "$image" "$LAB/out"; else "read_back_$reader" "$image" "$LAB/out"; fi
     if [ "$moment" = none ]; then
         echo "$name: ran to its end; fsck: $(fsck_$reader "$image")"
     else

@@ -1,0 +1,21 @@
+#!/bin/bash
+# The kernel's SMB client (cifs) in a virtual machine with Debian's own kernel, against smbd on
+# the host, with SMB 3.1.1 and 3.0: splits into two or more packages, builds, a build over an old
+# destination and a split over a whole old set all succeed and leave their results whole; the
+# client pulled (the machine killed) right after true or part-way through a split over an old set
+# leaves the new set whole, or the old one, or none, never zeros under an old name.
+source "$(dirname "$(readlink -f "$0")")/lib/lab.bash"
+source "$LIB/shares.bash"
+lab_start "${1:-}"
+# The client's signing and encryption ciphers are loaded up front: nothing in the machine can
+# load a module on the kernel's request.
+vm_usable virtio_net cifs cmac sha512 ctr ghash_generic crypto_null seqiv gcm ccm
+MACHINE=vm
+start_smbd
+make_share_sources
+
+share_round_trips "SMB 3.1.1" cifs "$(smb_source)" "$(smb_options 3.1.1)" || lab_finish
+share_round_trips "SMB 3.0" cifs "$(smb_source)" "$(smb_options 3.0)" || lab_finish
+share_cut "SMB 3.1.1" cifs "$(smb_source)" "$(smb_options 3.1.1)" seen || lab_finish
+share_cut "SMB 3.1.1" cifs "$(smb_source)" "$(smb_options 3.1.1)" "after:$(part_of 0.6)" || lab_finish
+lab_finish
