@@ -46,6 +46,7 @@ SyncScope SyncScope::Of(int fd)
     scope.namesAreExact = native;
     scope.renameNeedsFileSync = fat || type == Ntfs || smb;
     scope.removalWaitsForClose = smb;
+    scope.namesNeedSyncfs = type == Ntfs;
     scope.distinguishing.inodes = native || type == Ntfs || type == Nfs;
     scope.distinguishing.unique = local || smb || type == Nfs;
     scope.distinguishing.times = !smb;

@@ -14,7 +14,8 @@
 // |------------------------------|-------------------------|--------------------------|----------|
 // | ext4, XFS, btrfs, f2fs, tmpfs| started, not waited for | one syncfs for all files | <512 MiB |
 // | FAT, exFAT, NTFS (ntfs3): the| started, not waited for | each file's fsync, again | <512 MiB |
-// | kernel's                     |                         | once it is renamed       |          |
+// | kernel's                     |                         | once it is renamed; on   |          |
+// |                              |                         | ntfs3 names by syncfs    |          |
 // | SMB (cifs)                   | started, not waited for | each file's fsync, again | <512 MiB |
 // |                              |                         | once it is renamed       |          |
 // | NFS                          | started, not waited for | each file's fsync        | <512 MiB |
@@ -37,6 +38,33 @@
 // | FUSE              | made up       | kept  | opening it, and its  | at once                 |
 // |                   |               |       | attributes re-asked  |                         |
 // | anything else     | not relied on | kept  | opening it           | at once                 |
+//
+// The kernel's FAT drivers (vfat, msdos) pass no syncfs on to the device's cache, and keep a
+// file's length and first cluster in its folder entry: a renamed file's new entry gets them only
+// when the file itself is written back, which the folder's fsync does not do. FAT32 holds no file
+// of 4 GiB or more. Neither FAT nor exFAT, kernel or FUSE, keeps names and data in the order they
+// were written: a removal reaches the device only when it is synced. A FAT volume mounted msdos
+// takes 8.3 names only and so no hidden temporary name: there every command is refused before it
+// changes anything.
+//
+// The kernel's NTFS driver (ntfs3) puts a name change into the folder's index blocks, which the
+// folder's fsync does not write (only its own record): the renamed file's fsync writes the block
+// that holds its new name, and a sync of the file system writes them all, a removed name
+// included.
+//
+// SMB: the server keeps names and bytes; a file's fsync reaches it as a flush, which Samba turns
+// into an fsync of the file on its disk (and so, on a journalling disk, of the rename before
+// it), while a sync of the whole file system and a folder's fsync reach no server. The server
+// sets a file's write time when its handle is closed, after the client last looked, and ext4
+// under it hands a freed inode number to the next file (or the client makes numbers up where the
+// server gives none): neither tells files apart there. A name removed while the file is open
+// (ours, for wiping, or the handle the client keeps for a while after a close) stays on the
+// server, "delete pending", until the last handle is closed, and no new file can take it
+// meanwhile: a name that is to go before its file is wiped is renamed away first.
+//
+// NFS: the server makes every name change durable before it answers; a file's fsync commits its
+// bytes. Both clients keep names and attributes for a while, so a name is looked up afresh by
+// opening it (which revalidates it) and asking for its attributes again.
 //
 // Memory: where pushes are only started, a file is pushed in windows of PushWindow with two of
 // them in flight (WriteBehind), and the files written in full wait in one batch of at most
@@ -83,6 +111,9 @@ struct SyncScope
     bool syncfsMakesDurable = false;
     // A renamed file is synced again under its new name before the name holds its bytes.
     bool renameNeedsFileSync = false;
+    // A folder's fsync leaves a name change in memory: the index blocks that hold it are written
+    // by a sync of the whole file system (ntfs3).
+    bool namesNeedSyncfs = false;
     // A file is reached by its own name alone, letter case aside: elsewhere it may also answer to
     // names the file system makes up (FAT's short names, names with trailing dots, Windows' short
     // names).

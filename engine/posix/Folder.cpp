@@ -78,7 +78,8 @@ bool Folder::List(const std::function<void(const std::string& name)>& visit) con
     }
 }
 
-bool Folder::Sync() const
+bool Folder::Sync(bool wholeFileSystem) const
 {
-    return RetryOnInterrupt([&] { return fsync(fd.Get()); }) == 0;
+    return RetryOnInterrupt([&] { return fsync(fd.Get()); }) == 0
+        && (!wholeFileSystem || RetryOnInterrupt([&] { return syncfs(fd.Get()); }) == 0);
 }

@@ -30,8 +30,9 @@ public:
     // read to its end: a listing cut short would miss names, so it counts as none.
     bool List(const std::function<void(const std::string& name)>& visit) const;
 
-    // Its names are on stable storage.
-    bool Sync() const;
+    // Its names are on stable storage. With `wholeFileSystem`, also through a sync of its whole
+    // file system, where the folder's own fsync leaves some of its names in memory (ntfs3).
+    bool Sync(bool wholeFileSystem = false) const;
 
 private:
     FileDescriptor fd;

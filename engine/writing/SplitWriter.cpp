@@ -99,7 +99,8 @@ bool SplitWriter::Run()
     // storage before the new names appear, or a power cut could leave an old package 0 beside new
     // packages. A sync of any file there flushes the whole file system; its folder's may do
     // nothing through FUSE.
-    if (plan.replaces && inFlight.SyncsEachFile() && !(folder.Sync() && first.Output().Sync()))
+    if (plan.replaces && inFlight.SyncsEachFile()
+        && !(folder.Sync(scope.namesNeedSyncfs) && first.Output().Sync()))
         return false;
 
     ByteCopier copier(heartbeat);
@@ -139,7 +140,7 @@ bool SplitWriter::Run()
         return false;
     const bool synced = !inFlight.SyncsEachFile()
         ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
-        : first.Output().Sync() && folder.Sync();
+        : first.Output().Sync() && folder.Sync(scope.namesNeedSyncfs);
     return synced && NameFirst(first);
 }
 
@@ -163,7 +164,7 @@ bool SplitWriter::NameFirst(TemporaryFile& first)
         && (RetryOnInterrupt([&] {
                return unlinkat(folder.Get(), PackageName(stem, 0).c_str(), 0);
            }) != 0
-            || !folder.Sync()))
+            || !folder.Sync(scope.namesNeedSyncfs)))
         finished = true;
     return false;
 }
@@ -207,7 +208,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
     // power cut must not hold zeros. Through FUSE only a file's sync reaches the device.
     const Unlinked zero = UnlinkForWiping(
         folder.Get(), PackageName(stem, 0).c_str(), true, scope.removalWaitsForClose);
-    if (!zero.gone || !folder.Sync() || (inFlight.SyncsEachFile() && !first.Sync()) || !wipe(zero))
+    if (!zero.gone || !folder.Sync(scope.namesNeedSyncfs)
+        || (inFlight.SyncsEachFile() && !first.Sync()) || !wipe(zero))
         return false;
     const CaseFolding folding;
     bool removed = true;

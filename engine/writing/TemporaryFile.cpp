@@ -65,6 +65,7 @@ TemporaryFile::TemporaryFile(
     const Folder& in, const SyncScope& scope, std::string name, mode_t mode)
     : folder(in)
     , renameNeedsFileSync(scope.renameNeedsFileSync)
+    , namesNeedSyncfs(scope.namesNeedSyncfs)
     , target(std::move(name))
     , output(FileDescriptor(), scope.push)
 {
@@ -138,5 +139,5 @@ bool TemporaryFile::Commit(bool dataSynced, bool replace, const std::function<bo
         return false;
     committed = true;
     return (!syncAgain || RetryOnInterrupt([&] { return fsync(output.Get()); }) == 0)
-        && output.Close() && folder.Sync();
+        && output.Close() && folder.Sync(namesNeedSyncfs);
 }

@@ -45,6 +45,7 @@ private:
 
     const Folder& folder;
     const bool renameNeedsFileSync;
+    const bool namesNeedSyncfs;
     const std::string target;
     std::string hidden; // the file's own name until it takes the target's; empty for an unnamed one
     OutputFile output;
