@@ -3,7 +3,7 @@
 # few small trials): builds into names exFAT reads as the set's own packages (trailing dots) are
 # refused with nothing changed; a split pulled right after true leaves the new set whole, one
 # over an old set pulled as the old package 0 goes leaves the old set whole or none; a build over
-# an old destination pulled after true leaves the new file. ntfs3 where the kernel has it.
+# an old destination pulled after true leaves the new file.
 source "$(dirname "$(readlink -f "$0")")/lib/lab.bash"
 lab_start "${1:-}"
 need_tools mkfs.exfat fsck.exfat mount.exfat-fuse losetup
@@ -48,6 +48,4 @@ echo 'engine build "$LAB/stick/tp.c1" "$LAB/stick/dest" overwrite' >"$LAB/trial.
 machine_trial "build over an old destination, pulled after true" "$LAB/stick.img" exfat "" true || lab_finish
 check_build_left "$LAB/out/dest" "$LAB/dest" "$LAB/old" "build over an old destination, pulled after true" "$rc"
 
-modprobe -S "$VM_RELEASE" --show-depends ntfs3 >/dev/null 2>&1 \
-    || echo "ntfs3 not tried: Debian's kernel $VM_RELEASE is built without it"
 lab_finish

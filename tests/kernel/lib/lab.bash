@@ -125,8 +125,10 @@ read_back_share() {
     cp -a "$LAB/share/." "$2/"
 }
 
+# What ntfsfix had to mend before the last read-back, past the mirror every pull leaves behind.
 fsck_ntfs3() {
-    ntfsfix -n "$1" 2>&1 | grep -Ei 'error|corrupt|inconsist|fail' | tr -s ' \n' ' ' | cut -c1-300
+    grep -Ei 'error|corrupt|inconsist|fail' "$LAB/ntfsfix.log" 2>/dev/null | grep -v 'MFTMirr' \
+        | tr -s ' \n' ' ' | cut -c1-300
 }
 
 fsck_share() {
@@ -140,6 +142,22 @@ put_files_exfat() {
     mkdir -p "$point"
     loop=$(losetup -f --show "$image") || { echo "no loop device for the exFAT image"; return 1; }
     mount.exfat-fuse "$loop" "$point" >/dev/null 2>&1 && cp "$@" "$point/" && umount "$point"
+    local done=$?
+    losetup -d "$loop"
+    return $done
+}
+
+# $1: image, $2...: files copied onto the NTFS stick's root, through ntfs-3g. Its file table is
+# first grown by a hundred files made and removed: the one mkntfs makes holds too few records for
+# ntfs3 of Linux 6.1, which cannot extend it ("no free space to extend mft").
+put_files_ntfs() {
+    local loop point=$LAB/ntfs-mount image=$1 index
+    shift
+    mkdir -p "$point"
+    loop=$(losetup -f --show "$image") || { echo "no loop device for the NTFS image"; return 1; }
+    ntfs-3g "$loop" "$point" >/dev/null 2>&1 \
+        && for index in $(seq 100); do : >"$point/grow$index"; done && rm "$point"/grow* \
+        && cp "$@" "$point/" && umount "$point"
     local done=$?
     losetup -d "$loop"
     return $done
