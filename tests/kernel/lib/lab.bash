@@ -328,7 +328,8 @@ lab_stop_machine() {
 
 # $1: trial name, $2: image, $3: file system type, $4: mount options, $5: moment of the pull:
 # "true" (as soon as the command has returned), "after:SECONDS" (after the command has started),
-# "seen" (when the trial's watch_for or watch_gone fired), or "none" (the trial runs to its end and
+# "seen" (when the trial's watch_for or watch_gone fired), "seen+SECONDS" (that long after), or
+# "none" (the trial runs to its end and
 # the stick is unmounted). The trial is in $LAB/trial.sh. Leaves the exit code in $rc ("none" when
 # the command had not returned) and the stick read back in $LAB/out.
 machine_trial() {
@@ -341,6 +342,8 @@ machine_trial() {
         wait_for "$LAB/started" 60 && sleep "${moment#after:}" && pull ;;
     seen)
         wait_for "$LAB/mark.seen" 120 "$LAB/rc" && pull ;;
+    seen+*)
+        wait_for "$LAB/mark.seen" 120 "$LAB/rc" && sleep "${moment#seen+}" && pull ;;
     none)
         wait_for "$LAB/mark.unmounted" 120 ;;
     esac
