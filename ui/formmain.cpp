@@ -2,6 +2,7 @@
 
 #include "bell.h"
 #include "caption.h"
+#include "currentitem.h"
 #include "mimesourcefactory.h"
 #include "namedcombobox.h"
 
@@ -291,6 +292,7 @@ FormMain::FormMain(QWidget* parent, const char* name, Qt::WindowFlags fl)
     txtSource->installEventFilter(this);
     txtDestination->installEventFilter(this);
 
+    SpeakCurrentItem(cboUnits);
     lblSource->setBuddy(txtSource);
     lblDestination->setBuddy(txtDestination);
     lblPackageSize->setBuddy(cboPackageSize);

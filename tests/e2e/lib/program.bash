@@ -82,12 +82,17 @@ close_sandbox() {
 # exported functions: the script calls itself, and enter_display takes the call. -noreset: by
 # default the server resets when its last client leaves, and a program started in that moment
 # cannot connect, which would fail a step that starts the program right after another one quit.
+#
+# With $bus_session set, the script runs in a D-Bus session of its own (dbus-run-session), which
+# the accessibility bus and a screen reader need.
 run_in_display() {
     local seconds=$1 program=$2
     shift 2
     local status=0
+    local session=()
+    [ -z "${bus_session:-}" ] || session=(dbus-run-session --)
     timeout "$seconds" xvfb-run -a -s "-screen 0 ${screen_size:-1024x768}x24 -nolisten tcp -noreset" \
-        bash "$script" --in-display "$program" "$work" "$@" || status=$?
+        "${session[@]}" bash "$script" --in-display "$program" "$work" "$@" || status=$?
     [ "$status" -ne 124 ] || fail "the run in the virtual display did not finish within $seconds s"
     return "$status"
 }
