@@ -202,3 +202,16 @@ share_cut() {
     hidden=$(cd "$LAB/out" && ls -A | grep '^\.' | tr '\n' ' ')
     [ -z "$hidden" ] || note "$what: hidden files left: $hidden"
 }
+
+# $1: what, $2: type, $3: source, $4: options. After a cut (share_cut), a split over whatever it
+# left succeeds and leaves the new set whole; says which hidden files of the cut are still there.
+share_after_cut() {
+    local what=$1 left
+    left=$(cd "$LAB/share" && ls -A | grep '^\.' | tr '\n' ' ')
+    echo 'engine split "$LAB/new" "$LAB/stick/tp" 1048576 overwrite' >"$LAB/trial.sh"
+    machine_trial "$what: a split over what a cut left" "$3" "$2" "$4" none || return 1
+    rc=$(cat "$LAB/rc" 2>/dev/null || echo none)
+    [ "$rc" = 0 ] || fail "$what: a split over what a cut left gave exit code $rc, not 0; left:$(listing "$LAB/out")"
+    check_split_left "$LAB/out" tp "" "$LAB/new" $MIB "$what: a split over what a cut left" "$rc"
+    [ -z "$left" ] || note "$what: hidden files of the cut: $left; still there after the next split: $(cd "$LAB/out" && ls -A | grep '^\.' | tr '\n' ' ')"
+}
