@@ -2,8 +2,8 @@
 # The kernel's NFS client in a virtual machine with Debian's own kernel, against nfs-ganesha on
 # the host, with NFSv3 and v4.1: round trips (a split, a build, a build over an old destination, a
 # split over a whole old set) succeed and leave their results whole; the client pulled right after
-# true or as a split over an old set removes the old package 0 leaves the new set whole, the old one, or none,
-# and a later split over what it left succeeds.
+# true, or as a split over an old set removes the old package 0, leaves the new set whole, the old
+# one, or none; a later split over what the cut left succeeds.
 source "$(dirname "$(readlink -f "$0")")/lib/lab.bash"
 source "$LIB/shares.bash"
 private_network "$@"
