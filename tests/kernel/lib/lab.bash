@@ -307,12 +307,15 @@ machine_end() {
     lab_stop_machine
 }
 
+# Each server is asked to stop, and killed with all its processes where it has not within 10 s.
 lab_stop_servers() {
-    local pid
+    local pid deadline
     for pid in $server_pids; do
         kill -TERM -- "-$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
+        deadline=$((SECONDS + 10))
+        while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.1; done
         kill -KILL -- "-$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
     done
     server_pids=""
 }
@@ -329,9 +332,9 @@ lab_stop_machine() {
 # $1: trial name, $2: image, $3: file system type, $4: mount options, $5: moment of the pull:
 # "true" (as soon as the command has returned), "after:SECONDS" (after the command has started),
 # "seen" (when the trial's watch_for or watch_gone fired), "seen+SECONDS" (that long after), or
-# "none" (the trial runs to its end and
-# the stick is unmounted). The trial is in $LAB/trial.sh. Leaves the exit code in $rc ("none" when
-# the command had not returned) and the stick read back in $LAB/out.
+# "none" (the trial runs to its end and the stick is unmounted). The trial is in $LAB/trial.sh.
+# Leaves the exit code in $rc ("none" when the command had not returned) and the stick read back
+# in $LAB/out.
 machine_trial() {
     local name=$1 image=$2 fstype=$3 options=$4 moment=$5
     "${MACHINE:-uml}_boot" "$image" "$fstype" "$options" || return 1
