@@ -6,6 +6,7 @@
 # leaves the new set whole, or the old one, or none, never zeros under an old name.
 source "$(dirname "$(readlink -f "$0")")/lib/lab.bash"
 source "$LIB/shares.bash"
+private_network "$@"
 lab_start "${1:-}"
 # The client's signing and encryption ciphers are loaded up front: nothing in the machine can
 # load a module on the kernel's request.

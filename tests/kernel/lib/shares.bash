@@ -1,6 +1,6 @@
 # The host's side of the lab's network shares: smbd and a user-space NFS server (nfs-ganesha with
-# its VFS back end), each serving a folder of the lab folder on the loopback interface only (NFS
-# in a network namespace of its own), each started by the test and stopped with the lab. The virtual machine reaches them at 10.0.2.2
+# its VFS back end), each serving a folder of the lab folder on the loopback interface of a network
+# namespace of the test's own (private_network), each started by the test and stopped with the lab. The virtual machine reaches them at 10.0.2.2
 # (qemu's user network), and the host reads back what the guest left in the shared folder itself.
 # Sourced after lab.bash.
 
@@ -19,9 +19,11 @@ port_open() {
 }
 
 # smbd with a configuration, state and one user (root, password "velkaro") of its own, on the
-# loopback interface, serving $LAB/share as "velkaro". Skips where it cannot be started.
+# loopback interface, serving $LAB/share as "velkaro". Skips where it cannot be started. In
+# private_network only.
 start_smbd() {
     need_tools smbd smbpasswd
+    [ -n "${VELKARO_LAB_NETNS:-}" ] || { echo "start_smbd outside private_network" >&2; exit 2; }
     local state=$LAB/samba
     mkdir -p "$state"/{private,lock,state,cache,pid,ncalrpc} "$LAB/share"
     cat >"$state/smb.conf" <<CONF
@@ -65,9 +67,10 @@ smb_options() {
     echo "vers=$1,port=$SMB_PORT,username=root,password=velkaro"
 }
 
-# nfs-ganesha exits where it cannot register with a portmapper, which no test should start on the
-# machine's own network: the NFS test runs in a network namespace (its loopback alone) and a /run
-# of its own, where rpcbind serves it alone. Run before lab_start; $@: the script's arguments.
+# The servers and the virtual machine run in a network namespace whose only interface is its own
+# loopback, and with a /run of their own: no port of the machine's network is taken, and the
+# portmapper nfs-ganesha cannot start without serves the test alone. Run before lab_start; $@: the
+# script's arguments.
 private_network() {
     if [ -z "${VELKARO_LAB_NETNS:-}" ]; then
         [ "$(id -u)" -eq 0 ] || skip "needs root (the lab's machines mount the shares as root)"
