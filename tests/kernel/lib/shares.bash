@@ -1,8 +1,8 @@
 # The host's side of the lab's network shares: smbd and a user-space NFS server (nfs-ganesha with
-# its VFS back end), each serving a folder of the lab folder on the loopback interface of a network
-# namespace of the test's own (private_network), each started by the test and stopped with the lab. The virtual machine reaches them at 10.0.2.2
-# (qemu's user network), and the host reads back what the guest left in the shared folder itself.
-# Sourced after lab.bash.
+# its VFS back end), each serving a folder of the lab folder on the loopback interface of the
+# test's own network namespace (private_network), started by the test and stopped with the lab.
+# The virtual machine reaches them at 10.0.2.2 (qemu's user network), and the host reads back what
+# the guest left in the shared folder itself. Sourced after lab.bash.
 
 SMB_PORT=44445
 NFS_PORT=20049
@@ -59,7 +59,7 @@ CONF
     port_open 30 "$SMB_PORT" || skip "smbd does not start here: $(tail -3 "$state/smbd.out" "$state/log" 2>/dev/null | tr '\n' ' ')"
 }
 
-# $1: SMB dialect (3.0, 3.1.1). The guest's mount of the share, as mount -t cifs takes it.
+# The guest's mount of the share, as mount -t cifs takes it; $1: the SMB dialect (3.0, 3.1.1).
 smb_source() {
     echo "//$SHARE_HOST/velkaro"
 }
