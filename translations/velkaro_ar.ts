@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Ostrevan Software</source>
-        <translation>عن Velkaro</translation>
+        <translation>حول Velkaro</translation>
     </message>
     <message>
         <source>Velkaro logo</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>افتح (&amp;O)</translation>
+        <translation>فتح (&amp;O)</translation>
     </message>
     <message>
         <source>Alt+O</source>
@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>Open</source>
-        <translation>افتح</translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>S&amp;ave</source>
-        <translation>احفظ (&amp;A)</translation>
+        <translation>حفظ (&amp;A)</translation>
     </message>
     <message>
         <source>Alt+A</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>احفظ</translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Split Options</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>امسح (&amp;C)</translation>
+        <translation>مسح (&amp;C)</translation>
     </message>
     <message>
         <source>Alt+C</source>
@@ -123,11 +123,11 @@
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
-        <translation>امسح كل خيارات التقسيم (صفّرها)</translation>
+        <translation>أعد تعيين كل خيارات التقسيم</translation>
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation>قسّم (&amp;S)</translation>
+        <translation>تقسيم (&amp;S)</translation>
     </message>
     <message>
         <source>Alt+S</source>
@@ -135,11 +135,11 @@
     </message>
     <message>
         <source>Split</source>
-        <translation>قسّم</translation>
+        <translation>تقسيم</translation>
     </message>
     <message>
         <source>&amp;Build</source>
-        <translation>ادمج (&amp;B)</translation>
+        <translation>دمج (&amp;B)</translation>
     </message>
     <message>
         <source>Alt+B</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
         <source>Build</source>
-        <translation>ادمج</translation>
+        <translation>دمج</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>اخرج (&amp;X)</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Alt+X</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>اخرج</translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>عن...</translation>
+        <translation>حول...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>عن (&amp;A)...</translation>
+        <translation>حول (&amp;A)...</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -223,7 +223,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>امسح</translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -319,15 +319,15 @@ Settings: %2
 يقسّم ملفًا إلى أجزاء بحجم ثابت (ملف.c0، ملف.c1، ...) ويدمج سلسلة الأجزاء هذه
 في الملف من جديد، في نافذة.
 
-مع ملف، تُفتح النافذة وهو مصدرها؛ والجزء (اسم.cN) يقترح المسار الأساسي
-لسلسلتها، اسم، وجهةً. وإن لم يكن الملف ملفًا عاديًا موجودًا، يرنّ الجرس وينتهي
+عند تحديد ملف، تُفتح النافذة وهو مصدرها؛ والجزء (اسم.cN) يقترح المسار الأساسي
+لسلسلته، اسم، وجهةً. وإن لم يكن الملف ملفًا عاديًا موجودًا، يرنّ الجرس وينتهي
 البرنامج برمز الخروج 1 دون نافذة. ويُتجاهَل ملفان أو أكثر.
 
   -h, --help     اعرض هذه المساعدة واخرج
       --version  اعرض اسم البرنامج وإصداره واخرج
       --         نهاية الخيارات: ما يليها ملف، حتى لو بدأ بشَرطة
 
-يمكن أن تسبق خياراتُ عُدّة الواجهات نفسِها، مثل ‎-style اسم، الملفَ.
+يمكن أن تسبق خياراتُ مجموعة أدوات الواجهة الرسومية نفسِها، مثل ‎-style اسم، الملفَ.
 
 الدليل:      %1
 الإعدادات:   %2

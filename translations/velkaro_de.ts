@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>Über...</translation>
+        <translation>Über Velkaro…</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>Ü&amp;ber...</translation>
+        <translation>Ü&amp;ber Velkaro…</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Aufgaben</translation>
+        <translation>&amp;Aktionen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -244,7 +244,7 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Das Zielteil ist bereits vorhanden.
+        <translation>Am Ziel ist bereits ein Teil vorhanden.
 Soll es überschrieben werden?</translation>
     </message>
     <message>
@@ -322,14 +322,14 @@ eine solche Reihe von Teilen wieder zur Datei zusammen, in einem Fenster.
 Mit DATEI öffnet sich das Fenster mit ihr als Quelle; ein Teil (NAME.cN)
 schlägt den Basispfad seiner Reihe, NAME, als Ziel vor. Ist DATEI keine
 vorhandene reguläre Datei, ertönt der Signalton, und das Programm endet ohne
-Fenster mit dem Exit-Status 1. Zwei oder mehr Dateien werden ignoriert.
+Fenster mit dem Rückgabewert 1. Zwei oder mehr Dateien werden ignoriert.
 
   -h, --help     diese Hilfe anzeigen und beenden
       --version  Namen und Version des Programms anzeigen und beenden
       --         Ende der Optionen: was folgt, ist DATEI, auch wenn es mit
                  einem Bindestrich beginnt
 
-Die Optionen des Toolkits selbst, etwa -style NAME, dürfen vor DATEI stehen.
+Die Optionen der Qt-Bibliothek, etwa -style NAME, dürfen vor DATEI stehen.
 
 Handbuch:      %1
 Einstellungen: %2
@@ -337,7 +337,7 @@ Einstellungen: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: keine Anzeige, auf der das Fenster geöffnet werden kann</translation>
+        <translation>velkaro: Fenster kann nicht geöffnet werden – keine grafische Anzeige verfügbar</translation>
     </message>
 </context>
 </TS>

@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>Acerca de...</translation>
+        <translation>Acerca de…</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Acerca de...</translation>
+        <translation>&amp;Acerca de…</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Tareas</translation>
+        <translation>O&amp;peraciones</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -321,9 +321,8 @@ reconstruye el archivo a partir de una serie de fragmentos así, en una ventana.
 
 Con ARCHIVO, la ventana se abre con él como origen; un fragmento (NOMBRE.cN)
 propone como destino la ruta base de su serie, NOMBRE. Un ARCHIVO que no es
-un archivo regular existente hace sonar el timbre y termina el programa con
-el código de salida 1, sin ventana. Si se indican dos o más archivos, se
-ignoran.
+un archivo regular existente emite un pitido y termina el programa con el
+código de salida 1, sin ventana. Si se indican dos o más archivos, se ignoran.
 
   -h, --help     muestra esta ayuda y termina
       --version  muestra el nombre y la versión del programa y termina

@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
-        <translation>Rétablir toutes les options de découpage</translation>
+        <translation>Réinitialiser toutes les options de découpage</translation>
     </message>
     <message>
         <source>&amp;Split</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Tâches</translation>
+        <translation>O&amp;pérations</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -339,7 +339,7 @@ Paramètres : %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro&#xa0;: aucun affichage sur lequel ouvrir la fenêtre</translation>
+        <translation>velkaro&#xa0;: impossible d&apos;ouvrir la fenêtre, aucun affichage graphique disponible</translation>
     </message>
 </context>
 </TS>

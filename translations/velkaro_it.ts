@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
-        <translation>Ripristina tutte le opzioni di divisione</translation>
+        <translation>Azzera tutte le opzioni di divisione</translation>
     </message>
     <message>
         <source>&amp;Split</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Warning</source>
-        <translation>Avvertimento</translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Invalid source!</source>
@@ -321,7 +321,7 @@ ricompone il file da una tale serie di parti, in una finestra.
 
 Con FILE, la finestra si apre con esso come origine; una parte (NOME.cN)
 propone come destinazione il percorso base della sua serie, NOME. Un FILE che
-non è un file regolare esistente fa suonare il segnale acustico e termina il
+non è un file regolare esistente emette un segnale acustico e termina il
 programma con codice di uscita 1, senza finestra. Due o più file vengono
 ignorati.
 

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>So&amp;urce -------&gt;</source>
-        <translation>入力元(&amp;U) -------&gt;</translation>
+        <translation>入力ファイル(&amp;U) -------&gt;</translation>
     </message>
     <message>
         <source>&amp;Destination --&gt;</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>タスク(&amp;T)</translation>
+        <translation>操作(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>Source</source>
-        <translation>入力元</translation>
+        <translation>入力ファイル</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Invalid source!</source>
-        <translation>入力元が無効です。</translation>
+        <translation>入力ファイルが無効です。</translation>
     </message>
     <message>
         <source>Invalid destination!</source>
@@ -261,7 +261,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>入力元が無効です。拡張子が (*.c*) の有効な分割ファイルを選択してください。</translation>
+        <translation>入力ファイルが無効です。拡張子が (*.c*) の有効な分割ファイルを選択してください。</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -337,7 +337,7 @@ Settings: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: ウィンドウを開くディスプレイがありません</translation>
+        <translation>velkaro: ウィンドウを開けません: 使用できるディスプレイがありません</translation>
     </message>
 </context>
 </TS>

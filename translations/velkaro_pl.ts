@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>About...</source>
-        <translation>O programie...</translation>
+        <translation>O programie…</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;O programie...</translation>
+        <translation>&amp;O programie…</translation>
     </message>
     <message>
         <source>Manual</source>
@@ -322,15 +322,16 @@ serię części z powrotem w plik, w oknie.
 Z argumentem PLIK okno otwiera się z nim jako źródłem; część (NAZWA.cN)
 proponuje jako cel ścieżkę bazową swojej serii, NAZWA. PLIK, który nie jest
 istniejącym zwykłym plikiem, powoduje sygnał dźwiękowy i zakończenie programu
-z kodem wyjścia 1, bez okna. Dwa lub więcej plików są ignorowane.
+z kodem wyjścia 1, bez okna. Jeśli podano dwa pliki lub więcej, wszystkie są
+ignorowane.
 
   -h, --help     wyświetla tę pomoc i kończy działanie
       --version  wyświetla nazwę i wersję programu i kończy działanie
       --         koniec opcji: to, co następuje, jest PLIKIEM, nawet jeśli
                  zaczyna się od myślnika
 
-Własne opcje biblioteki graficznej, takie jak -style NAZWA, mogą stać przed
-PLIKIEM.
+Własne opcje biblioteki graficznej, takie jak -style NAZWA, mogą poprzedzać
+PLIK.
 
 Podręcznik:  %1
 Ustawienia:  %2

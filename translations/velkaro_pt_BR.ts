@@ -13,22 +13,22 @@
     </message>
     <message>
         <source>A file cut into four packages, c0 to c3, with the words split and join; below it Velkaro, by Ostrevan Software</source>
-        <translation>Um arquivo dividido em quatro pedaços, de c0 a c3, com as palavras split e join; abaixo, Velkaro, da Ostrevan Software</translation>
+        <translation>Um arquivo dividido em quatro partes, de c0 a c3, com as palavras split e join; abaixo, Velkaro, da Ostrevan Software</translation>
     </message>
 </context>
 <context>
     <name>AppStream</name>
     <message>
         <source>Cut a file into fixed-size packages and join them back</source>
-        <translation>Dividir um arquivo em pedaços de tamanho fixo e reconstruí-lo</translation>
+        <translation>Dividir um arquivo em partes de tamanho fixo e reconstruí-lo</translation>
     </message>
     <message>
         <source>Velkaro cuts one file into a series of smaller files of a fixed size, called packages (NAME.c0, NAME.c1, ...), to carry it on small media or through channels that limit the size of a file, and joins such a series back into the file, byte for byte.</source>
-        <translation>O Velkaro divide um arquivo em uma série de arquivos menores de tamanho fixo, chamados pedaços (NAME.c0, NAME.c1, ...), para levá-lo em mídias pequenas ou por canais que limitam o tamanho de um arquivo, e reconstrói o arquivo a partir dessa série, byte a byte.</translation>
+        <translation>O Velkaro divide um arquivo em uma série de arquivos menores de tamanho fixo, chamados partes (NAME.c0, NAME.c1, ...), para levá-lo em mídias pequenas ou por canais que limitam o tamanho de um arquivo, e reconstrói o arquivo a partir dessa série, byte a byte.</translation>
     </message>
     <message>
         <source>A package holds raw bytes of the file and nothing else, so any other tool can join a set too. Velkaro signals success only when every byte it wrote is on disk.</source>
-        <translation>Um pedaço contém apenas os bytes brutos do arquivo e nada mais, então qualquer outra ferramenta também pode juntar uma série. O Velkaro só indica sucesso quando cada byte que gravou está no disco.</translation>
+        <translation>Uma parte contém apenas os bytes brutos do arquivo e nada mais, então qualquer outra ferramenta também pode juntar uma série. O Velkaro só indica sucesso quando cada byte que gravou está no disco.</translation>
     </message>
     <message>
         <source>It does not compress, encrypt or check files.</source>
@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>The window, started with a package of a set as the source</source>
-        <translation>A janela, aberta com um pedaço de uma série como origem</translation>
+        <translation>A janela, aberta com uma parte de uma série como origem</translation>
     </message>
     <message>
         <source>split;join;cut;package;chunk</source>
-        <translation>dividir;juntar;cortar;reconstruir;pedaço;parte</translation>
+        <translation>dividir;juntar;cortar;reconstruir;parte;partes</translation>
     </message>
 </context>
 <context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>&amp;Package Size -&gt;</source>
-        <translation>Tamanho do &amp;pedaço -&gt;</translation>
+        <translation>Tamanho da &amp;parte -&gt;</translation>
     </message>
     <message>
         <source>1457664</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Package Size</source>
-        <translation>Tamanho do pedaço</translation>
+        <translation>Tamanho da parte</translation>
     </message>
     <message>
         <source>B (Bytes)</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Package size</source>
-        <translation>Tamanho do pedaço</translation>
+        <translation>Tamanho da parte</translation>
     </message>
     <message>
         <source>Unit</source>
@@ -244,12 +244,12 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>O pedaço de destino já existe.
-Deseja sobrescrevê-lo?</translation>
+        <translation>A parte de destino já existe.
+Deseja sobrescrevê-la?</translation>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>Tamanho de pedaço inválido!</translation>
+        <translation>Tamanho de parte inválido!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -261,7 +261,7 @@ Deseja sobrescrevê-lo?</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Origem inválida. Selecione um pedaço válido, com extensão (*.c*).</translation>
+        <translation>Origem inválida. Selecione uma parte válida, com extensão (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
@@ -316,12 +316,12 @@ Manual:   %1
 Settings: %2
 </source>
         <translation>Uso: velkaro [OPÇÃO] [ARQUIVO]
-Divide um arquivo em pedaços de tamanho fixo (ARQUIVO.c0, ARQUIVO.c1, ...) e
-reconstrói o arquivo a partir de uma série de pedaços assim, em uma janela.
+Divide um arquivo em partes de tamanho fixo (ARQUIVO.c0, ARQUIVO.c1, ...) e
+reconstrói o arquivo a partir de uma série de partes assim, em uma janela.
 
-Com ARQUIVO, a janela se abre com ele como origem; um pedaço (NOME.cN) propõe
+Com ARQUIVO, a janela se abre com ele como origem; uma parte (NOME.cN) propõe
 como destino o caminho base da sua série, NOME. Um ARQUIVO que não seja um
-arquivo comum existente faz soar o sinal sonoro e encerra o programa com o
+arquivo comum existente emite um sinal sonoro e encerra o programa com o
 código de saída 1, sem janela. Dois ou mais arquivos são ignorados.
 
   -h, --help     mostra esta ajuda e sai
@@ -329,7 +329,7 @@ código de saída 1, sem janela. Dois ou mais arquivos são ignorados.
       --         fim das opções: o que vem depois é ARQUIVO, mesmo que comece
                  com um hífen
 
-As opções do próprio toolkit gráfico, como -style NOME, podem vir antes de
+As opções da própria biblioteca gráfica, como -style NOME, podem vir antes de
 ARQUIVO.
 
 Manual:        %1

@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>&amp;Destination --&gt;</source>
-        <translation>&amp;Назначение ----&gt;</translation>
+        <translation>&amp;Место назначения --&gt;</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -99,15 +99,15 @@
     </message>
     <message>
         <source>B (Bytes)</source>
-        <translation>Б (байты)</translation>
+        <translation>Б (байт)</translation>
     </message>
     <message>
         <source>KB (Kilo)</source>
-        <translation>КБ (кило)</translation>
+        <translation>КБ (килобайт)</translation>
     </message>
     <message>
         <source>MB (Mega)</source>
-        <translation>МБ (мега)</translation>
+        <translation>МБ (мегабайт)</translation>
     </message>
     <message>
         <source>Measurement Units</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
-        <translation>Очистить все параметры разделения (сбросить)</translation>
+        <translation>Сбросить все параметры разделения</translation>
     </message>
     <message>
         <source>&amp;Split</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>Destination</source>
-        <translation>Назначение</translation>
+        <translation>Место назначения</translation>
     </message>
     <message>
         <source>Package size</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Invalid destination!</source>
-        <translation>Недопустимое назначение!</translation>
+        <translation>Недопустимое место назначения!</translation>
     </message>
     <message>
         <source>Source and destination overlap!</source>
@@ -244,7 +244,7 @@
     <message>
         <source>Destination package exists.
 Overwrite it?</source>
-        <translation>Часть назначения уже существует.
+        <translation>В месте назначения уже есть часть.
 Перезаписать её?</translation>
     </message>
     <message>
@@ -261,12 +261,12 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
-        <translation>Недопустимый источник. Выберите правильную часть с расширением (*.c*).</translation>
+        <translation>Недопустимый источник. Выберите допустимую часть с расширением (*.c*).</translation>
     </message>
     <message>
         <source>Destination file exists.
 Overwrite it?</source>
-        <translation>Файл назначения уже существует.
+        <translation>Целевой файл уже существует.
 Перезаписать его?</translation>
     </message>
     <message>

@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Clear All Split Options (Reset)</source>
-        <translation>清除所有分割选项（重置）</translation>
+        <translation>将所有分割选项重置为默认值</translation>
     </message>
     <message>
         <source>&amp;Split</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>任务(&amp;T)</translation>
+        <translation>操作(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Invalid source!</source>
-        <translation>无效的源！</translation>
+        <translation>源文件无效！</translation>
     </message>
     <message>
         <source>Invalid destination!</source>
-        <translation>无效的目标！</translation>
+        <translation>目标无效！</translation>
     </message>
     <message>
         <source>Source and destination overlap!</source>
@@ -249,7 +249,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Invalid package size!</source>
-        <translation>无效的分块大小！</translation>
+        <translation>分块大小无效！</translation>
     </message>
     <message>
         <source>Error</source>
@@ -257,7 +257,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Unable to split!</source>
-        <translation>无法分割！</translation>
+        <translation>无法分割文件！</translation>
     </message>
     <message>
         <source>Invalid source, please select a valid package with a (*.c*) extension.</source>
@@ -271,7 +271,7 @@ Overwrite it?</source>
     </message>
     <message>
         <source>Unable to build!</source>
-        <translation>无法合并！</translation>
+        <translation>无法合并文件！</translation>
     </message>
     <message>
         <source>Browser Not Found</source>
@@ -321,7 +321,7 @@ Settings: %2
 
 指定文件时，窗口打开并以其为源；若指定的是分块（名称.cN），则建议以其所属
 一组分块的基本路径“名称”为目标。若文件不是已存在的普通文件，程序会响铃，
-不打开窗口，并以退出码 1 结束。指定两个或更多文件时将被忽略。
+不打开窗口，并以退出码 1 结束。如果指定了两个或更多文件，则全部忽略。
 
   -h, --help     显示此帮助并退出
       --version  显示程序名称和版本并退出
@@ -335,7 +335,7 @@ Settings: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro：没有可打开窗口的显示器</translation>
+        <translation>velkaro: 无法打开窗口：没有可用的显示服务</translation>
     </message>
 </context>
 </TS>

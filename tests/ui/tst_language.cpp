@@ -182,7 +182,7 @@ void TestLanguage::windowSpeaksTheUsersLanguage_data()
                             << QStringList {"Teilen && Zusammenfügen", "&Quelle ------->",
                                    "Ö&ffnen", "&Beenden", "&Datei", "B (Byte)", "Alt+F"}
                             << QStringList {"Warnung",
-                                   "Das Zielteil ist bereits vorhanden.\nSoll es "
+                                   "Am Ziel ist bereits ein Teil vorhanden.\nSoll es "
                                    "überschrieben werden?",
                                    "&Ja", "&Nein"}
                             << QStringList {"Quelle", "Öffnen", "Ziel", "Speichern", "Teilgröße",

@@ -192,7 +192,8 @@ void TestStartup::withoutADisplayOneLineAndCode1_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("line");
     const QString english = "velkaro: no display to open the window on\n";
-    const QString german = "velkaro: keine Anzeige, auf der das Fenster geöffnet werden kann\n";
+    const QString german
+        = "velkaro: Fenster kann nicht geöffnet werden – keine grafische Anzeige verfügbar\n";
     QTest::newRow("none set") << QStringList() << QString() << "en" << english;
     QTest::newRow("none set, a missing path")
         << QStringList {"/nonexistent"} << QString() << "en" << english;
