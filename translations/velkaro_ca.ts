@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Tasques</translation>
+        <translation>O&amp;peracions</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -320,11 +320,11 @@ Divideix un fitxer en trossos de mida fixa (FITXER.c0, FITXER.c1, ...) i
 reconstrueix el fitxer a partir d’una sèrie de trossos com aquesta, en una
 finestra.
 
-Amb FITXER, la finestra s’obre amb aquest fitxer com a origen; un tros
-(NOM.cN) proposa com a destinació el camí base de la seva sèrie, NOM. Un
-FITXER que no és un fitxer normal existent fa sonar el senyal acústic i acaba
-el programa amb el codi de sortida 1, sense finestra. Dos fitxers o més
-s’ignoren.
+Amb FITXER, la finestra s’obre amb aquest fitxer com a origen; un tros (NOM.cN)
+proposa com a destinació el camí base de la seva sèrie, NOM. Un FITXER que no
+és un fitxer normal existent emet un senyal acústic i acaba el programa amb el
+codi de sortida 1, sense finestra. Si s’indiquen dos fitxers o més, s’ignoren
+tots.
 
   -h, --help     mostra aquesta ajuda i surt
       --version  mostra el nom i la versió del programa i surt
@@ -340,7 +340,7 @@ Paràmetres: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: no hi ha cap pantalla on obrir la finestra</translation>
+        <translation>velkaro: no es pot obrir la finestra, no hi ha cap pantalla gràfica disponible</translation>
     </message>
 </context>
 </TS>

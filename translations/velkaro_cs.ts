@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>Ú&amp;lohy</translation>
+        <translation>&amp;Akce</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -319,10 +319,10 @@ Settings: %2
 Rozdělí soubor na části pevné velikosti (SOUBOR.c0, SOUBOR.c1, ...) a spojí
 takovou řadu částí zpět do souboru, v okně.
 
-Se SOUBOREM se okno otevře s ním jako zdrojem; část (NÁZEV.cN) navrhne jako
-cíl základní cestu své řady, NÁZEV. Není-li SOUBOR existující obyčejný soubor,
-program zazvoní a skončí s návratovým kódem 1, bez okna. Dva nebo více souborů
-se ignorují.
+Se SOUBOREM se okno otevře s ním jako zdrojem; část (NÁZEV.cN) navrhne jako cíl
+základní cestu své řady, NÁZEV. Není-li SOUBOR existující obyčejný soubor,
+program vydá zvukový signál a skončí s návratovým kódem 1, bez okna. Jsou-li
+zadány dva nebo více souborů, všechny se ignorují.
 
   -h, --help     vypíše tuto nápovědu a skončí
       --version  vypíše název a verzi programu a skončí
@@ -338,7 +338,7 @@ Nastavení: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: není k dispozici displej, na kterém by se otevřelo okno</translation>
+        <translation>velkaro: okno nelze otevřít – není k dispozici žádný grafický displej</translation>
     </message>
 </context>
 </TS>

@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Opgaver</translation>
+        <translation>Ha&amp;ndlinger</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -319,17 +319,17 @@ Settings: %2
 Opdeler en fil i dele af fast størrelse (FIL.c0, FIL.c1, ...) og samler en
 sådan række dele til filen igen, i et vindue.
 
-Med FIL åbner vinduet med den som kilde; en del (NAVN.cN) foreslår sin
-rækkes basissti, NAVN, som destination. En FIL, der ikke er en eksisterende
-almindelig fil, får klokken til at ringe og afslutter programmet med
-afslutningskode 1, uden vindue. To eller flere filer ignoreres.
+Med FIL åbner vinduet med den som kilde; en del (NAVN.cN) foreslår sin rækkes
+basissti, NAVN, som destination. Er FIL ikke en eksisterende almindelig fil,
+lyder et bip, og programmet afsluttes med afslutningskode 1 uden vindue.
+Angives to eller flere filer, ignoreres de alle.
 
   -h, --help     vis denne hjælp og afslut
       --version  vis programmets navn og version og afslut
       --         slut på tilvalg: det, der følger, er FIL, også hvis det
                  begynder med en bindestreg
 
-Værktøjssættets egne tilvalg, såsom -style NAVN, kan stå før FIL.
+Qt-bibliotekets egne tilvalg, såsom -style NAVN, kan stå før FIL.
 
 Vejledning:    %1
 Indstillinger: %2
@@ -337,7 +337,7 @@ Indstillinger: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: ingen skærm at åbne vinduet på</translation>
+        <translation>velkaro: vinduet kan ikke åbnes – ingen grafisk skærm tilgængelig</translation>
     </message>
 </context>
 </TS>

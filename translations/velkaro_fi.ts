@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>T&amp;ehtävät</translation>
+        <translation>Toi&amp;minnot</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -322,7 +322,8 @@ ja kokoaa tällaisen osasarjan takaisin tiedostoksi, ikkunassa.
 Kun TIEDOSTO annetaan, se on ikkunan avautuessa lähteenä; osa (NIMI.cN)
 ehdottaa kohteeksi sarjansa peruspolkua, NIMI. Jos TIEDOSTO ei ole olemassa
 oleva tavallinen tiedosto, kuuluu äänimerkki ja ohjelma päättyy ilman ikkunaa
-paluuarvolla 1. Kahta tai useampaa tiedostoa ei huomioida.
+paluuarvolla 1. Jos annetaan kaksi tiedostoa tai useampia, mitään niistä ei
+huomioida.
 
   -h, --help     näytä tämä ohje ja lopeta
       --version  näytä ohjelman nimi ja versio ja lopeta
@@ -338,7 +339,7 @@ Asetukset:  %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: ei näyttöä, jolle ikkunan voisi avata</translation>
+        <translation>velkaro: ikkunaa ei voi avata, graafista näyttöä ei ole käytettävissä</translation>
     </message>
 </context>
 </TS>

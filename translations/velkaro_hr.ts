@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Zadaci</translation>
+        <translation>Rad&amp;nje</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -320,9 +320,9 @@ Dijeli datoteku u dijelove fiksne veličine (DATOTEKA.c0, DATOTEKA.c1, ...) i
 spaja takav niz dijelova natrag u datoteku, u prozoru.
 
 S DATOTEKOM se prozor otvara s njom kao izvorom; dio (IME.cN) predlaže kao
-odredište osnovnu putanju svojeg niza, IME. Ako DATOTEKA nije postojeća
-obična datoteka, program oglašava zvono i završava s izlaznim kodom 1, bez
-prozora. Dvije ili više datoteka se zanemaruju.
+odredište osnovnu putanju svojeg niza, IME. Ako DATOTEKA nije postojeća obična
+datoteka, program ispušta zvučni signal i završava s izlaznim kodom 1, bez
+prozora. Ako su zadane dvije ili više datoteka, sve se zanemaruju.
 
   -h, --help     prikaži ovu pomoć i izađi
       --version  prikaži ime i verziju programa i izađi
@@ -338,7 +338,7 @@ Postavke:  %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: nema zaslona na kojem bi se otvorio prozor</translation>
+        <translation>velkaro: prozor se ne može otvoriti – nema dostupnog grafičkog zaslona</translation>
     </message>
 </context>
 </TS>

@@ -319,17 +319,18 @@ Settings: %2
 Egy fájlt rögzített méretű darabokra darabol (FÁJL.c0, FÁJL.c1, ...), és egy
 ilyen darabsorozatot visszaegyesít a fájllá, egy ablakban.
 
-FÁJL megadásakor az ablak azzal mint forrással nyílik meg; egy darab (NÉV.cN)
-a sorozata alapútvonalát, NÉV-et javasolja célként. Ha a FÁJL nem egy létező,
-szabályos fájl, megszólal a csengő, és a program ablak nélkül, 1-es kilépési
-kóddal kilép. Két vagy több fájl esetén a program figyelmen kívül hagyja őket.
+FÁJL megadásakor az ablak azzal mint forrással nyílik meg; egy darab (NÉV.cN) a
+sorozata alapútvonalát, NÉV-et javasolja célként. Ha a FÁJL nem egy létező,
+szabályos fájl, hangjelzés szól, és a program ablak nélkül, 1-es kilépési
+kóddal kilép. Két vagy több fájl megadásakor a program mindegyiket figyelmen
+kívül hagyja.
 
   -h, --help     ezen súgó megjelenítése és kilépés
       --version  a program nevének és verziójának megjelenítése és kilépés
       --         a kapcsolók vége: ami utána következik, az a FÁJL, akkor is,
                  ha kötőjellel kezdődik
 
-A grafikus eszközkészlet saját kapcsolói, például a -style NÉV, a FÁJL előtt
+A grafikus programkönyvtár saját kapcsolói, például a -style NÉV, a FÁJL előtt
 állhatnak.
 
 Kézikönyv:   %1
@@ -338,7 +339,7 @@ Beállítások: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: nincs kijelző, amelyen az ablak megnyílhatna</translation>
+        <translation>velkaro: az ablak nem nyitható meg – nincs elérhető grafikus kijelző</translation>
     </message>
 </context>
 </TS>

@@ -321,15 +321,15 @@ Settings: %2
 
 파일을 지정하면 그 파일을 원본으로 하여 창이 열립니다. 조각(이름.cN)을
 지정하면 그 묶음의 기본 경로인 &apos;이름&apos;을 대상으로 제안합니다. 파일이 존재하는
-일반 파일이 아니면 벨을 울리고 창을 열지 않은 채 종료 코드 1로 끝납니다.
-파일을 두 개 이상 지정하면 무시됩니다.
+일반 파일이 아니면 경고음을 내고 창을 열지 않은 채 종료 코드 1로 끝납니다.
+파일을 두 개 이상 지정하면 모두 무시됩니다.
 
   -h, --help     이 도움말을 표시하고 끝냄
       --version  프로그램 이름과 버전을 표시하고 끝냄
       --         옵션의 끝: 그 뒤에 오는 것은 대시로 시작하더라도 파일로
                  처리함
 
-툴킷 자체의 옵션(예: -style 이름)은 파일 앞에 올 수 있습니다.
+그래픽 라이브러리 자체의 옵션(예: -style 이름)은 파일 앞에 올 수 있습니다.
 
 설명서: %1
 설정:   %2
@@ -337,7 +337,7 @@ Settings: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: 창을 열 디스플레이가 없습니다</translation>
+        <translation>velkaro: 창을 열 수 없습니다. 사용할 수 있는 그래픽 디스플레이가 없습니다</translation>
     </message>
 </context>
 </TS>

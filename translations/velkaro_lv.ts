@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Uzdevumi</translation>
+        <translation>Dar&amp;bības</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -321,8 +321,8 @@ daļu sēriju atpakaļ datnē, logā.
 
 Ar DATNI logs atveras ar to kā avotu; daļa (NOSAUKUMS.cN) piedāvā kā mērķi
 savas sērijas bāzes ceļu, NOSAUKUMS. Ja DATNE nav eksistējoša parasta datne,
-atskan zvans un programma beidz darbu ar izejas kodu 1, neatverot logu. Divas
-vai vairāk datnes tiek ignorētas.
+atskan skaņas signāls un programma beidz darbu ar izejas kodu 1, neatverot
+logu. Ja norādītas divas vai vairāk datnes, visas tiek ignorētas.
 
   -h, --help     parādīt šo palīdzību un iziet
       --version  parādīt programmas nosaukumu un versiju un iziet
@@ -338,7 +338,7 @@ Iestatījumi:  %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: nav displeja, kurā atvērt logu</translation>
+        <translation>velkaro: nevar atvērt logu — nav pieejams grafiskais displejs</translation>
     </message>
 </context>
 </TS>

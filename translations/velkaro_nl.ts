@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Taken</translation>
+        <translation>A&amp;cties</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -321,15 +321,16 @@ en voegt zo’n reeks delen weer samen tot het bestand, in een venster.
 
 Met BESTAND opent het venster met dat bestand als bron; een deel (NAAM.cN)
 stelt het basispad van zijn reeks, NAAM, voor als doel. Een BESTAND dat geen
-bestaand gewoon bestand is, laat de bel klinken en beëindigt het programma
-met afsluitcode 1, zonder venster. Twee of meer bestanden worden genegeerd.
+bestaand gewoon bestand is, geeft een pieptoon en beëindigt het programma met
+afsluitcode 1, zonder venster. Als er twee of meer bestanden worden opgegeven,
+worden ze allemaal genegeerd.
 
   -h, --help     deze hulptekst tonen en afsluiten
       --version  de naam en versie van het programma tonen en afsluiten
       --         einde van de opties: wat volgt is BESTAND, ook als het met
                  een streepje begint
 
-De eigen opties van de grafische toolkit, zoals -style NAAM, mogen vóór
+De eigen opties van de grafische bibliotheek, zoals -style NAAM, mogen vóór
 BESTAND staan.
 
 Handleiding:  %1
@@ -338,7 +339,7 @@ Instellingen: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: geen beeldscherm om het venster op te openen</translation>
+        <translation>velkaro: kan het venster niet openen – geen grafisch beeldscherm beschikbaar</translation>
     </message>
 </context>
 </TS>

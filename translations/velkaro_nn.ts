@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>Opp&amp;gåver</translation>
+        <translation>Ha&amp;ndlingar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -320,16 +320,17 @@ Deler opp ei fil i delar av fast storleik (FIL.c0, FIL.c1, ...) og set ei
 slik rekkje delar saman til fila igjen, i eit vindauge.
 
 Med FIL opnar vindauget med henne som kjelde; ein del (NAMN.cN) føreslår
-grunnstigen til rekkja si, NAMN, som mål. Ei FIL som ikkje er ei vanleg fil
-som finst, får klokka til å ringja og avsluttar programmet med avslutningskode
-1, utan vindauge. To eller fleire filer vert ignorerte.
+grunnstigen til rekkja si, NAMN, som mål. Er FIL ikkje ei vanleg fil som finst,
+høyrest eit pip, og programmet vert avslutta med avslutningskode 1, utan
+vindauge. Er det gjeve to eller fleire filer, vert alle ignorerte.
 
   -h, --help     vis denne hjelpa og avslutt
       --version  vis namnet og versjonen til programmet og avslutt
       --         slutt på vala: det som følgjer, er FIL, sjølv om det byrjar
                  med ein bindestrek
 
-Vala til sjølve verktøysettet, til dømes -style NAMN, kan stå før FIL.
+Vala til sjølve det grafiske biblioteket, til dømes -style NAMN, kan stå før
+FIL.
 
 Handbok:       %1
 Innstillingar: %2
@@ -337,7 +338,7 @@ Innstillingar: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: ingen skjerm å opna vindauget på</translation>
+        <translation>velkaro: kan ikkje opna vindauget – ingen grafisk skjerm er tilgjengeleg</translation>
     </message>
 </context>
 </TS>

@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>Ú&amp;lohy</translation>
+        <translation>&amp;Akcie</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -319,10 +319,10 @@ Settings: %2
 Rozdelí súbor na časti pevnej veľkosti (SÚBOR.c0, SÚBOR.c1, ...) a spojí
 takú sériu častí späť do súboru, v okne.
 
-So SÚBOROM sa okno otvorí s ním ako zdrojom; časť (NÁZOV.cN) navrhne ako
-cieľ základnú cestu svojej série, NÁZOV. Ak SÚBOR nie je existujúci bežný
-súbor, program zazvoní a skončí s návratovým kódom 1, bez okna. Dva alebo viac
-súborov sa ignoruje.
+So SÚBOROM sa okno otvorí s ním ako zdrojom; časť (NÁZOV.cN) navrhne ako cieľ
+základnú cestu svojej série, NÁZOV. Ak SÚBOR nie je existujúci bežný súbor,
+program vydá zvukový signál a skončí s návratovým kódom 1, bez okna. Ak sú
+zadané dva alebo viac súborov, všetky sa ignorujú.
 
   -h, --help     vypíše tohto pomocníka a skončí
       --version  vypíše názov a verziu programu a skončí
@@ -338,7 +338,7 @@ Nastavenia: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: nie je k dispozícii displej, na ktorom by sa otvorilo okno</translation>
+        <translation>velkaro: okno nie je možné otvoriť – nie je k dispozícii žiadny grafický displej</translation>
     </message>
 </context>
 </TS>

@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>&amp;Görevler</translation>
+        <translation>&amp;İşlemler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -321,15 +321,15 @@ bir parça dizisini yeniden tek dosyada birleştirir, bir pencerede.
 
 DOSYA verildiğinde pencere onu kaynak olarak açılır; bir parça (AD.cN) hedef
 olarak dizisinin temel yolunu, AD&apos;ı önerir. Var olan normal bir dosya olmayan
-bir DOSYA zili çaldırır ve programı pencere açmadan 1 çıkış koduyla sonlandırır.
-İki veya daha fazla dosya yok sayılır.
+bir DOSYA verilirse bip sesi duyulur ve program pencere açmadan 1 çıkış koduyla
+sonlanır. İki veya daha fazla dosya verilirse hepsi yok sayılır.
 
   -h, --help     bu yardımı göster ve çık
       --version  programın adını ve sürümünü göster ve çık
       --         seçeneklerin sonu: ardından gelen, tire ile başlasa bile
                  DOSYA&apos;dır
 
-Grafik araç takımının kendi seçenekleri, örneğin -style AD, DOSYA&apos;dan önce
+Grafik kitaplığının kendi seçenekleri, örneğin -style AD, DOSYA&apos;dan önce
 gelebilir.
 
 Kılavuz:  %1
@@ -338,7 +338,7 @@ Ayarlar:  %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro: pencerenin açılacağı bir ekran yok</translation>
+        <translation>velkaro: pencere açılamıyor – kullanılabilir grafik ekran yok</translation>
     </message>
 </context>
 </TS>

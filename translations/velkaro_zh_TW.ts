@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Task</source>
-        <translation>工作(&amp;T)</translation>
+        <translation>操作(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -320,14 +320,15 @@ Settings: %2
 合併還原為原檔案，操作在視窗中進行。
 
 指定檔案時，視窗開啟並以其為來源；若指定的是分割檔（名稱.cN），則建議以其所屬
-一組分割檔的基本路徑「名稱」為目的地。若檔案不是已存在的一般檔案，程式會響鈴，
-不開啟視窗，並以結束代碼 1 結束。指定兩個以上的檔案時將被忽略。
+一組分割檔的基本路徑「名稱」為目的地。若檔案不是已存在的一般檔案，
+程式會發出提示音，不開啟視窗，並以結束代碼 1 結束。
+如果指定了兩個或更多檔案，則全部忽略。
 
   -h, --help     顯示此說明並離開
       --version  顯示程式名稱與版本並離開
       --         選項結束：其後的內容即使以連字號開頭，也視為檔案
 
-工具套件本身的選項（如 -style 名稱）可以放在檔案之前。
+圖形介面函式庫本身的選項（如 -style 名稱）可以放在檔案之前。
 
 使用手冊：%1
 設定：    %2
@@ -335,7 +336,7 @@ Settings: %2
     </message>
     <message>
         <source>velkaro: no display to open the window on</source>
-        <translation>velkaro：沒有可開啟視窗的顯示器</translation>
+        <translation>velkaro: 無法開啟視窗：沒有可用的顯示服務</translation>
     </message>
 </context>
 </TS>
