@@ -508,8 +508,7 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
     QTest::newRow("hi: Devanagari digits") << "hi_IN"
                                            << "\u0967\u096b\u0966\u0966" << 0 << 1500LL << "1500";
     QTest::newRow("ar_EG: Arabic-Indic digits") << "ar_EG"
-                                                << "\u0661\u0660" << 1 << 10240LL
-                                                << "\u0661\u0660";
+                                                << "\u0661\u0660" << 1 << 10240LL << "\u0661\u0660";
 }
 
 void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()

@@ -96,8 +96,7 @@ private slots:
         QTest::addColumn<QString>("restored");
         const auto row = [](const char* locale, const char* typed, const char* shown,
                              const char* stored, const char* restored) {
-            QTest::addRow("%s %s", locale, typed)
-                << locale << typed << shown << stored << restored;
+            QTest::addRow("%s %s", locale, typed) << locale << typed << shown << stored << restored;
         };
         row("de_DE", "1,5", "1,5", "1.5", "1,5");
         row("de_DE", "1.5", "1,5", "1.5", "1,5");
