@@ -12,7 +12,8 @@ namespace {
 // The item is a row of the box's list, its one child.
 void announceCurrentItem(QComboBox* box)
 {
-    if (!box->hasFocus())
+    // Without a screen reader there is no one to tell.
+    if (!box->hasFocus() || !QAccessible::isActive())
         return;
     QAccessibleInterface* const face = QAccessible::queryAccessibleInterface(box);
     QAccessibleInterface* const list = face ? face->child(0) : nullptr;
