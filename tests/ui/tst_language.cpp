@@ -155,6 +155,21 @@ private:
         QCOMPARE(file.write(QByteArray(length, 'v')), length);
     }
 
+    // A window started in `locale`, ready to split a source of `length` bytes, with `typed` in
+    // the size box and the unit `unit`: the box's editor.
+    QLineEdit* typeSize(const QString& locale, qint64 length, int unit, const QString& typed)
+    {
+        startIn(locale.toLatin1().constData());
+        write("source", length);
+        window->txtSource->setText(path("source"));
+        window->txtDestination->setText(path("out"));
+        window->cboUnits->setCurrentIndex(unit);
+        QLineEdit* const edit = window->cboPackageSize->lineEdit();
+        edit->selectAll();
+        typeKeys(edit, typed);
+        return edit;
+    }
+
     const QLocale original;
     std::unique_ptr<Translations> translations;
 };
@@ -518,15 +533,7 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
     QFETCH(int, unit);
     QFETCH(qint64, packageBytes);
     QFETCH(QString, remembered);
-    startIn(locale.toLatin1().constData());
-
-    write("source", 20000);
-    window->txtSource->setText(path("source"));
-    window->txtDestination->setText(path("out"));
-    window->cboUnits->setCurrentIndex(unit);
-    QLineEdit* const edit = window->cboPackageSize->lineEdit();
-    edit->selectAll();
-    typeKeys(edit, typed);
+    typeSize(locale, 20000, unit, typed);
 
     BoxAnswerer answerer;
     window->taskSplit->trigger();
@@ -576,15 +583,7 @@ void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped()
     QFETCH(QString, locale);
     QFETCH(QString, typed);
     QFETCH(int, unit);
-    startIn(locale.toLatin1().constData());
-
-    write("source", 4000);
-    window->txtSource->setText(path("source"));
-    window->txtDestination->setText(path("out"));
-    window->cboUnits->setCurrentIndex(unit);
-    QLineEdit* const edit = window->cboPackageSize->lineEdit();
-    edit->selectAll();
-    typeKeys(edit, typed);
+    QLineEdit* const edit = typeSize(locale, 4000, unit, typed);
     QCOMPARE(edit->text(), typed);
 
     BoxAnswerer answerer;
@@ -618,15 +617,7 @@ void TestLanguage::sizeComesBackTheLocalWay()
     QFETCH(QString, locale);
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    startIn(locale.toLatin1().constData());
-
-    write("source", 100);
-    window->txtSource->setText(path("source"));
-    window->txtDestination->setText(path("out"));
-    window->cboUnits->setCurrentIndex(1);
-    QLineEdit* const edit = window->cboPackageSize->lineEdit();
-    edit->selectAll();
-    typeKeys(edit, typed);
+    typeSize(locale, 100, 1, typed);
     {
         BoxAnswerer answerer;
         window->taskSplit->trigger();
