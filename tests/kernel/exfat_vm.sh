@@ -12,11 +12,7 @@ need_tools mkfs.exfat fsck.exfat mount.exfat-fuse losetup
 vm_usable exfat
 MACHINE=vm
 
-make_source "$LAB/old" $((4 * MIB + 5))
-make_source "$LAB/new" $((6 * MIB + 12345))
-make_source "$LAB/dest" $((MIB + 3))
-mkdir "$LAB/oldset"
-"$DRIVER" split "$LAB/old" "$LAB/oldset/tp" $MIB || { echo "cannot make the old set"; exit 1; }
+make_trial_sources
 # The stick with the old set and an old destination.
 truncate -s 160M "$LAB/old.img"
 mkfs.exfat "$LAB/old.img" >/dev/null

@@ -11,7 +11,7 @@ lab_start "${1:-}"
 vm_usable virtio_net nfsv3 nfsv4
 MACHINE=vm
 start_ganesha
-make_share_sources
+make_trial_sources
 
 share_round_trips "NFSv4.1" nfs "$(nfs_source 4.1)" "$(nfs_options 4.1)" || lab_finish
 share_round_trips "NFSv3" nfs "$(nfs_source 3)" "$(nfs_options 3)" || lab_finish

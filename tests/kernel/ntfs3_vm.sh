@@ -14,11 +14,7 @@ module=$("$LIB/ntfs3-module" "$VM_RELEASE" "$(dirname "$DRIVER")/kernel-modules"
 vm_usable "$module"
 MACHINE=vm
 
-make_source "$LAB/old" $((4 * MIB + 5))
-make_source "$LAB/new" $((6 * MIB + 12345))
-make_source "$LAB/dest" $((MIB + 3))
-mkdir "$LAB/oldset"
-"$DRIVER" split "$LAB/old" "$LAB/oldset/tp" $MIB || { echo "cannot make the old set"; exit 1; }
+make_trial_sources
 # The stick with the old set and an old destination.
 truncate -s 256M "$LAB/old.img"
 mkntfs -F -Q -q "$LAB/old.img" >/dev/null 2>&1 || { echo "cannot make the NTFS image"; exit 1; }

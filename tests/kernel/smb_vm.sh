@@ -13,7 +13,7 @@ lab_start "${1:-}"
 vm_usable virtio_net cifs cmac sha512 ctr ghash_generic crypto_null seqiv gcm ccm
 MACHINE=vm
 start_smbd
-make_share_sources
+make_trial_sources
 
 share_round_trips "SMB 3.1.1" cifs "$(smb_source)" "$(smb_options 3.1.1)" || lab_finish
 share_round_trips "SMB 3.0" cifs "$(smb_source)" "$(smb_options 3.0)" || lab_finish

@@ -60,6 +60,16 @@ make_source() {
     head -c "$2" /dev/urandom >"$1"
 }
 
+# Sources of the trials that replace: an old set of 5 packages (in $LAB/oldset) and an old
+# destination, and a new source of 7 packages, made on the host.
+make_trial_sources() {
+    make_source "$LAB/old" $((4 * MIB + 5))
+    make_source "$LAB/new" $((6 * MIB + 12345))
+    make_source "$LAB/dest" $((MIB + 3))
+    mkdir "$LAB/oldset"
+    "$DRIVER" split "$LAB/old" "$LAB/oldset/tp" $MIB || { echo "cannot make the old set"; exit 1; }
+}
+
 # ---- Stick images -----------------------------------------------------------------------------
 
 # $1: image, $2: size in MiB. A FAT32 stick, sparse on the host.

@@ -149,16 +149,6 @@ clear_share() {
 
 # ---- Trials on a share ----------------------------------------------------------------------------
 
-# Sources of the trials: an old set of 5 packages and an old destination, and a new source of 7
-# packages, made on the host.
-make_share_sources() {
-    make_source "$LAB/old" $((4 * MIB + 5))
-    make_source "$LAB/new" $((6 * MIB + 12345))
-    make_source "$LAB/dest" $((MIB + 3))
-    mkdir "$LAB/oldset"
-    "$DRIVER" split "$LAB/old" "$LAB/oldset/tp" $MIB || { echo "cannot make the old set"; exit 1; }
-}
-
 # The shared folder holds only the old set and the old destination, put there by the host.
 share_with_old_set() {
     clear_share
