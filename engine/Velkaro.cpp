@@ -118,8 +118,7 @@ bool Velkaro::JoinFile(const std::string& package, const std::string& destinatio
         const Push push = special.IsOpen() ? SyncScope::Of(special.Get()).push : Push::Started;
         OutputFile output(std::move(special), push);
         return output.IsOpen() && JoinSet(packages, stem, packagesBy, output, heartbeat)
-            && output.Sync()
-            && output.Close();
+            && output.Sync() && output.Close();
     }
 
     // A file the user may not write stays as it is, as it would if it were written in place.
@@ -133,6 +132,6 @@ bool Velkaro::JoinFile(const std::string& package, const std::string& destinatio
     if (!joined.IsOpen() || (target.exists && !joined.TakeOwnerAndModeOf(target.status)))
         return false;
     return JoinSet(packages, stem, packagesBy, joined.Output(), heartbeat)
-        && joined.Commit(false, target.exists,
-            [&] { return target.Unchanged(folder, scope.distinguishing); });
+        && joined.Commit(
+            false, target.exists, [&] { return target.Unchanged(folder, scope.distinguishing); });
 }

@@ -118,8 +118,11 @@ struct SyncScope
     // names the file system makes up (FAT's short names, names with trailing dots, Windows' short
     // names).
     bool namesAreExact = false;
-    // What tells one file from another put at its name.
-    Distinguishing distinguishing {false, false, true, true, true};
+    // What tells one file from another put at its name. Where nothing is known of the file
+    // system: neither inode numbers nor their uniqueness, only sizes and times, each name
+    // looked up afresh and bytes compared.
+    Distinguishing distinguishing {/* inodes */ false, /* unique */ false, /* times */ true,
+        /* cached */ true, /* bytes */ true};
     // A name taken away from a file that is still open stays listed, and blocks a new file of
     // that name, until the file's last handle is closed (SMB).
     bool removalWaitsForClose = false;

@@ -39,7 +39,8 @@ std::uint64_t HandleOf(int folder, const char* name)
     handle.header.handle_bytes = MAX_HANDLE_SZ;
     int mount = 0;
     const int flags = name[0] == '\0' ? AT_EMPTY_PATH : 0;
-    if (RetryOnInterrupt([&] { return name_to_handle_at(folder, name, &handle.header, &mount, flags); })
+    if (RetryOnInterrupt(
+            [&] { return name_to_handle_at(folder, name, &handle.header, &mount, flags); })
         != 0)
         return 0;
     std::uint64_t digest = Scramble(static_cast<std::uint64_t>(handle.header.handle_type));
@@ -90,19 +91,42 @@ FileDescriptor OpenAfresh(int folder, const char* name)
 bool StatusAt(int folder, const char* name, bool fresh, struct stat& status)
 {
     if (!fresh)
-        return RetryOnInterrupt(
-                   [&] { return fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW); })
+        return RetryOnInterrupt([&] { return fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW); })
             == 0
             && S_ISREG(status.st_mode);
     struct statx got = {};
     if (RetryOnInterrupt([&] {
-            return statx(folder, name, AT_SYMLINK_NOFOLLOW | AT_STATX_FORCE_SYNC,
-                STATX_BASIC_STATS, &got);
+            return statx(
+                folder, name, AT_SYMLINK_NOFOLLOW | AT_STATX_FORCE_SYNC, STATX_BASIC_STATS, &got);
         })
         != 0)
         return false;
     status = FromStatx(got);
     return S_ISREG(status.st_mode);
+}
+
+// The status of the open file `fd`, asked for afresh with `fresh`; false where it is no regular
+// file.
+bool StatusOf(int fd, bool fresh, struct stat& status)
+{
+    return (fresh ? FreshStatus(fd, status)
+                  : RetryOnInterrupt([&] { return fstat(fd, &status); }) == 0)
+        && S_ISREG(status.st_mode);
+}
+
+// What `name` in `folder` leads to now, looked up afresh with `fresh`: its status, and the file
+// itself where it was opened for that. False where it leads to no regular file.
+bool LookUp(int folder, const char* name, bool fresh, struct stat& status, FileDescriptor& opened)
+{
+    // Only what the name is known to lead to a regular file is opened: never a device.
+    if (!StatusAt(folder, name, false, status))
+        return false;
+    if (!fresh)
+        return true;
+    opened = OpenAfresh(folder, name);
+    // A file that may not be read is asked for by its name, afresh.
+    return opened.IsOpen() ? StatusOf(opened.Get(), true, status)
+                           : StatusAt(folder, name, true, status);
 }
 
 } // namespace
@@ -116,8 +140,10 @@ std::uint64_t SampleOf(int fd, off_t offset, off_t length)
         const auto want = static_cast<std::size_t>(std::min<off_t>(length - at, SampleBytes));
         std::size_t got = 0;
         while (got < want) {
-            const ssize_t now = RetryOnInterrupt(
-                [&] { return pread(fd, bytes.data() + got, want - got, offset + at + static_cast<off_t>(got)); });
+            const ssize_t now = RetryOnInterrupt([&] {
+                return pread(
+                    fd, bytes.data() + got, want - got, offset + at + static_cast<off_t>(got));
+            });
             if (now <= 0)
                 return 0;
             got += static_cast<std::size_t>(now);
@@ -156,9 +182,7 @@ FileState StateOf(const struct stat& status, const Distinguishing& by)
 std::optional<FileState> StateOfOpen(int fd, const Distinguishing& by)
 {
     struct stat status = {};
-    if (!(by.cached ? FreshStatus(fd, status)
-                    : RetryOnInterrupt([&] { return fstat(fd, &status); }) == 0)
-        || !S_ISREG(status.st_mode))
+    if (!StatusOf(fd, by.cached, status))
         return std::nullopt;
     FileState state = StateOf(status, by);
     if (by.inodes)
@@ -169,23 +193,15 @@ std::optional<FileState> StateOfOpen(int fd, const Distinguishing& by)
 std::optional<FileState> StateAt(int folder, const char* name, const Distinguishing& by)
 {
     struct stat status = {};
-    // Only what the name is known to lead to a regular file is opened: never a device.
-    if (!StatusAt(folder, name, false, status))
-        return std::nullopt;
-    if (by.cached) {
-        const FileDescriptor file = OpenAfresh(folder, name);
-        if (file.IsOpen()) {
-            std::optional<FileState> state = StateOfOpen(file.Get(), by);
-            if (state && by.bytes)
-                state->sample = SampleOf(file.Get(), 0, state->size);
-            return state;
-        }
-    }
-    if (by.cached && !StatusAt(folder, name, true, status))
+    FileDescriptor opened;
+    if (!LookUp(folder, name, by.cached, status, opened))
         return std::nullopt;
     FileState state = StateOf(status, by);
     if (by.inodes)
-        state.handle = HandleOf(folder, name);
+        state.handle = opened.IsOpen() ? HandleOf(opened.Get(), "") : HandleOf(folder, name);
+    // Bytes are sampled only through a file opened afresh; without one they cannot match.
+    if (by.bytes && opened.IsOpen())
+        state.sample = SampleOf(opened.Get(), 0, state.size);
     return state;
 }
 
@@ -199,17 +215,8 @@ bool SameButRenamed(const FileState& then, const FileState& now)
 std::optional<FileIdentity> IdentityAt(int folder, const char* name, const Distinguishing& by)
 {
     struct stat status = {};
-    if (!by.unique || !StatusAt(folder, name, false, status))
-        return std::nullopt;
-    if (by.cached) {
-        const FileDescriptor file = OpenAfresh(folder, name);
-        if (file.IsOpen()) {
-            if (!FreshStatus(file.Get(), status) || !S_ISREG(status.st_mode))
-                return std::nullopt;
-            return IdentityOf(status);
-        }
-    }
-    if (by.cached && !StatusAt(folder, name, true, status))
+    FileDescriptor opened;
+    if (!by.unique || !LookUp(folder, name, by.cached, status, opened))
         return std::nullopt;
     return IdentityOf(status);
 }
@@ -217,9 +224,9 @@ std::optional<FileIdentity> IdentityAt(int folder, const char* name, const Disti
 std::uint64_t Mix(std::uint64_t digest, const FileState& state)
 {
     for (const std::uint64_t field : {std::uint64_t(state.device), std::uint64_t(state.inode),
-             state.handle, state.sample, std::uint64_t(state.size), std::uint64_t(state.modified.tv_sec),
-             std::uint64_t(state.modified.tv_nsec), std::uint64_t(state.changed.tv_sec),
-             std::uint64_t(state.changed.tv_nsec)})
+             state.handle, state.sample, std::uint64_t(state.size),
+             std::uint64_t(state.modified.tv_sec), std::uint64_t(state.modified.tv_nsec),
+             std::uint64_t(state.changed.tv_sec), std::uint64_t(state.changed.tv_nsec)})
         digest = Scramble(digest ^ field);
     return digest;
 }

@@ -23,6 +23,7 @@ SplitWriter::SplitWriter(const Folder& in, const SyncScope& fileSystem, std::str
     , scope(fileSystem)
     , stem(std::move(packageStem))
     , source(input)
+    , sourceBy(SyncScope::Of(input.file.Get()).distinguishing)
     , size(packageSize)
     , plan(planned)
     , heartbeat(std::move(beat))
@@ -115,7 +116,6 @@ bool SplitWriter::Run()
                    want + (index == last ? 1 : 0))
             == static_cast<std::int64_t>(want);
     };
-    firstIdentity = first.Output().Identity();
     if (!fill(first.Output(), 0) || !first.Output().StartRest())
         return false;
     for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
@@ -152,15 +152,16 @@ bool SplitWriter::NameFirst(TemporaryFile& first)
     const std::optional<FileState> made = Written(first.Output(), 0);
     if (!made)
         return false;
+    const FileIdentity identity = first.Output().Identity();
     const auto whole = [&] { return SourceUnchanged() && PackagesInPlace(); };
-    if (first.Commit(true, false, whole) && whole() && FirstInPlace(*made)) {
+    if (first.Commit(true, false, whole) && whole() && FirstInPlace(*made, identity)) {
         finished = true;
         return true;
     }
     // Package 0 has its name but the set is not whole, or the folder's sync failed: without
     // package 0 the rest counts for nothing and can go. Where package 0 cannot be taken away
     // again, the whole set stays rather than package 0 alone.
-    if (first.Renamed() && FirstInPlace(*made)
+    if (first.Renamed() && FirstInPlace(*made, identity)
         && (RetryOnInterrupt([&] {
                return unlinkat(folder.Get(), PackageName(stem, 0).c_str(), 0);
            }) != 0
@@ -178,12 +179,13 @@ std::optional<FileState> SplitWriter::Written(const OutputFile& package, std::ui
     return state;
 }
 
-bool SplitWriter::FirstInPlace(const FileState& made) const
+bool SplitWriter::FirstInPlace(const FileState& made, const FileIdentity& identity) const
 {
-    const std::string name = PackageName(stem, 0);
-    const std::optional<FileState> now = StateAt(folder.Get(), name.c_str(), scope.distinguishing);
-    return now && SameButRenamed(made, *now)
-        && (!scope.distinguishing.unique || IsOwn(0, firstIdentity));
+    const Distinguishing& by = scope.distinguishing;
+    const std::optional<FileState> now = StateAt(folder.Get(), PackageName(stem, 0).c_str(), by);
+    // Where the state holds the inode number, it tells the file already; where numbers are only
+    // unique while a file lives (FAT, SMB), package 0's, still held, is asked for.
+    return now && SameButRenamed(made, *now) && (by.inodes || !by.unique || IsOwn(0, identity));
 }
 
 // Package 0 first, so that from then on what is left no longer counts as a set; then every other
@@ -199,8 +201,7 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
                     unlinked.file.Get(), unlinked.length, scope.push, heartbeat, &inFlight));
         // A hidden name counts for nothing; it lasts until the wipe closes the file.
         if (!unlinked.hidden.empty())
-            RetryOnInterrupt(
-                [&] { return unlinkat(folder.Get(), unlinked.hidden.c_str(), 0); });
+            RetryOnInterrupt([&] { return unlinkat(folder.Get(), unlinked.hidden.c_str(), 0); });
         return wiped;
     };
     // Package 0's removal is on stable storage before any old package is overwritten: FAT and
@@ -217,8 +218,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
         const auto index = IndexIn(entry, stem, folding);
         if (removed && index && *index > 0 && *index < plan.touched
             && !(reserved && *index == plan.writeCount - 1))
-            removed = wipe(UnlinkForWiping(folder.Get(), PackageName(stem, *index).c_str(), true,
-                scope.removalWaitsForClose));
+            removed = wipe(UnlinkForWiping(
+                folder.Get(), PackageName(stem, *index).c_str(), true, scope.removalWaitsForClose));
     });
     // The old files' space is free before the new packages need it: their zeros are on the
     // device and their descriptors closed.
@@ -252,12 +253,11 @@ bool SplitWriter::PackagesInPlace() const
 
 bool SplitWriter::SourceUnchanged() const
 {
-    const Distinguishing by = SyncScope::Of(source.file.Get()).distinguishing;
-    const std::optional<FileState> now = StateOfOpen(source.file.Get(), by);
+    const std::optional<FileState> now = StateOfOpen(source.file.Get(), sourceBy);
     if (!now)
         return false;
     // The same open file all along: its handle, not taken at the start, cannot have changed.
-    FileState then = StateOf(source.status, by);
+    FileState then = StateOf(source.status, sourceBy);
     then.handle = now->handle;
     return then == *now;
 }

@@ -45,8 +45,9 @@ private:
     bool NameFirst(TemporaryFile& first);
     // The state of package `index` as this split has written it, as the check will find it.
     std::optional<FileState> Written(const OutputFile& package, std::uint64_t index) const;
-    // Whether package 0's name leads to the file `made` was taken of before it was named.
-    bool FirstInPlace(const FileState& made) const;
+    // Whether package 0's name leads to `identity`, the file `made` was taken of before it was
+    // named.
+    bool FirstInPlace(const FileState& made, const FileIdentity& identity) const;
     bool SourceUnchanged() const;
     // Whether the name of package `index` leads to `identity`, the file this split holds there.
     bool IsOwn(std::uint64_t index, const FileIdentity& identity) const;
@@ -58,12 +59,12 @@ private:
     const SyncScope scope;
     const std::string stem;
     const SplitSource& source;
+    const Distinguishing sourceBy; // what tells files apart where the source is
     const std::uint32_t size;
     const SplitPlan& plan;
     const Heartbeat heartbeat;
     WrittenFiles written; // packages 1, 2, ... as this split wrote them in full
     std::optional<FileIdentity> writing; // the package after those, made and not yet in full
     std::optional<FileIdentity> reserved; // the last package, made before anything is touched
-    FileIdentity firstIdentity; // package 0's file
     bool finished = false;
 };

@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,23 +55,21 @@ Unlinked UnlinkForWiping(int folder, const char* name, bool wipe, bool renameFir
         return unlinked;
     const bool kept = wipe && named.st_size > 0 && named.st_nlink == 1;
     if (kept && renameFirst) {
-        const std::string hidden = MakeHiddenName(name, [&](const std::string& candidate) {
+        unlinked.hidden = MakeHiddenName(name, [&](const std::string& candidate) {
             return RetryOnInterrupt([&] {
                 return renameat2(folder, name, folder, candidate.c_str(), RENAME_NOREPLACE);
             }) == 0;
         });
-        if (!hidden.empty()) {
-            unlinked.gone = true;
-            unlinked.file = OpenForWiping(folder, hidden.c_str(), named);
-            unlinked.length = named.st_size;
-            unlinked.hidden = hidden;
-            return unlinked;
-        }
+        unlinked.gone = !unlinked.hidden.empty();
     }
     if (kept) {
-        unlinked.file = OpenForWiping(folder, name, named);
+        unlinked.file
+            = OpenForWiping(folder, unlinked.gone ? unlinked.hidden.c_str() : name, named);
         unlinked.length = named.st_size;
     }
+    // Renamed away, the file keeps its hidden name until its wipe has begun.
+    if (unlinked.gone)
+        return unlinked;
     // The name goes first, so that an interrupted wipe never leaves a half-zeroed file behind a
     // name that still counts; the open descriptor keeps the blocks to overwrite.
     unlinked.gone = RetryOnInterrupt([&] { return unlinkat(folder, name, 0); }) == 0;
