@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QSet>
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -20,10 +19,7 @@ namespace {
 bool isNormalWholeNumber(const QString& text)
 {
     constexpr qsizetype MaxExactDigits = 15;
-    if (text.isEmpty() || text.size() > MaxExactDigits || (text.size() > 1 && text.front() == '0'))
-        return false;
-    return std::all_of(text.cbegin(), text.cend(),
-        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return text.size() <= MaxExactDigits && IsPlainWholeNumber(text);
 }
 
 } // namespace

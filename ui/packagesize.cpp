@@ -113,16 +113,14 @@ bool pointGroupsDigits(const QString& text)
     return false;
 }
 
-// A whole number of Latin digits without a leading zero: every locale that writes Latin digits
-// writes it so, once its groups are left out.
-bool isPlainWholeNumber(const QString& text)
+} // namespace
+
+bool IsPlainWholeNumber(const QString& text)
 {
     return !text.isEmpty() && (text.size() == 1 || text.front() != QLatin1Char('0'))
         && std::all_of(text.cbegin(), text.cend(),
             [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
-
-} // namespace
 
 std::optional<double> ReadPackageSize(const QString& text, const QLocale& locale)
 {
@@ -150,7 +148,7 @@ QString ShownPackageSize(const QString& stored, const QLocale& locale)
 {
     // Most sizes are whole numbers, which need no reading where the locale writes Latin digits:
     // reading costs microseconds, which a long history would pay for every item.
-    if (locale.zeroDigit() == QLatin1String("0") && isPlainWholeNumber(stored))
+    if (locale.zeroDigit() == QLatin1String("0") && IsPlainWholeNumber(stored))
         return stored;
     const std::optional<double> value = readIn(plainC(), stored);
     return value ? writtenIn(locale, *value) : stored;

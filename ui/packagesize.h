@@ -26,6 +26,10 @@ QString PlainPackageSize(const QString& text, const QLocale& locale);
 // locale.
 QString StoredPackageSize(const QString& item, const QLocale& locale);
 
+// Whether `text` is a whole number of Latin digits without a leading zero: every locale that
+// writes Latin digits writes it so, once its groups are left out, and it needs no reading.
+bool IsPlainWholeNumber(const QString& text);
+
 // A C-locale number from the settings as the history shows it in `locale`: as the locale writes
 // that size without groups ("7.5" becomes "7,5" in French, "10" becomes "١٠" in Egypt).
 QString ShownPackageSize(const QString& stored, const QLocale& locale);
