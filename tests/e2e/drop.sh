@@ -53,8 +53,6 @@ expect_fields() {
 }
 
 in_display() {
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    /usr/libexec/at-spi-bus-launcher --launch-immediately &
     start 30 || abort "the program did not start"
     poll 20 field where Source >/dev/null || abort "the fields are not on the accessibility bus"
     local data="$work/data" url="file://$work/data"
@@ -83,8 +81,8 @@ enter_display "$@"
 # ---- Outside: a private home, the files, one display with its session -----------------------
 
 velkaro=${1:?usage: drop.sh PATH_TO_VELKARO}
-require_tools xvfb-run xdotool timeout dbus-run-session
-[ -x /usr/libexec/at-spi-bus-launcher ] || abort "at-spi2-core is not installed (scripts/install-deps)"
+require_tools xvfb-run xdotool timeout
+require_bus_session
 /usr/bin/python3 -c 'import pyatspi, gi; gi.require_version("Gtk", "3.0")' 2>/dev/null \
     || abort "python3-pyatspi or GTK's bindings are missing (scripts/install-deps)"
 [ -x "$velkaro" ] || abort "no program at $velkaro"

@@ -103,8 +103,6 @@ size_case() {
 }
 
 in_display() {
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    /usr/libexec/at-spi-bus-launcher --launch-immediately &
     # Units: 0 bytes, 1 KB.
     size_case es_ES.UTF-8 "2.000" 0 2000 2000 2000
     size_case es_ES.UTF-8 "1.500" 1 1536000 1500 1500
@@ -124,8 +122,8 @@ enter_display "$@"
 # ---- Outside: a private home, the file, one display with its session -----------------------
 
 velkaro=${1:?usage: sizes.sh PATH_TO_VELKARO}
-require_tools xvfb-run xdotool timeout dbus-run-session
-[ -x /usr/libexec/at-spi-bus-launcher ] || abort "at-spi2-core is not installed (scripts/install-deps)"
+require_tools xvfb-run xdotool timeout
+require_bus_session
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || abort "python3-pyatspi is missing (scripts/install-deps)"
 [ -x "$velkaro" ] || abort "no program at $velkaro"
 velkaro=$(readlink -f "$velkaro")

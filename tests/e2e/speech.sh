@@ -42,8 +42,6 @@ stop_orca() {
 }
 
 in_display() {
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    /usr/libexec/at-spi-bus-launcher --launch-immediately &
     start 30 || abort "the program did not start"
     orca --debug-file="$work/orca.log" --user-prefs "$work/orca-prefs" >"$work/orca.out" 2>&1 &
     orca_pid=$!
@@ -104,8 +102,8 @@ enter_display "$@"
 # ---- Outside: a private home, speech to the null device, one display with its session -------
 
 velkaro=${1:?usage: speech.sh PATH_TO_VELKARO}
-require_tools xvfb-run xdotool timeout dbus-run-session orca speech-dispatcher
-[ -x /usr/libexec/at-spi-bus-launcher ] || abort "at-spi2-core is not installed (scripts/install-deps)"
+require_tools xvfb-run xdotool timeout orca speech-dispatcher
+require_bus_session
 [ -x "$velkaro" ] || abort "no program at $velkaro"
 velkaro=$(readlink -f "$velkaro")
 

@@ -55,6 +55,12 @@ require_tools() {
     done
 }
 
+# What a run with $bus_session needs: D-Bus and the accessibility bus.
+require_bus_session() {
+    require_tools dbus-run-session
+    [ -x /usr/libexec/at-spi-bus-launcher ] || abort "at-spi2-core is not installed (scripts/install-deps)"
+}
+
 # ---- Outside: a private home and a virtual display ------------------------------------------
 
 # Makes $work and points HOME and the XDG folders into it, so that no run reads or writes the
@@ -83,14 +89,15 @@ close_sandbox() {
 # default the server resets when its last client leaves, and a program started in that moment
 # cannot connect, which would fail a step that starts the program right after another one quit.
 #
-# With $bus_session set, the script runs in a D-Bus session of its own (dbus-run-session), which
-# the accessibility bus and a screen reader need.
+# With $bus_session set, the script runs in a D-Bus session of its own (dbus-run-session), with
+# the accessibility bus that the program's widgets are read through and a screen reader listens
+# on.
 run_in_display() {
     local seconds=$1 program=$2
     shift 2
     local status=0
     local session=()
-    [ -z "${bus_session:-}" ] || session=(dbus-run-session --)
+    [ -z "${bus_session:-}" ] || session=(env VELKARO_E2E_ACCESSIBILITY=1 dbus-run-session --)
     timeout "$seconds" xvfb-run -a -s "-screen 0 ${screen_size:-1024x768}x24 -nolisten tcp -noreset" \
         "${session[@]}" bash "$script" --in-display "$program" "$work" "$@" || status=$?
     [ "$status" -ne 124 ] || fail "the run in the virtual display did not finish within $seconds s"
@@ -106,6 +113,10 @@ enter_display() {
     shift 3
     trap stop EXIT
     [ -n "${DISPLAY:-}" ] || abort "no DISPLAY inside xvfb-run"
+    if [ -n "${VELKARO_E2E_ACCESSIBILITY:-}" ]; then
+        export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+        /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    fi
     in_display "$@"
     exit
 }
