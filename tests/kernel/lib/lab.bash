@@ -149,32 +149,39 @@ fsck_share() {
     echo "none (the server's folder)"
 }
 
-# $1: image, $2...: files copied onto the exFAT stick's root, through exfat-fuse.
-put_files_exfat() {
-    local loop point=$LAB/exfat-mount image=$1
-    shift
+# $1: image, $2: its FUSE driver (mount.exfat-fuse, ntfs-3g), $3...: a command run while the
+# stick is mounted at $LAB/fuse-mount, through a loop device, which the drivers take as the stick.
+on_fuse_stick() {
+    local loop point=$LAB/fuse-mount image=$1 driver=$2 done
+    shift 2
     mkdir -p "$point"
-    loop=$(losetup -f --show "$image") || { echo "no loop device for the exFAT image"; return 1; }
-    mount.exfat-fuse "$loop" "$point" >/dev/null 2>&1 && cp "$@" "$point/" && umount "$point"
-    local done=$?
+    loop=$(losetup -f --show "$image") || { echo "no loop device for $image"; return 1; }
+    "$driver" "$loop" "$point" >/dev/null 2>&1 && "$@" && umount "$point"
+    done=$?
     losetup -d "$loop"
     return $done
+}
+
+# $1: image, $2...: files copied onto the exFAT stick's root, through exfat-fuse.
+put_files_exfat() {
+    local image=$1
+    shift
+    on_fuse_stick "$image" mount.exfat-fuse cp "$@" "$LAB/fuse-mount/"
 }
 
 # $1: image, $2...: files copied onto the NTFS stick's root, through ntfs-3g. Its file table is
 # first grown by a hundred files made and removed: the one mkntfs makes holds too few records for
 # ntfs3 of Linux 6.1, which cannot extend it ("no free space to extend mft").
 put_files_ntfs() {
-    local loop point=$LAB/ntfs-mount image=$1 index
+    local image=$1
     shift
-    mkdir -p "$point"
-    loop=$(losetup -f --show "$image") || { echo "no loop device for the NTFS image"; return 1; }
-    ntfs-3g "$loop" "$point" >/dev/null 2>&1 \
-        && for index in $(seq 100); do : >"$point/grow$index"; done && rm "$point"/grow* \
-        && cp "$@" "$point/" && umount "$point"
-    local done=$?
-    losetup -d "$loop"
-    return $done
+    on_fuse_stick "$image" ntfs-3g grow_mft_and_copy "$@"
+}
+
+grow_mft_and_copy() {
+    local index
+    for index in $(seq 100); do : >"$LAB/fuse-mount/grow$index"; done
+    rm "$LAB/fuse-mount"/grow* && cp "$@" "$LAB/fuse-mount/"
 }
 
 fsck_exfat() {
