@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Heartbeat.h"
+#include "posix/Heartbeat.h"
 
 // Removes a regular file after overwriting it with zeros `passes` times. A symbolic link is
 // removed itself, and a file that has other names is removed without being overwritten: what

@@ -2,8 +2,8 @@
 
 #include "VerifyFileA.h"
 #include "VerifyFileExA.h"
+#include "durability/FileSystemProfile.h"
 #include "durability/OutputFile.h"
-#include "durability/SyncScope.h"
 #include "naming/PackageNames.h"
 #include "planning/BuildPlan.h"
 #include "planning/SplitPlan.h"
@@ -23,7 +23,7 @@
 namespace {
 
 // Running out of memory fails a command like any other error: what it made is taken away again as
-// the objects that made it go out of scope.
+// the objects that made it go out of profile.
 template <typename Result, typename Command>
 Result OrOnNoMemory(Result failed, const Command& command)
 {
@@ -88,7 +88,8 @@ bool Velkaro::SplitFile(const std::string& source, const std::string& destinatio
     const SplitPlan plan = PlanSplit(input, folder, stem, size);
     if (!plan.Allows(overwrite))
         return false;
-    SplitWriter writer(folder, SyncScope::Of(folder.Get()), stem, input, size, plan, heartbeat);
+    SplitWriter writer(
+        folder, FileSystemProfile::Of(folder.Get()), stem, input, size, plan, heartbeat);
     return writer.Run();
 }
 
@@ -105,17 +106,18 @@ bool Velkaro::JoinFile(const std::string& package, const std::string& destinatio
         return false;
     const FolderLock lock(folder, &packages, heartbeat);
     const std::string stem = NameIn(prefix);
-    const SyncScope scope = SyncScope::Of(folder.Get());
+    const FileSystemProfile profile = FileSystemProfile::Of(folder.Get());
     // Looked at again now that no other command of the program is at work there.
-    const BuildPlan plan = PlanBuild(first, packages, stem, folder, scope);
+    const BuildPlan plan = PlanBuild(first, packages, stem, folder, profile);
     if (!plan.Allows(overwrite))
         return false;
     const BuildTarget& target = plan.target;
-    const Distinguishing packagesBy = SyncScope::Of(packages.Get()).distinguishing;
+    const Distinguishing packagesBy = FileSystemProfile::Of(packages.Get()).distinguishing;
 
     if (plan.WritesInPlace()) {
         FileDescriptor special = OpenSpecialForWriting(target.path.c_str());
-        const Push push = special.IsOpen() ? SyncScope::Of(special.Get()).push : Push::Started;
+        const Push push
+            = special.IsOpen() ? FileSystemProfile::Of(special.Get()).push : Push::Started;
         OutputFile output(std::move(special), push);
         return output.IsOpen() && JoinSet(packages, stem, packagesBy, output, heartbeat)
             && output.Sync() && output.Close();
@@ -128,10 +130,10 @@ bool Velkaro::JoinFile(const std::string& package, const std::string& destinatio
     struct stat firstPackage = {};
     if (!packages.Stat(PackageName(stem, 0), firstPackage))
         return false;
-    TemporaryFile joined(folder, scope, target.name, firstPackage.st_mode & 0777);
+    TemporaryFile joined(folder, profile, target.name, firstPackage.st_mode & 0777);
     if (!joined.IsOpen() || (target.exists && !joined.TakeOwnerAndModeOf(target.status)))
         return false;
     return JoinSet(packages, stem, packagesBy, joined.Output(), heartbeat)
         && joined.Commit(
-            false, target.exists, [&] { return target.Unchanged(folder, scope.distinguishing); });
+            false, target.exists, [&] { return target.Unchanged(folder, profile.distinguishing); });
 }

@@ -17,7 +17,7 @@
 //   writing/     carrying a plan out: SplitWriter (old set away, packages written, package 0
 //                last), JoinSet, ByteCopier, TemporaryFile, Wipe, WrittenFiles.
 //   durability/  when written bytes are on stable storage: the table of file systems and the
-//                memory bound (SyncScope.h), OutputFile, WriteBehind, PackagesInFlight.
+//                memory bound (FileSystemProfile.h), OutputFile, WriteBehind, PackagesInFlight.
 //   posix/       descriptors, folders held open, locks, opens, paths, file identity and state.
 //
 // Includes run one way: writing uses planning, planning uses naming, all three use durability,
@@ -32,12 +32,13 @@
 //   a build follows a link to its target only as the kernel would (BuildPlan's BuildTarget).
 // - An input is never written, under any name or through any mount: the plans' overlaps, with
 //   posix/SameFile for names that device and inode do not tie together.
-// - A true result means done and on stable storage, on every file system: durability/SyncScope.h.
+// - A true result means done and on stable storage, on every file system:
+// durability/FileSystemProfile.h.
 // - A split's true means packages 0..n-1 are, at that moment, the very files it wrote: the set is
 //   checked as the last thing before package 0 takes its name and once more after it, each name
 //   looked up afresh where a client or daemon caches it, by what each file system keeps to tell
-//   one file from another put at its name (posix/FileState, the table in SyncScope.h). A failing
-//   split takes away only names it can show still lead to its own files.
+//   one file from another put at its name (posix/FileState, the table in FileSystemProfile.h). A
+//   failing split takes away only names it can show still lead to its own files.
 // - Whatever stops a command leaves nothing that passes for a whole result: a split's package 0
 //   is written last under a temporary name (SplitWriter), and a build writes a temporary file that
 //   takes the destination's name only when complete (TemporaryFile); a build joins the set only
@@ -46,12 +47,12 @@
 //   permission bits, a built file those of package 0 (SplitWriter, Velkaro::Build).
 // - Locks: the folder written to exclusively, the one read from shared, always taken in the order
 //   of device and inode so that two commands never wait for each other (posix/FolderLock).
-// - Dirty memory stays bounded, under 512 MiB: durability/SyncScope.h.
+// - Dirty memory stays bounded, under 512 MiB: durability/FileSystemProfile.h.
 // - Memory stays flat for any file and package size and any number of packages: one buffer
 //   (ByteCopier), a digest per 4096 packages (WrittenFiles), one per set read (JoinSet).
 // - Running out of memory fails the command like any other error: no exception leaves the class.
 
-#include "Heartbeat.h"
+#include "posix/Heartbeat.h"
 
 #include <cstdint>
 #include <string>

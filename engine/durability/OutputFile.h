@@ -1,6 +1,6 @@
 #pragma once
 
-#include "durability/SyncScope.h"
+#include "durability/FileSystemProfile.h"
 #include "durability/WriteBehind.h"
 #include "posix/FileDescriptor.h"
 #include "posix/FileIdentity.h"

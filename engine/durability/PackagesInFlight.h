@@ -1,7 +1,7 @@
 #pragma once
 
+#include "durability/FileSystemProfile.h"
 #include "durability/OutputFile.h"
-#include "durability/SyncScope.h"
 
 #include <cstdint>
 #include <deque>
@@ -12,7 +12,7 @@
 // queued, near enough that dirty memory stays small: a split to a slow stick must not fill
 // memory and stall the desktop, nor the bell wait for gigabytes.
 //
-// Where one sync of the file system does not make files durable (SyncScope.h), each file is
+// Where one sync of the file system does not make files durable (FileSystemProfile.h), each file is
 // synced by itself once its bytes have drained, before its descriptor is let go. Where a push
 // waits (FUSE), the files are held only until a small window's worth has been written, then
 // pushed and synced one by one: each sync has little left to write, so a FUSE daemon that syncs
@@ -20,10 +20,10 @@
 class PackagesInFlight
 {
 public:
-    // `into`: a folder on the file system written to, as `scope` describes it. `descriptors`: how
+    // `into`: a folder on the file system written to, as `profile` describes it. `descriptors`: how
     // many the files held may take.
-    PackagesInFlight(const SyncScope& scope, int into, std::size_t descriptors)
-        : syncEachFile(!scope.syncfsMakesDurable), folder(into), mostFiles(descriptors)
+    PackagesInFlight(const FileSystemProfile& profile, int into, std::size_t descriptors)
+        : syncEachFile(!profile.syncfsMakesDurable), folder(into), mostFiles(descriptors)
     { }
 
     // Starts the writeback of the file's rest and takes it over; waits for the oldest files while

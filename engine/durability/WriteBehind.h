@@ -1,12 +1,12 @@
 #pragma once
 
-#include "durability/SyncScope.h"
+#include "durability/FileSystemProfile.h"
 
 #include <sys/types.h>
 
 // Pushes what has been written to a file on to the device as the writing goes on, in the windows
-// that SyncScope.h sets out. Without it the page cache takes gigabytes at memory speed and the
-// final sync then blocks for as long as the device needs for all of them; with it no call waits
+// that FileSystemProfile.h sets out. Without it the page cache takes gigabytes at memory speed and
+// the final sync then blocks for as long as the device needs for all of them; with it no call waits
 // for more than a window of device work, and a write error shows up while the file is being
 // written. Where a push waits (FUSE), whatever the daemon has to read meanwhile (a folder being
 // listed, a package being joined) queues behind no more than a small window.

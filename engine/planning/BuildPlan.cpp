@@ -1,7 +1,7 @@
 #include "planning/BuildPlan.h"
 
 #include "VerifyFileExA.h"
-#include "durability/SyncScope.h"
+#include "durability/FileSystemProfile.h"
 #include "naming/CaseFolding.h"
 #include "naming/PackageNames.h"
 #include "posix/Descriptors.h"
@@ -158,19 +158,19 @@ BuildPlan PlanBuild(const std::string& package, const std::string& destination)
         const std::string prefix = *PrefixOf(package);
         const Folder packages = Folder::Of(prefix);
         plan.overlaps = Overlaps(packages, NameIn(prefix), destination, plan.target,
-            SyncScope::Of(packages.Get()).namesAreExact);
+            FileSystemProfile::Of(packages.Get()).namesAreExact);
     }
     return plan;
 }
 
 BuildPlan PlanBuild(BuildPlan first, const Folder& packages, const std::string& stem,
-    const Folder& folder, const SyncScope& scope)
+    const Folder& folder, const FileSystemProfile& profile)
 {
     BuildPlan plan = std::move(first);
-    plan.unchanged = plan.target.Unchanged(folder, scope.distinguishing);
-    plan.overlaps = Overlaps(
-        packages, stem, plan.destination, plan.target, SyncScope::Of(packages.Get()).namesAreExact);
+    plan.unchanged = plan.target.Unchanged(folder, profile.distinguishing);
+    plan.overlaps = Overlaps(packages, stem, plan.destination, plan.target,
+        FileSystemProfile::Of(packages.Get()).namesAreExact);
     plan.descriptors = SpareDescriptors(BuildDescriptors) >= BuildDescriptors;
-    plan.fits = Fits(packages, stem, scope.largestFile);
+    plan.fits = Fits(packages, stem, profile.largestFile);
     return plan;
 }

@@ -6,7 +6,7 @@
 
 class Folder;
 struct Distinguishing;
-struct SyncScope;
+struct FileSystemProfile;
 
 // Descriptors a build takes: the build file, the package being read, the link that names the
 // file, and one to spare.
@@ -66,7 +66,7 @@ struct BuildPlan
 BuildPlan PlanBuild(const std::string& package, const std::string& destination);
 
 // The first look made again with the set's folder `packages` (its package names starting with
-// `stem`) and the target's folder `folder`, on the file system `scope` describes, both open and
+// `stem`) and the target's folder `folder`, on the file system `profile` describes, both open and
 // locked against the program's other commands.
 BuildPlan PlanBuild(BuildPlan first, const Folder& packages, const std::string& stem,
-    const Folder& folder, const SyncScope& scope);
+    const Folder& folder, const FileSystemProfile& profile);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Owns one POSIX file descriptor and closes it when it goes out of scope. Close() is there for
+// Owns one POSIX file descriptor and closes it when it goes out of profile. Close() is there for
 // descriptors that were written to: a failing close can mean lost data and must be seen.
 class FileDescriptor
 {

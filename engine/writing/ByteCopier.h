@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Heartbeat.h"
+#include "posix/Heartbeat.h"
 #include "writing/PageBuffer.h"
 
 #include <cstdint>

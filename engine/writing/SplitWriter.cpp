@@ -17,13 +17,14 @@
 #include <new>
 #include <unistd.h>
 
-SplitWriter::SplitWriter(const Folder& in, const SyncScope& fileSystem, std::string packageStem,
-    const SplitSource& input, std::uint32_t packageSize, const SplitPlan& planned, Heartbeat beat)
+SplitWriter::SplitWriter(const Folder& in, const FileSystemProfile& fileSystem,
+    std::string packageStem, const SplitSource& input, std::uint32_t packageSize,
+    const SplitPlan& planned, Heartbeat beat)
     : folder(in)
-    , scope(fileSystem)
+    , profile(fileSystem)
     , stem(std::move(packageStem))
     , source(input)
-    , sourceBy(SyncScope::Of(input.file.Get()).distinguishing)
+    , sourceBy(FileSystemProfile::Of(input.file.Get()).distinguishing)
     , size(packageSize)
     , plan(planned)
     , heartbeat(std::move(beat))
@@ -75,16 +76,16 @@ bool SplitWriter::Run()
     if (spare < SplitDescriptors)
         return false;
     const mode_t mode = source.status.st_mode & 0777;
-    TemporaryFile first(folder, scope, PackageName(stem, 0), mode);
+    TemporaryFile first(folder, profile, PackageName(stem, 0), mode);
     if (!first.IsOpen())
         return false;
     const auto create = [&](std::uint64_t index) {
         return OutputFile(
-            CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode), scope.push);
+            CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode), profile.push);
     };
     const std::uint64_t last = plan.writeCount - 1;
     struct stat status = {};
-    OutputFile lastFile(FileDescriptor(), scope.push);
+    OutputFile lastFile(FileDescriptor(), profile.push);
     if (last > 0 && !folder.StatLink(PackageName(stem, last), status)) {
         lastFile = create(last);
         if (!lastFile.IsOpen())
@@ -93,7 +94,7 @@ bool SplitWriter::Run()
     }
 
     PackagesInFlight inFlight(
-        scope, folder.Get(), std::min(spare - SplitDescriptors, MostInFlight));
+        profile, folder.Get(), std::min(spare - SplitDescriptors, MostInFlight));
     if (!RemoveReplaced(inFlight, first.Output()))
         return false;
     // Where name changes are not kept in order (FAT, exFAT, NTFS), the removal must be on stable
@@ -101,7 +102,7 @@ bool SplitWriter::Run()
     // packages. A sync of any file there flushes the whole file system; its folder's may do
     // nothing through FUSE.
     if (plan.replaces && inFlight.SyncsEachFile()
-        && !(folder.Sync(scope.namesNeedSyncfs) && first.Output().Sync()))
+        && !(folder.Sync(profile.namesNeedSyncfs) && first.Output().Sync()))
         return false;
 
     ByteCopier copier(heartbeat);
@@ -140,7 +141,7 @@ bool SplitWriter::Run()
         return false;
     const bool synced = !inFlight.SyncsEachFile()
         ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
-        : first.Output().Sync() && folder.Sync(scope.namesNeedSyncfs);
+        : first.Output().Sync() && folder.Sync(profile.namesNeedSyncfs);
     return synced && NameFirst(first);
 }
 
@@ -165,23 +166,23 @@ bool SplitWriter::NameFirst(TemporaryFile& first)
         && (RetryOnInterrupt([&] {
                return unlinkat(folder.Get(), PackageName(stem, 0).c_str(), 0);
            }) != 0
-            || !folder.Sync(scope.namesNeedSyncfs)))
+            || !folder.Sync(profile.namesNeedSyncfs)))
         finished = true;
     return false;
 }
 
 std::optional<FileState> SplitWriter::Written(const OutputFile& package, std::uint64_t index) const
 {
-    std::optional<FileState> state = StateOfOpen(package.Get(), scope.distinguishing);
+    std::optional<FileState> state = StateOfOpen(package.Get(), profile.distinguishing);
     // The package is open for writing only: its bytes are sampled where they came from.
-    if (state && scope.distinguishing.bytes)
+    if (state && profile.distinguishing.bytes)
         state->sample = SampleOf(source.file.Get(), static_cast<off_t>(index * size), state->size);
     return state;
 }
 
 bool SplitWriter::FirstInPlace(const FileState& made, const FileIdentity& identity) const
 {
-    const Distinguishing& by = scope.distinguishing;
+    const Distinguishing& by = profile.distinguishing;
     const std::optional<FileState> now = StateAt(folder.Get(), PackageName(stem, 0).c_str(), by);
     // Where the state holds the inode number, it tells the file already; where numbers are only
     // unique while a file lives (FAT, SMB), package 0's, still held, is asked for.
@@ -198,7 +199,7 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
         const bool wiped = unlinked.gone
             && (!unlinked.file.IsOpen()
                 || OverwriteWithZeros(
-                    unlinked.file.Get(), unlinked.length, scope.push, heartbeat, &inFlight));
+                    unlinked.file.Get(), unlinked.length, profile.push, heartbeat, &inFlight));
         // A hidden name counts for nothing; it lasts until the wipe closes the file.
         if (!unlinked.hidden.empty())
             RetryOnInterrupt([&] { return unlinkat(folder.Get(), unlinked.hidden.c_str(), 0); });
@@ -208,8 +209,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
     // exFAT write names and blocks in no order, and a set whose package 0 still stood after a
     // power cut must not hold zeros. Through FUSE only a file's sync reaches the device.
     const Unlinked zero = UnlinkForWiping(
-        folder.Get(), PackageName(stem, 0).c_str(), true, scope.removalWaitsForClose);
-    if (!zero.gone || !folder.Sync(scope.namesNeedSyncfs)
+        folder.Get(), PackageName(stem, 0).c_str(), true, profile.removalWaitsForClose);
+    if (!zero.gone || !folder.Sync(profile.namesNeedSyncfs)
         || (inFlight.SyncsEachFile() && !first.Sync()) || !wipe(zero))
         return false;
     const CaseFolding folding;
@@ -218,8 +219,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
         const auto index = IndexIn(entry, stem, folding);
         if (removed && index && *index > 0 && *index < plan.touched
             && !(reserved && *index == plan.writeCount - 1))
-            removed = wipe(UnlinkForWiping(
-                folder.Get(), PackageName(stem, *index).c_str(), true, scope.removalWaitsForClose));
+            removed = wipe(UnlinkForWiping(folder.Get(), PackageName(stem, *index).c_str(), true,
+                profile.removalWaitsForClose));
     });
     // The old files' space is free before the new packages need it: their zeros are on the
     // device and their descriptors closed.
@@ -229,14 +230,15 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
 bool SplitWriter::IsOwn(std::uint64_t index, const FileIdentity& identity) const
 {
     const std::optional<FileIdentity> now
-        = IdentityAt(folder.Get(), PackageName(stem, index).c_str(), scope.distinguishing);
+        = IdentityAt(folder.Get(), PackageName(stem, index).c_str(), profile.distinguishing);
     return now && *now == identity;
 }
 
 bool SplitWriter::BlockInPlace(std::uint64_t block) const
 {
     return written.Unchanged(block, [&](std::uint64_t position) {
-        return StateAt(folder.Get(), PackageName(stem, position + 1).c_str(), scope.distinguishing);
+        return StateAt(
+            folder.Get(), PackageName(stem, position + 1).c_str(), profile.distinguishing);
     });
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Heartbeat.h"
-#include "durability/SyncScope.h"
+#include "durability/FileSystemProfile.h"
 #include "posix/FileIdentity.h"
 #include "posix/FileState.h"
+#include "posix/Heartbeat.h"
 #include "writing/WrittenFiles.h"
 
 #include <cstdint>
@@ -29,7 +29,7 @@ class SplitWriter
 public:
     // Writes into `in`, on the file system `fileSystem` describes, the packages whose names start
     // with `packageStem`.
-    SplitWriter(const Folder& in, const SyncScope& fileSystem, std::string packageStem,
+    SplitWriter(const Folder& in, const FileSystemProfile& fileSystem, std::string packageStem,
         const SplitSource& input, std::uint32_t packageSize, const SplitPlan& planned,
         Heartbeat beat);
     ~SplitWriter();
@@ -56,7 +56,7 @@ private:
     bool PackagesInPlace() const;
 
     const Folder& folder;
-    const SyncScope scope;
+    const FileSystemProfile profile;
     const std::string stem;
     const SplitSource& source;
     const Distinguishing sourceBy; // what tells files apart where the source is

@@ -62,25 +62,25 @@ bool RenameWithoutReplacing(int folder, const std::string& from, const std::stri
 } // namespace
 
 TemporaryFile::TemporaryFile(
-    const Folder& in, const SyncScope& scope, std::string name, mode_t mode)
+    const Folder& in, const FileSystemProfile& profile, std::string name, mode_t mode)
     : folder(in)
-    , renameNeedsFileSync(scope.renameNeedsFileSync)
-    , namesNeedSyncfs(scope.namesNeedSyncfs)
+    , renameNeedsFileSync(profile.renameNeedsFileSync)
+    , namesNeedSyncfs(profile.namesNeedSyncfs)
     , target(std::move(name))
-    , output(FileDescriptor(), scope.push)
+    , output(FileDescriptor(), profile.push)
 {
     if (!folder.IsOpen())
         return;
     FileDescriptor unnamed = CreateUnnamed(folder.Get(), mode);
     if (unnamed.IsOpen()) {
-        output = OutputFile(std::move(unnamed), scope.push);
+        output = OutputFile(std::move(unnamed), profile.push);
         return;
     }
     HiddenFile made = CreateHiddenFileIn(folder.Get(), target, mode);
     if (!made.file.IsOpen())
         return;
     hidden = std::move(made.path);
-    output = OutputFile(std::move(made.file), scope.push);
+    output = OutputFile(std::move(made.file), profile.push);
 }
 
 TemporaryFile::~TemporaryFile()

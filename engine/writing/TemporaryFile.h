@@ -1,7 +1,7 @@
 #pragma once
 
+#include "durability/FileSystemProfile.h"
 #include "durability/OutputFile.h"
-#include "durability/SyncScope.h"
 
 #include <functional>
 #include <string>
@@ -17,9 +17,10 @@ class Folder;
 class TemporaryFile
 {
 public:
-    // `in` stays open for the life of the object, and `scope` describes its file system; `name`
+    // `in` stays open for the life of the object, and `profile` describes its file system; `name`
     // is the target's name in it. `mode`: the permission bits of the new file, less the umask.
-    TemporaryFile(const Folder& in, const SyncScope& scope, std::string name, mode_t mode);
+    TemporaryFile(
+        const Folder& in, const FileSystemProfile& profile, std::string name, mode_t mode);
     ~TemporaryFile();
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Heartbeat.h"
-#include "durability/SyncScope.h"
+#include "durability/FileSystemProfile.h"
 #include "posix/FileDescriptor.h"
+#include "posix/Heartbeat.h"
 
 #include <string>
 #include <sys/types.h>

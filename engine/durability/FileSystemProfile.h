@@ -7,8 +7,8 @@
 #include <sys/types.h>
 
 // How each file system a command may write to makes bytes and names durable, and what it holds.
-// A command asks once for each folder it writes to (SyncScope::Of) and hands the answer down to
-// everything that writes there.
+// A command asks once for each folder it writes to (FileSystemProfile::Of) and hands the answer
+// down to everything that writes there.
 //
 // | file system                  | bytes pushed on         | durable by               | dirty    |
 // |------------------------------|-------------------------|--------------------------|----------|
@@ -102,7 +102,7 @@ enum class Push {
 };
 
 // One row of the table: what the file system that holds a folder (or a device) does.
-struct SyncScope
+struct FileSystemProfile
 {
     // How bytes are pushed on.
     Push push = Push::Started;
@@ -131,5 +131,5 @@ struct SyncScope
 
     // The file system of the open folder, file or device `fd`; the last row of the table where it
     // cannot be looked at.
-    static SyncScope Of(int fd);
+    static FileSystemProfile Of(int fd);
 };

@@ -1,4 +1,4 @@
-#include "durability/SyncScope.h"
+#include "durability/FileSystemProfile.h"
 
 #include "posix/Retry.h"
 
@@ -25,14 +25,14 @@ constexpr long Nfs = 0x6969;
 
 } // namespace
 
-SyncScope SyncScope::Of(int fd)
+FileSystemProfile FileSystemProfile::Of(int fd)
 {
-    SyncScope scope;
+    FileSystemProfile profile;
     struct statfs system = {};
     struct stat status = {};
     if (RetryOnInterrupt([&] { return fstatfs(fd, &system); }) != 0
         || RetryOnInterrupt([&] { return fstat(fd, &status); }) != 0)
-        return scope;
+        return profile;
     const auto type = static_cast<long>(system.f_type);
     // The file systems made for Linux: journalled, or in memory.
     const bool native = type == Ext4 || type == Xfs || type == Btrfs || type == F2fs
@@ -42,21 +42,21 @@ SyncScope SyncScope::Of(int fd)
     const bool fat = type == Msdos || type == Exfat;
     const bool local = native || fat || type == Ntfs;
     const bool smb = type == Cifs || type == Smb2;
-    scope.syncfsMakesDurable = native;
-    scope.namesAreExact = native;
-    scope.renameNeedsFileSync = fat || type == Ntfs || smb;
-    scope.removalWaitsForClose = smb;
-    scope.namesNeedSyncfs = type == Ntfs;
-    scope.distinguishing.inodes = native || type == Ntfs || type == Nfs;
-    scope.distinguishing.unique = local || smb || type == Nfs;
-    scope.distinguishing.times = !smb;
-    scope.distinguishing.cached = !local;
-    scope.distinguishing.bytes = !local && type != Nfs;
+    profile.syncfsMakesDurable = native;
+    profile.namesAreExact = native;
+    profile.renameNeedsFileSync = fat || type == Ntfs || smb;
+    profile.removalWaitsForClose = smb;
+    profile.namesNeedSyncfs = type == Ntfs;
+    profile.distinguishing.inodes = native || type == Ntfs || type == Nfs;
+    profile.distinguishing.unique = local || smb || type == Nfs;
+    profile.distinguishing.times = !smb;
+    profile.distinguishing.cached = !local;
+    profile.distinguishing.bytes = !local && type != Nfs;
     if (type == Msdos)
-        scope.largestFile = 0xFFFFFFFFULL;
+        profile.largestFile = 0xFFFFFFFFULL;
     // A FUSE file system on a block device carries that device's number; others have a number of
     // their own, with major 0.
     if (type == Fuse)
-        scope.push = major(status.st_dev) != 0 ? Push::FileSystemSync : Push::FileSync;
-    return scope;
+        profile.push = major(status.st_dev) != 0 ? Push::FileSystemSync : Push::FileSync;
+    return profile;
 }
