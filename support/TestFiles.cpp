@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <stdlib.h>
@@ -133,6 +134,14 @@ std::string JoinedSet(const std::string& base)
     return joined;
 }
 
+std::vector<std::string> PackageContents(const std::string& base, std::size_t count)
+{
+    std::vector<std::string> contents;
+    for (const auto& name : PackagePaths(base, count))
+        contents.push_back(ReadBytes(name));
+    return contents;
+}
+
 std::string WritePackages(const std::string& base, const std::vector<std::string>& contents)
 {
     std::string joined;
@@ -164,4 +173,18 @@ std::string NameVia(const std::string& file, const std::string& via, const std::
     const int made = via == "hardlink" ? link(file.c_str(), other.c_str())
                                        : symlink(file.c_str(), other.c_str());
     return made == 0 ? other : std::string();
+}
+
+std::string OwnPackageCase::Arrange(const std::string& base, const std::string& other) const
+{
+    WritePackages(base, set);
+    const std::string package = PackagePaths(base, index + 1).back();
+    if (std::string(via) != "name" && !Exists(package))
+        WriteBytes(package, "0123456789");
+    return NameVia(package, via, other);
+}
+
+void PrintTo(const OwnPackageCase& c, std::ostream* out)
+{
+    *out << c.label;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <random>
 #include <string>
 #include <vector>
@@ -47,9 +48,28 @@ std::string JoinedSet(const std::string& base);
 // Writes the given packages base.c0, base.c1, ... and returns their contents joined.
 std::string WritePackages(const std::string& base, const std::vector<std::string>& contents);
 
+// The bytes of packages base.c0 ... base.c(count-1), empty for a missing one.
+std::vector<std::string> PackageContents(const std::string& base, std::size_t count);
+
 // A name for `file` reached "via" its own "name", a "hardlink" or a "symlink" made at `other`;
 // empty when the link cannot be made.
 std::string NameVia(const std::string& file, const std::string& via, const std::string& other);
+
+// A command's other file that is one of the packages it works on: the set, which package, and
+// how the other name reaches it ("name", "hardlink" or "symlink").
+struct OwnPackageCase
+{
+    const char* label;
+    std::vector<std::string> set;
+    const char* via;
+    std::size_t index;
+
+    // Writes the set at `base` and returns the other name (a link made at `other`); a package
+    // beyond the set that a link is to reach is written first. Empty when the link cannot be made.
+    std::string Arrange(const std::string& base, const std::string& other) const;
+};
+
+void PrintTo(const OwnPackageCase& c, std::ostream* out);
 
 // A UNIX-domain socket bound at `path`; it stays on disk after the socket is closed.
 void MakeSocket(const std::string& path);

@@ -106,18 +106,6 @@ TEST_F(BuildTest, NeverBlocksOnAFifoDestination)
     EXPECT_FALSE(Build("x.c0", "fifo", true));
 }
 
-struct OwnPackageCase
-{
-    const char* label;
-    const char* via;
-    std::size_t index;
-};
-
-void PrintTo(const OwnPackageCase& c, std::ostream* out)
-{
-    *out << c.label;
-}
-
 class BuildIntoOwnPackageTest : public testing::TestWithParam<OwnPackageCase>
 {
 };
@@ -125,25 +113,17 @@ class BuildIntoOwnPackageTest : public testing::TestWithParam<OwnPackageCase>
 // Truncating the destination would destroy a package before it has been read.
 TEST_P(BuildIntoOwnPackageTest, RefusesADestinationThatIsAPackageOfTheSet)
 {
-    const OwnPackageCase& own = GetParam();
     const TempDir dir;
-    const std::vector<std::string> contents {"ab", "cd", "ef"};
-    WritePackages(dir / "x", contents);
-    const std::string package = dir / ("x.c" + std::to_string(own.index));
-    const std::string destination = NameVia(package, own.via, dir / "whole");
+    const std::string destination = GetParam().Arrange(dir / "x", dir / "whole");
     ASSERT_FALSE(destination.empty());
-
-    EXPECT_FALSE(Velkaro::Build(dir / "x.c0", destination, true)) << own.label;
-
-    const auto names = PackagePaths(dir / "x", contents.size());
-    for (std::size_t index = 0; index < contents.size(); ++index)
-        EXPECT_EQ(ReadBytes(names[index]), contents[index]) << own.label << ", package " << index;
+    EXPECT_FALSE(Velkaro::Build(dir / "x.c0", destination, true));
+    EXPECT_EQ(PackageContents(dir / "x", 3), GetParam().set);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, BuildIntoOwnPackageTest,
-    testing::Values(OwnPackageCase {"package 1 by name", "name", 1},
-        OwnPackageCase {"package 0 by hard link", "hardlink", 0},
-        OwnPackageCase {"last package by symbolic link", "symlink", 2}));
+    testing::Values(OwnPackageCase {"package 1 by name", {"ab", "cd", "ef"}, "name", 1},
+        OwnPackageCase {"package 0 by hard link", {"ab", "cd", "ef"}, "hardlink", 0},
+        OwnPackageCase {"last package by symbolic link", {"ab", "cd", "ef"}, "symlink", 2}));
 
 // A new destination named as the next index would join itself into itself without end.
 TEST_F(BuildTest, RefusesADestinationThatWouldExtendTheSet)

@@ -71,7 +71,8 @@ TEST(Split, CopiesEveryByteValueUnchanged)
     EXPECT_FALSE(Exists(dir / "out.c8"));
 }
 
-class SplitOverTest : public testing::Test
+// Ten bytes split into the set of "out", mostly over an old set there.
+class SplitTenBytesTest : public testing::Test
 {
 protected:
     void SetUp() override { WriteBytes(source, "0123456789"); }
@@ -82,7 +83,7 @@ protected:
     const std::string source = dir / "src";
 };
 
-TEST_F(SplitOverTest, ReplacesTheWholeOldSet)
+TEST_F(SplitTenBytesTest, ReplacesTheWholeOldSet)
 {
     WritePackages(dir / "out", {"a", "b", "c", "d", "e"});
     ASSERT_TRUE(SplitIntoTwo(true));
@@ -92,7 +93,9 @@ TEST_F(SplitOverTest, ReplacesTheWholeOldSet)
         EXPECT_FALSE(Exists(dir / gone)) << gone;
 }
 
-TEST_F(SplitOverTest, LeavesPackagesBeyondTheOldSetsGap)
+// Packages beyond the old set's gap are no part of it and stay, until the new set reaches them:
+// a build would then take them in after the new set's own.
+TEST_F(SplitTenBytesTest, ReplacesPackagesBeyondTheOldSetsGapOnlyWhereTheNewSetReachesThem)
 {
     WritePackages(dir / "out", {"a", "b"});
     WriteBytes(dir / "out.c3", "stale");
@@ -100,9 +103,27 @@ TEST_F(SplitOverTest, LeavesPackagesBeyondTheOldSetsGap)
     EXPECT_EQ(ReadBytes(dir / "out.c1"), "6789");
     EXPECT_FALSE(Exists(dir / "out.c2"));
     EXPECT_EQ(ReadBytes(dir / "out.c3"), "stale");
+
+    WriteBytes(dir / "out.c4", "stale four");
+    ASSERT_TRUE(Velkaro::Split(source, dir / "out", 4, true));
+    EXPECT_EQ(JoinedSet(dir / "out"), "0123456789");
+    EXPECT_FALSE(Exists(dir / "out.c3"));
+    EXPECT_FALSE(Exists(dir / "out.c4"));
 }
 
-TEST_F(SplitOverTest, RemovesNothingWhenPackageZeroIsMissing)
+// A socket after the old set is no package of it: the split passes it over instead of failing
+// half-way on it, and leaves it.
+TEST_F(SplitTenBytesTest, PassesOverASocketAfterTheOldSet)
+{
+    WritePackages(dir / "out", {"a", "b", "c", "d"});
+    MakeSocket(dir / "out.c4");
+    EXPECT_TRUE(SplitIntoTwo(true));
+    EXPECT_EQ(JoinedSet(dir / "out"), "0123456789");
+    EXPECT_FALSE(Exists(dir / "out.c2"));
+    EXPECT_TRUE(Exists(dir / "out.c4"));
+}
+
+TEST_F(SplitTenBytesTest, RemovesNothingWhenPackageZeroIsMissing)
 {
     WriteBytes(dir / "out.c2", "stale two");
     WriteBytes(dir / "out.c3", "stale three");
@@ -112,7 +133,7 @@ TEST_F(SplitOverTest, RemovesNothingWhenPackageZeroIsMissing)
     EXPECT_EQ(ReadBytes(dir / "out.c3"), "stale three");
 }
 
-TEST_F(SplitOverTest, RefusesAnExistingSetWithoutOverwrite)
+TEST_F(SplitTenBytesTest, RefusesAnExistingSetWithoutOverwrite)
 {
     WritePackages(dir / "out", {"a", "b", "c"});
     EXPECT_FALSE(SplitIntoTwo(false));
@@ -121,7 +142,7 @@ TEST_F(SplitOverTest, RefusesAnExistingSetWithoutOverwrite)
 }
 
 // The size check comes before the old set is removed: a refused call must not cost the set.
-TEST_F(SplitOverTest, RefusesSizeZeroBeforeRemovingAnything)
+TEST_F(SplitTenBytesTest, RefusesSizeZeroBeforeRemovingAnything)
 {
     WritePackages(dir / "out", {"a", "b"});
     EXPECT_FALSE(Velkaro::Split(source, dir / "out", 0, true));
@@ -131,7 +152,7 @@ TEST_F(SplitOverTest, RefusesSizeZeroBeforeRemovingAnything)
     EXPECT_FALSE(Exists(dir / "fresh.c0"));
 }
 
-TEST_F(SplitOverTest, RefusesSourcesThatAreNoRegularFiles)
+TEST_F(SplitTenBytesTest, RefusesSourcesThatAreNoRegularFiles)
 {
     ASSERT_EQ(mkdir((dir / "sub").c_str(), 0700), 0);
     EXPECT_FALSE(Velkaro::Split(dir / "sub", dir / "out", 4, true));
@@ -140,7 +161,7 @@ TEST_F(SplitOverTest, RefusesSourcesThatAreNoRegularFiles)
     EXPECT_FALSE(Exists(dir / "out.c0"));
 }
 
-TEST_F(SplitOverTest, RefusesADestinationThatCannotBeCreated)
+TEST_F(SplitTenBytesTest, RefusesADestinationThatCannotBeCreated)
 {
     ASSERT_EQ(mkdir((dir / "out.c0").c_str(), 0700), 0);
     EXPECT_FALSE(Velkaro::Split(source, dir / "missing/out", 4, true));
@@ -150,7 +171,7 @@ TEST_F(SplitOverTest, RefusesADestinationThatCannotBeCreated)
 }
 
 // A socket passes the regular-file test but cannot be opened: the old set must survive that.
-TEST_F(SplitOverTest, KeepsTheOldSetWhenTheSourceCannotBeOpened)
+TEST_F(SplitTenBytesTest, KeepsTheOldSetWhenTheSourceCannotBeOpened)
 {
     WritePackages(dir / "out", {"a", "b"});
     MakeSocket(dir / "sock");
@@ -159,95 +180,52 @@ TEST_F(SplitOverTest, KeepsTheOldSetWhenTheSourceCannotBeOpened)
     EXPECT_EQ(ReadBytes(dir / "out.c1"), "b");
 }
 
-struct SameFileCase
-{
-    const char* label;
-    std::vector<std::string> oldSet;
-    // How the source reaches one of the package names: "name", "hardlink" or "symlink".
-    const char* via;
-    std::size_t index;
-};
-
-void PrintTo(const SameFileCase& c, std::ostream* out)
-{
-    *out << c.label;
-}
-
-class SplitOwnSourceTest : public testing::TestWithParam<SameFileCase>
+class SplitOwnSourceTest : public testing::TestWithParam<OwnPackageCase>
 {
 };
 
 // Removing or rewriting a package that is the source itself would destroy the source.
 TEST_P(SplitOwnSourceTest, RefusesASourceThatIsOneOfItsPackages)
 {
-    const SameFileCase& sameFile = GetParam();
     const TempDir dir;
-    WritePackages(dir / "x", sameFile.oldSet);
-    const std::string package = dir / ("x.c" + std::to_string(sameFile.index));
-    if (std::string(sameFile.via) != "name" && !Exists(package))
-        WriteBytes(package, "0123456789");
-    const std::string source = NameVia(package, sameFile.via, dir / "elsewhere");
+    const std::string source = GetParam().Arrange(dir / "x", dir / "elsewhere");
     ASSERT_FALSE(source.empty());
     const std::string sourceBytes = ReadBytes(source);
-    std::vector<std::string> before;
-    for (const auto& name : PackagePaths(dir / "x", 6))
-        before.push_back(ReadBytes(name));
+    const std::vector<std::string> before = PackageContents(dir / "x", 6);
 
-    EXPECT_FALSE(Velkaro::Split(source, dir / "x", 2, true)) << sameFile.label;
+    EXPECT_FALSE(Velkaro::Split(source, dir / "x", 2, true));
 
-    EXPECT_EQ(ReadBytes(source), sourceBytes) << sameFile.label;
-    const auto names = PackagePaths(dir / "x", 6);
-    for (std::size_t index = 0; index < names.size(); ++index)
-        EXPECT_EQ(ReadBytes(names[index]), before[index])
-            << sameFile.label << ", package " << index;
+    EXPECT_EQ(ReadBytes(source), sourceBytes);
+    EXPECT_EQ(PackageContents(dir / "x", 6), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, SplitOwnSourceTest,
-    testing::Values(SameFileCase {"package 0 by name", {"0123456789", "ab"}, "name", 0},
-        SameFileCase {"last old package by name", {"ab", "cd", "0123456789"}, "name", 2},
-        SameFileCase {"old package by hard link", {"ab", "cd", "0123456789"}, "hardlink", 1},
-        SameFileCase {"old package by symbolic link", {"ab", "0123456789"}, "symlink", 1},
-        SameFileCase {"package to be written, no old set", {}, "hardlink", 4},
-        SameFileCase {"package to be written beyond the old set", {"ab"}, "symlink", 3}));
+    testing::Values(OwnPackageCase {"package 0 by name", {"0123456789", "ab"}, "name", 0},
+        OwnPackageCase {"last old package by name", {"ab", "cd", "0123456789"}, "name", 2},
+        OwnPackageCase {"old package by hard link", {"ab", "cd", "0123456789"}, "hardlink", 1},
+        OwnPackageCase {"old package by symbolic link", {"ab", "0123456789"}, "symlink", 1},
+        OwnPackageCase {"package to be written, no old set", {}, "hardlink", 4},
+        OwnPackageCase {"package to be written beyond the old set", {"ab"}, "symlink", 3}));
 
 // A base whose name is only white space would write packages that look like no file at all.
-TEST(Split, RefusesABaseOfWhiteSpace)
+TEST_F(SplitTenBytesTest, RefusesABaseOfWhiteSpace)
 {
-    const TempDir dir;
-    WriteBytes(dir / "src", "0123456789");
     for (const char* base : {"  ", "\t", " \n", ""})
-        EXPECT_FALSE(Velkaro::Split(dir / "src", dir / base, 4, true)) << '"' << base << '"';
+        EXPECT_FALSE(Velkaro::Split(source, dir / base, 4, true)) << '"' << base << '"';
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
-// A socket after the old set is no package of it: the split passes it over instead of failing
-// half-way on it, and leaves it.
-TEST(Split, PassesOverASocketAfterTheOldSet)
+TEST_F(SplitTenBytesTest, RefusesPackageNamesItCouldNotWriteBeforeRemovingAnything)
 {
-    const TempDir dir;
-    WriteBytes(dir / "src", "0123456");
-    WritePackages(dir / "f", {"a", "b", "c", "d"});
-    MakeSocket(dir / "f.c4");
-
-    EXPECT_TRUE(Velkaro::Split(dir / "src", dir / "f", 4, true));
-    EXPECT_EQ(JoinedSet(dir / "f"), "0123456");
-    EXPECT_FALSE(Exists(dir / "f.c2"));
-    EXPECT_TRUE(Exists(dir / "f.c4"));
-}
-
-TEST(Split, RefusesPackageNamesItCouldNotWriteBeforeRemovingAnything)
-{
-    const TempDir dir;
-    WriteBytes(dir / "src", "0123456789");
     WritePackages(dir / "dir", {"old"});
     ASSERT_EQ(mkdir((dir / "dir.c1").c_str(), 0700), 0);
     WritePackages(dir / "sock", {"old"});
     MakeSocket(dir / "sock.c1");
     ASSERT_EQ(symlink("/dev/null", (dir / "null.c0").c_str()), 0);
 
-    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "dir", 4, true));
-    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "sock", 4, true));
-    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "null", 4, true));
+    EXPECT_FALSE(Velkaro::Split(source, dir / "dir", 4, true));
+    EXPECT_FALSE(Velkaro::Split(source, dir / "sock", 4, true));
+    EXPECT_FALSE(Velkaro::Split(source, dir / "null", 4, true));
 
     EXPECT_EQ(ReadBytes(dir / "dir.c0"), "old");
     EXPECT_EQ(ReadBytes(dir / "sock.c0"), "old");
@@ -259,18 +237,16 @@ TEST(Split, RefusesPackageNamesItCouldNotWriteBeforeRemovingAnything)
 
 // Package 2 cannot be created (a link into a missing folder): the packages written before it
 // are removed again, and the link, which is not the split's, stays.
-TEST(Split, RemovesItsOwnPackagesWhenAWriteFails)
+TEST_F(SplitTenBytesTest, RemovesItsOwnPackagesWhenAWriteFails)
 {
-    const TempDir dir;
-    WriteBytes(dir / "src", "0123456789");
     ASSERT_EQ(symlink((dir / "missing/target").c_str(), (dir / "out.c2").c_str()), 0);
 
-    EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "out", 4, true));
+    EXPECT_FALSE(Velkaro::Split(source, dir / "out", 4, true));
 
     EXPECT_FALSE(Exists(dir / "out.c0"));
     EXPECT_FALSE(Exists(dir / "out.c1"));
     EXPECT_TRUE(Exists(dir / "out.c2"));
-    EXPECT_EQ(ReadBytes(dir / "src"), "0123456789");
+    EXPECT_EQ(ReadBytes(source), "0123456789");
 }
 
 // A file-size limit makes writes fail with EFBIG as a full disk would fail them with ENOSPC.

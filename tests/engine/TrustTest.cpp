@@ -44,19 +44,6 @@ TEST(Leftovers, AreReplacedOnlyWithOverwriteAndNeverJoinTheNewSet)
         EXPECT_FALSE(Exists(dir / gone)) << gone;
 }
 
-TEST(Leftovers, BeyondTheOldSetsGapAreReplacedWhenTheNewSetReachesThem)
-{
-    const TempDir dir;
-    WriteBytes(dir / "src", "0123456789");
-    WritePackages(dir / "f", {"a", "b"});
-    WriteBytes(dir / "f.c3", "stale three");
-    WriteBytes(dir / "f.c4", "stale four");
-    ASSERT_TRUE(Velkaro::Split(dir / "src", dir / "f", 4, true));
-    EXPECT_EQ(JoinedSet(dir / "f"), "0123456789");
-    EXPECT_FALSE(Exists(dir / "f.c3"));
-    EXPECT_FALSE(Exists(dir / "f.c4"));
-}
-
 // On exFAT, FAT and NTFS "X.C1" and "X.c1" are one file, and FUSE gives each spelling an inode
 // number of its own: only the names tell.
 TEST(CaseAliases, NeitherCommandTakesAFileThatNamesAPackageInOtherLetters)
