@@ -11,6 +11,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
 
@@ -44,17 +45,20 @@ QLinearGradient vertical(qreal top, qreal bottom, const QColor& a, const QColor&
     return g;
 }
 
+// The closed outline through `corners`, in order.
+QPainterPath polygon(const QPolygonF& corners)
+{
+    QPainterPath p;
+    p.addPolygon(corners);
+    p.closeSubpath();
+    return p;
+}
+
 // A sheet with a folded top-right corner; coordinates are pixel edges, strokes sit on half pixels.
 QPainterPath page(const QRectF& r, qreal fold)
 {
-    QPainterPath p;
-    p.moveTo(r.left(), r.top());
-    p.lineTo(r.right() - fold, r.top());
-    p.lineTo(r.right(), r.top() + fold);
-    p.lineTo(r.right(), r.bottom());
-    p.lineTo(r.left(), r.bottom());
-    p.closeSubpath();
-    return p;
+    return polygon({r.topLeft(), {r.right() - fold, r.top()}, {r.right(), r.top() + fold},
+        r.bottomRight(), r.bottomLeft()});
 }
 
 // One horizontal band of a sheet, cut edges outlined as well, shifted by `shift`.
@@ -74,15 +78,8 @@ void arrow(QPainter& p, const QPointF& from, const QPointF& to, qreal head, cons
 {
     const QLineF line(from, to);
     const qreal len = line.length();
-    QPainterPath a;
-    a.moveTo(0, -width / 2);
-    a.lineTo(len - head, -width / 2);
-    a.lineTo(len - head, -head);
-    a.lineTo(len, 0);
-    a.lineTo(len - head, head);
-    a.lineTo(len - head, width / 2);
-    a.lineTo(0, width / 2);
-    a.closeSubpath();
+    const QPainterPath a = polygon({{0, -width / 2}, {len - head, -width / 2}, {len - head, -head},
+        {len, 0}, {len - head, head}, {len - head, width / 2}, {0, width / 2}});
     QTransform t;
     t.translate(from.x(), from.y());
     t.rotate(-line.angle());
@@ -94,44 +91,24 @@ void arrow(QPainter& p, const QPointF& from, const QPointF& to, qreal head, cons
 void drawOpen(QPainter& p, int s)
 {
     const QColor dark(0xc4, 0xa0, 0x00), light(0xfc, 0xe9, 0x4f), edge(0x8f, 0x59, 0x02);
-    QPainterPath back;
-    back.moveTo(1.5, 3.5);
-    back.lineTo(6.5, 3.5);
-    back.lineTo(8, 5.5);
-    back.lineTo(s - 2.5, 5.5);
-    back.lineTo(s - 2.5, s - 3.5);
-    back.lineTo(1.5, s - 3.5);
-    back.closeSubpath();
     p.setPen(pen(edge));
     p.setBrush(vertical(3, s - 3, dark.lighter(110), dark));
-    p.drawPath(back);
+    p.drawPath(polygon(
+        {{1.5, 3.5}, {6.5, 3.5}, {8, 5.5}, {s - 2.5, 5.5}, {s - 2.5, s - 3.5}, {1.5, s - 3.5}}));
     p.setPen(pen(textLine));
     p.setBrush(paper);
     p.drawRect(QRectF(3.5, 6.5, s - 8, 4));
-    QPainterPath front;
-    front.moveTo(3.5, 8.5);
-    front.lineTo(s - 0.5, 8.5);
-    front.lineTo(s - 2.5, s - 3.5);
-    front.lineTo(1.5, s - 3.5);
-    front.closeSubpath();
     p.setPen(pen(edge));
     p.setBrush(vertical(8.5, s - 3.5, light, dark));
-    p.drawPath(front);
+    p.drawPath(polygon({{3.5, 8.5}, {s - 0.5, 8.5}, {s - 2.5, s - 3.5}, {1.5, s - 3.5}}));
 }
 
 void drawSave(QPainter& p, int s)
 {
     const QRectF body(1.5, 1.5, s - 3, s - 3);
-    QPainterPath disk;
-    disk.moveTo(body.topLeft());
-    disk.lineTo(body.right() - 2, body.top());
-    disk.lineTo(body.right(), body.top() + 2);
-    disk.lineTo(body.bottomRight());
-    disk.lineTo(body.bottomLeft());
-    disk.closeSubpath();
     p.setPen(pen(QColor(0x20, 0x4a, 0x87)));
     p.setBrush(vertical(body.top(), body.bottom(), lightBlue, blue));
-    p.drawPath(disk);
+    p.drawPath(page(body, 2));
     // The label, where one writes the disk's name.
     p.setPen(pen(textLine));
     p.setBrush(paper);
@@ -200,18 +177,10 @@ void stubArrow(
 {
     const qreal dir = to > from ? 1 : -1;
     const qreal neck = to - dir * head;
-    QPainterPath a;
-    a.moveTo(cx - stem / 2, from);
-    a.lineTo(cx - stem / 2, neck);
-    a.lineTo(cx - head, neck);
-    a.lineTo(cx, to);
-    a.lineTo(cx + head, neck);
-    a.lineTo(cx + stem / 2, neck);
-    a.lineTo(cx + stem / 2, from);
-    a.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
-    p.drawPath(a);
+    p.drawPath(polygon({{cx - stem / 2, from}, {cx - stem / 2, neck}, {cx - head, neck}, {cx, to},
+        {cx + head, neck}, {cx + stem / 2, neck}, {cx + stem / 2, from}}));
 }
 
 void drawRebuild(QPainter& p, int s)
@@ -243,19 +212,14 @@ void drawExit(QPainter& p, int s)
     p.setPen(pen(QColor(0x55, 0x57, 0x53)));
     p.setBrush(QColor(0x2e, 0x34, 0x36));
     p.drawRect(frame);
-    QPainterPath door;
-    door.moveTo(frame.left(), frame.top());
-    door.lineTo(frame.left() + frame.width() * 0.62, frame.top() + (big ? 2 : 1.5));
-    door.lineTo(frame.left() + frame.width() * 0.62, frame.bottom() - (big ? 2 : 1.5));
-    door.lineTo(frame.left(), frame.bottom());
-    door.closeSubpath();
+    const qreal swing = frame.left() + frame.width() * 0.62;
     p.setPen(pen(edge));
     p.setBrush(vertical(frame.top(), frame.bottom(), wood.lighter(130), wood));
-    p.drawPath(door);
+    p.drawPath(polygon({frame.topLeft(), {swing, frame.top() + (big ? 2 : 1.5)},
+        {swing, frame.bottom() - (big ? 2 : 1.5)}, frame.bottomLeft()}));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xfc, 0xe9, 0x4f));
-    p.drawEllipse(QPointF(frame.left() + frame.width() * 0.62 - (big ? 2 : 1.5), s / 2.0),
-        big ? 1.0 : 0.8, big ? 1.0 : 0.8);
+    p.drawEllipse(QPointF(swing - (big ? 2 : 1.5), s / 2.0), big ? 1.0 : 0.8, big ? 1.0 : 0.8);
     arrow(p, QPointF(frame.right() - (big ? 4 : 3), s / 2.0), QPointF(s - 0.8, s / 2.0),
         big ? 4.5 : 3.5, QColor(0xef, 0x29, 0x29), big ? 3.0 : 2.5);
 }
@@ -282,17 +246,10 @@ void drawContents(QPainter& p, int s)
 {
     const QPointF spine(s / 2.0, 4.0);
     // Cover under the open pages.
-    QPainterPath cover;
-    cover.moveTo(0.5, 4.5);
-    cover.lineTo(spine.x(), 5.5);
-    cover.lineTo(s - 0.5, 4.5);
-    cover.lineTo(s - 0.5, s - 2.5);
-    cover.lineTo(spine.x(), s - 1.0);
-    cover.lineTo(0.5, s - 2.5);
-    cover.closeSubpath();
     p.setPen(pen(QColor(0x20, 0x4a, 0x87)));
     p.setBrush(vertical(4, s, lightBlue, blue));
-    p.drawPath(cover);
+    p.drawPath(polygon({{0.5, 4.5}, {spine.x(), 5.5}, {s - 0.5, 4.5}, {s - 0.5, s - 2.5},
+        {spine.x(), s - 1.0}, {0.5, s - 2.5}}));
     for (const int side : {-1, 1}) {
         QPainterPath leaf;
         const qreal outer = spine.x() + side * (s / 2.0 - 1.5);
