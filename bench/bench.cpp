@@ -46,17 +46,9 @@ constexpr std::uint32_t MediumPackage = 4 * 1024 * 1024;
 constexpr std::uint32_t KibPackage = 1024;
 // 256 MiB at 1 KiB: 262,144 full packages and the empty last one.
 constexpr std::uint64_t KibSourceMiB = 256;
-constexpr double DirtyGoalMiB = 512;
-// Cloning takes no time worth the name; copying 2 GiB, even in memory, a good part of a second.
-constexpr double CloneGoal = 0.10;
-constexpr double SplitGoal = 0.90;
-constexpr double JoinGoal = 1.00;
+// The goal of every comparison where the output is made durable, coreutils' too. Each other goal
+// stands where it is judged.
 constexpr double DurableGoal = 1.05;
-constexpr double TinyGoal = 1.00;
-constexpr double MemoryGoalMiB = 8;
-// A file manager that shows a folder for longer than this seems to hang.
-constexpr double FolderGoalSeconds = 0.5;
-constexpr double FuseDirtyGoalMiB = 256;
 constexpr std::uint64_t StickBytesPerSecond = 20 * 1024 * 1024;
 constexpr std::uint64_t Seed = 0x56656c6b61726f31ULL;
 constexpr std::uint64_t MiB = 1024 * 1024;
@@ -126,47 +118,47 @@ std::uint64_t ParseNumber(
     return value;
 }
 
+// Sets `field` from `value` where `option` is `name`: a whole number from 1 to `highest`.
+template <typename Number>
+bool TakeNumber(const std::string& option, const char* name, const char* value,
+    std::uint64_t highest, Number& field)
+{
+    if (option != name)
+        return false;
+    field = static_cast<Number>(ParseNumber(option, value, 1, highest));
+    return true;
+}
+
 Command ParseCommand(int argc, char** argv)
 {
     Command command;
+    Options& o = command.options;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         if (option == "--help" || option == "-h") {
             command.help = true;
-        } else if (option == "--pairs") {
-            command.options.pairs = static_cast<int>(ParseNumber(option, value, 1, 1000));
-            ++i;
-        } else if (option == "--disk-pairs") {
-            command.options.diskPairs = static_cast<int>(ParseNumber(option, value, 1, 1000));
-            ++i;
-        } else if (option == "--size-mib") {
-            command.options.sizeMiB = ParseNumber(option, value, 1, 64 * 1024);
-            ++i;
-        } else if (option == "--disk-size-mib") {
-            command.options.diskSizeMiB = ParseNumber(option, value, 1, 64 * 1024);
-            ++i;
-        } else if (option == "--fuse-size-mib") {
-            command.options.fuseSizeMiB = ParseNumber(option, value, 1, 64 * 1024);
-            ++i;
-        } else if (option == "--stick-size-mib") {
-            command.options.stickSizeMiB = ParseNumber(option, value, 1, 8 * 1024);
-            ++i;
-        } else if (option == "--stick-pairs") {
-            command.options.stickPairs = static_cast<int>(ParseNumber(option, value, 1, 1000));
-            ++i;
-        } else if (option == "--only") {
+            continue;
+        }
+        // Every other option takes the argument after it.
+        const char* value = ++i < argc ? argv[i] : nullptr;
+        if (TakeNumber(option, "--pairs", value, 1000, o.pairs)
+            || TakeNumber(option, "--disk-pairs", value, 1000, o.diskPairs)
+            || TakeNumber(option, "--size-mib", value, 64 * 1024, o.sizeMiB)
+            || TakeNumber(option, "--disk-size-mib", value, 64 * 1024, o.diskSizeMiB)
+            || TakeNumber(option, "--fuse-size-mib", value, 64 * 1024, o.fuseSizeMiB)
+            || TakeNumber(option, "--stick-size-mib", value, 8 * 1024, o.stickSizeMiB)
+            || TakeNumber(option, "--stick-pairs", value, 1000, o.stickPairs))
+            continue;
+        if (option == "--only") {
             const std::string part = value ? value : "";
             if (part != "memory" && part != "disk" && part != "dirty" && part != "clone"
                 && part != "fuse" && part != "stick")
                 throw UsageError("--only takes memory, disk, dirty, clone, fuse or stick");
-            command.options.only = part;
-            ++i;
+            o.only = part;
         } else if (option == "--image-dir") {
             if (!value)
                 throw UsageError("--image-dir needs a folder");
-            command.options.imageDir = value;
-            ++i;
+            o.imageDir = value;
         } else {
             throw UsageError("unknown option " + option);
         }
@@ -407,6 +399,9 @@ Comparison CompareJoinAt(const Workspace& work, std::uint32_t packageSize, int p
 
 void PrintComparisons(const std::vector<Comparison>& comparisons)
 {
+    // A file manager that shows a folder for longer than this seems to hang.
+    constexpr double FolderGoalSeconds = 0.5;
+    constexpr double FuseDirtyGoalMiB = 256;
     std::printf("\n%-11s %-28s %9s %11s %12s %14s %8s  %s\n", "where", "comparison", "ours (s)",
         "theirs (s)", "ours/theirs", "ratio range", "goal", "result");
     for (const Comparison& c : comparisons) {
@@ -453,6 +448,7 @@ double PeakMemoryMiB()
 
 void PrintMemory()
 {
+    constexpr double MemoryGoalMiB = 8;
     const double peak = PeakMemoryMiB();
     std::printf("peak memory of this process: %.1f MiB (goal < %.0f MiB): %s\n"
                 "(split and cat run as child processes and are not counted)\n",
@@ -490,6 +486,8 @@ void WriteSource(const Workspace& work)
 void CompareInMemory(
     const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
 {
+    constexpr double SplitGoal = 0.90;
+    constexpr double JoinGoal = 1.00;
     const std::uint64_t size = options.sizeMiB * MiB;
     const std::uint64_t needed = SpaceNeeded(size) + SpaceNeeded(KibSourceMiB * MiB);
     const std::uint64_t available = FreeBytes(ScratchParent);
@@ -512,7 +510,7 @@ void CompareInMemory(
     comparisons.push_back(CompareSplit(work, LargePackage, options.pairs, SplitGoal, guard));
     // Sixteen thousand files cost both sides the same creating and closing, which the copy no
     // longer outweighs: there the goal is only to be no slower.
-    comparisons.push_back(CompareSplit(work, TinyPackage, options.pairs, TinyGoal, guard));
+    comparisons.push_back(CompareSplit(work, TinyPackage, options.pairs, 1.00, guard));
     comparisons.push_back(CompareJoinAt(work, MediumPackage, options.pairs, JoinGoal, guard));
     comparisons.push_back(CompareJoinAt(work, TinyPackage, options.pairs, JoinGoal, guard));
     RemoveFiles({work.source});
@@ -547,6 +545,7 @@ void CompareOnDisk(const LoopMount& disk, const Options& options, const Interrup
 // disk; coreutils' split, which leaves all writing to the kernel, for comparison.
 void MeasureDirtyPeak(const LoopMount& disk, const Options& options, const InterruptGuard& guard)
 {
+    constexpr double DirtyGoalMiB = 512;
     const Workspace work {disk.Path(), disk.Path() + "/source-dirty", 2 * options.diskSizeMiB * MiB,
         true, "ext4, cold"};
     WriteSource(work);
@@ -644,6 +643,8 @@ std::uint64_t UsedBytes(const std::string& path)
 void MeasureCloning(
     const Options& options, const InterruptGuard& guard, std::vector<Comparison>& comparisons)
 {
+    // Cloning takes no time worth the name; copying 2 GiB, even in memory, a good part of a second.
+    constexpr double CloneGoal = 0.10;
     const std::uint64_t size = options.diskSizeMiB * MiB;
     for (const std::string type : {"xfs", "btrfs"}) {
         WithDisk(options, 2 * size + size / 5, type, [&](const LoopMount& disk) {
