@@ -120,9 +120,10 @@ bool IsRegular(const std::string& path)
 
 std::vector<std::string> PackagePaths(const std::string& base, std::size_t count)
 {
+    const SetName set = SetName::OfBase(base);
     std::vector<std::string> names;
     for (std::size_t index = 0; index < count; ++index)
-        names.push_back(PackageName(base + ".c", index));
+        names.push_back(set.PathOf(index));
     return names;
 }
 

@@ -1,15 +1,12 @@
 #include "formmain.h"
 
 #include "Velkaro.h"
-#include "VerifyFileA.h"
 #include "bell.h"
-#include "naming/PackageNames.h"
 #include "packagesize.h"
 #include "planning/BuildPlan.h"
 #include "planning/SplitPlan.h"
 
 #include <QApplication>
-#include <QByteArray>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -92,45 +89,47 @@ std::optional<std::uint32_t> packageBytes(const QString& text, int unit)
 
 void FormMain::split()
 {
-    const QByteArray source = QFile::encodeName(txtSource->text());
-    if (!VerifyFileA(source.constData())) {
-        QMessageBox::warning(this, tr("Warning"), tr("Invalid source!"), QMessageBox::Ok);
-        return;
-    }
-
-    const QByteArray destination = QFile::encodeName(txtDestination->text());
-    if (!IsPackageBase(destination.toStdString())) {
-        QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
-        return;
-    }
-    // The size is only looked at here, for which package names the split would write; it is
-    // checked below, after the question.
+    const std::string source = QFile::encodeName(txtSource->text()).toStdString();
+    const std::string destination = QFile::encodeName(txtDestination->text()).toStdString();
     const std::optional<std::uint32_t> bytes
         = packageBytes(cboPackageSize->currentText(), cboUnits->currentIndex());
-    const SplitPlan plan
-        = PlanSplit(source.toStdString(), destination.toStdString(), bytes.value_or(0));
+    const SplitPlan plan = PlanSplit(source, destination, bytes);
+    using Refusal = SplitPlan::Refusal;
+    Refusal refusal = plan.FirstRefusal(false);
+    // Asked for an old set, and for any other file at a name the new set takes or runs into.
+    // Without a yes, the engine replaces nothing, also not what appears in the meantime.
+    const bool overwrite = refusal == Refusal::Replaces;
+    if (overwrite) {
+        if (QMessageBox::warning(this, tr("Warning"),
+                tr("Destination package exists.\nOverwrite it?"),
+                QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::No)
+            return;
+        refusal = plan.FirstRefusal(true);
+    }
+    switch (refusal) {
+    case Refusal::Source:
+        QMessageBox::warning(this, tr("Warning"), tr("Invalid source!"), QMessageBox::Ok);
+        return;
+    case Refusal::Destination:
+        QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
+        return;
     // The split would remove or rewrite the source before it has been read.
-    if (plan.overlaps) {
+    case Refusal::Overlap:
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
-    }
-    // Asked for an old set, and for any other file at a name the new set takes or runs into.
-    // Without a yes, the engine replaces nothing, also not what appears in the meantime.
-    if (plan.replaces
-        && QMessageBox::warning(this, tr("Warning"),
-               tr("Destination package exists.\nOverwrite it?"), QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::No)
-        return;
-
-    if (!bytes) {
+    case Refusal::Size:
         QMessageBox::warning(this, tr("Warning"), tr("Invalid package size!"), QMessageBox::Ok);
         return;
+    default:
+        break;
     }
 
-    const bool done = runCommand([&] {
-        const bool split = Velkaro::Split(source.toStdString(), destination.toStdString(), *bytes,
-            plan.replaces, keepWindowAlive());
+    // What the engine alone refuses is shown as a split that failed.
+    const bool done = refusal == Refusal::None && runCommand([&] {
+        const bool split
+            = Velkaro::Split(source, destination, *bytes, overwrite, keepWindowAlive());
         // The history keeps plain numbers, so that the settings read the same in every locale.
         if (split) {
             const QString plain = PlainPackageSize(cboPackageSize->currentText(), QLocale());
@@ -149,34 +148,40 @@ void FormMain::split()
 
 void FormMain::build()
 {
-    const QByteArray source = QFile::encodeName(txtSource->text());
-    const QByteArray destination = QFile::encodeName(txtDestination->text());
-    const BuildPlan plan = PlanBuild(source.toStdString(), destination.toStdString());
-    if (!plan.source) {
+    const std::string source = QFile::encodeName(txtSource->text()).toStdString();
+    const std::string destination = QFile::encodeName(txtDestination->text()).toStdString();
+    const BuildPlan plan = PlanBuild(source, destination);
+    using Refusal = BuildPlan::Refusal;
+    Refusal refusal = plan.FirstRefusal(false);
+    const bool overwrite = refusal == Refusal::Replaces;
+    if (overwrite) {
+        if (QMessageBox::warning(this, tr("Warning"), tr("Destination file exists.\nOverwrite it?"),
+                QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::No)
+            return;
+        refusal = plan.FirstRefusal(true);
+    }
+    switch (refusal) {
+    case Refusal::Source:
         QMessageBox::warning(this, tr("Warning"),
             tr("Invalid source, please select a valid package with a (*.c*) extension."),
             QMessageBox::Ok);
         return;
-    }
     // The build would read the destination, or leave it under a package's name.
-    if (plan.overlaps) {
+    case Refusal::Overlap:
         QMessageBox::warning(
             this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
         return;
-    }
-    if (plan.Replaces()
-        && QMessageBox::warning(this, tr("Warning"), tr("Destination file exists.\nOverwrite it?"),
-               QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::No)
-        return;
-    if (plan.probe == 2) {
+    case Refusal::Destination:
         QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
         return;
+    default:
+        break;
     }
 
-    const bool done = runCommand([&] {
-        return Velkaro::Build(
-            source.toStdString(), destination.toStdString(), plan.Replaces(), keepWindowAlive());
+    // What the engine alone refuses is shown as a build that failed.
+    const bool done = refusal == Refusal::None && runCommand([&] {
+        return Velkaro::Build(source, destination, overwrite, keepWindowAlive());
     });
     if (done)
         bell->ring();

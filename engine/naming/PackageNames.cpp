@@ -5,6 +5,7 @@
 #include "VerifyFileA.h"
 #include "naming/CaseFolding.h"
 #include "posix/Folder.h"
+#include "posix/OpenFile.h"
 #include "posix/Paths.h"
 
 #include <limits>
@@ -32,8 +33,7 @@ std::optional<std::uint64_t> ParseIndex(const std::string& digits)
     return index;
 }
 
-} // namespace
-
+// The prefix of a package path, as SetName::OfPackage describes it.
 std::optional<std::string> PrefixOf(const std::string& path)
 {
     const std::string extension = ExtractExtensionA(path);
@@ -49,9 +49,31 @@ std::optional<std::string> PrefixOf(const std::string& path)
     return path.substr(0, dot + Suffix.size());
 }
 
-std::string PrefixFor(const std::string& base)
+SetName OfPrefix(std::string prefix)
 {
-    return base + std::string(Suffix);
+    std::string folder = FolderOf(prefix);
+    Stem stem(NameIn(prefix));
+    return SetName {std::move(prefix), std::move(folder), std::move(stem)};
+}
+
+} // namespace
+
+SetName SetName::OfBase(const std::string& base)
+{
+    return OfPrefix(base + std::string(Suffix));
+}
+
+std::optional<SetName> SetName::OfPackage(const std::string& path)
+{
+    std::optional<std::string> prefix = PrefixOf(path);
+    if (!prefix)
+        return std::nullopt;
+    return OfPrefix(std::move(*prefix));
+}
+
+std::string SetName::PathOf(std::uint64_t index) const
+{
+    return prefix + std::to_string(index);
 }
 
 std::optional<std::string> BaseOf(const std::string& path)
@@ -62,19 +84,18 @@ std::optional<std::string> BaseOf(const std::string& path)
     return prefix->substr(0, prefix->size() - Suffix.size());
 }
 
-std::string PackageName(const std::string& prefix, std::uint64_t index)
+std::string PackageName(const Stem& stem, std::uint64_t index)
 {
     // The same digits as NumToStrA, without a string stream for each of a million names.
-    return prefix + std::to_string(index);
+    return stem.Text() + std::to_string(index);
 }
 
 bool IsPackageFile(const struct stat& status)
 {
-    return S_ISREG(status.st_mode);
+    return IsRegularFile(status);
 }
 
-bool PackageIn(
-    const Folder& folder, const std::string& stem, std::uint64_t index, struct stat& status)
+bool PackageIn(const Folder& folder, const Stem& stem, std::uint64_t index, struct stat& status)
 {
     return folder.Stat(PackageName(stem, index), status) && IsPackageFile(status);
 }
@@ -87,12 +108,13 @@ bool IsPackageBase(const std::string& base)
 }
 
 std::optional<std::uint64_t> IndexIn(
-    const std::string& name, const std::string& stem, const CaseFolding& folding)
+    const std::string& name, const Stem& stem, const CaseFolding& folding)
 {
     // The exact spelling first: it is by far the most common, and needs no folding.
-    if (name.compare(0, stem.size(), stem) == 0)
-        return ParseIndex(name.substr(stem.size()));
-    const std::string::size_type length = folding.StemLength(name, stem);
+    const std::string& text = stem.Text();
+    if (name.compare(0, text.size(), text) == 0)
+        return ParseIndex(name.substr(text.size()));
+    const std::string::size_type length = folding.StemLength(name, text);
     if (length == std::string::npos)
         return std::nullopt;
     return ParseIndex(name.substr(length));
@@ -100,8 +122,8 @@ std::optional<std::uint64_t> IndexIn(
 
 bool FirstPackageExists(const std::string& path)
 {
-    const std::optional<std::string> prefix = PrefixOf(path);
-    return prefix && VerifyFileA(PackageName(*prefix, 0).c_str());
+    const std::optional<SetName> set = SetName::OfPackage(path);
+    return set && VerifyFileA(set->PathOf(0).c_str());
 }
 
 std::uint64_t SplitPackageCount(std::uint64_t length, std::uint32_t size)

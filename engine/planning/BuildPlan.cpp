@@ -1,7 +1,6 @@
 #include "planning/BuildPlan.h"
 
-#include "VerifyFileExA.h"
-#include "durability/FileSystemProfile.h"
+#include "VerifyFileA.h"
 #include "naming/CaseFolding.h"
 #include "naming/PackageNames.h"
 #include "posix/Descriptors.h"
@@ -33,7 +32,7 @@ bool MayFollow(const std::string& link, const struct stat& linkStatus)
 
 // Whether `folder` is the set's folder `packages`, or another view of it: one where package 0
 // stands as the same file.
-bool SameFolder(const Folder& folder, const Folder& packages, const std::string& stem)
+bool SameFolder(const Folder& folder, const Folder& packages, const Stem& stem)
 {
     if (folder.Identity() == packages.Identity())
         return true;
@@ -46,7 +45,7 @@ bool SameFolder(const Folder& folder, const Folder& packages, const std::string&
 }
 
 // Whether one of the set's names, at any index, is the very file `identity` (a hard link).
-bool IsAPackage(const Folder& packages, const std::string& stem, const FileIdentity& identity,
+bool IsAPackage(const Folder& packages, const Stem& stem, const FileIdentity& identity,
     const CaseFolding& folding)
 {
     bool found = false;
@@ -59,11 +58,13 @@ bool IsAPackage(const Folder& packages, const std::string& stem, const FileIdent
     return found || !listed;
 }
 
-bool Overlaps(const Folder& packages, const std::string& stem, const std::string& destination,
-    const BuildTarget& target, bool namesAreExact)
+bool Overlaps(const BuildPlan& plan)
 {
+    const Folder& packages = plan.packages;
+    const Stem& stem = plan.set->stem;
+    const BuildTarget& target = plan.target;
     const CaseFolding folding;
-    for (const std::string& path : {destination, target.path}) {
+    for (const std::string& path : {plan.destination, target.path}) {
         if (path.empty() || !IndexIn(NameIn(path), stem, folding))
             continue;
         const Folder folder = Folder::Of(path);
@@ -76,13 +77,13 @@ bool Overlaps(const Folder& packages, const std::string& stem, const std::string
     // the set's folder searched.
     return target.exists && S_ISREG(target.status.st_mode)
         && (target.status.st_nlink > 1
-            || (target.status.st_dev == packages.Identity().device && !namesAreExact))
+            || (target.status.st_dev == packages.Identity().device && !plan.packageNamesAreExact))
         && IsAPackage(packages, stem, IdentityOf(target.status), folding);
 }
 
 // Whether a file as long as the set fits under `largest` bytes, added up only where there is a
 // limit.
-bool Fits(const Folder& packages, const std::string& stem, std::uint64_t largest)
+bool Fits(const Folder& packages, const Stem& stem, std::uint64_t largest)
 {
     if (largest == std::numeric_limits<std::uint64_t>::max())
         return true;
@@ -151,26 +152,72 @@ BuildPlan PlanBuild(const std::string& package, const std::string& destination)
 {
     BuildPlan plan;
     plan.destination = destination;
-    plan.source = FirstPackageExists(package);
-    plan.probe = VerifyFileExA(destination.c_str());
+    plan.set = SetName::OfPackage(package);
+    plan.firstPackageExists = plan.set && VerifyFileA(plan.set->PathOf(0).c_str());
+    plan.probe = ProbeOf(destination);
     plan.target = BuildTarget::Of(destination);
-    if (plan.source) {
-        const std::string prefix = *PrefixOf(package);
-        const Folder packages = Folder::Of(prefix);
-        plan.overlaps = Overlaps(packages, NameIn(prefix), destination, plan.target,
-            FileSystemProfile::Of(packages.Get()).namesAreExact);
+    if (!plan.firstPackageExists)
+        return plan;
+    plan.packages = Folder::Of(plan.set->prefix);
+    if (plan.packages.IsOpen()) {
+        const FileSystemProfile packagesProfile = FileSystemProfile::Of(plan.packages.Get());
+        plan.packagesBy = packagesProfile.distinguishing;
+        plan.packageNamesAreExact = packagesProfile.namesAreExact;
     }
+    if (!plan.target.path.empty()) {
+        plan.folder = Folder::Of(plan.target.path);
+        if (plan.folder.IsOpen())
+            plan.profile = FileSystemProfile::Of(plan.folder.Get());
+    }
+    plan.overlaps = Overlaps(plan);
     return plan;
 }
 
-BuildPlan PlanBuild(BuildPlan first, const Folder& packages, const std::string& stem,
-    const Folder& folder, const FileSystemProfile& profile)
+void BuildPlan::Survey()
 {
-    BuildPlan plan = std::move(first);
-    plan.unchanged = plan.target.Unchanged(folder, profile.distinguishing);
-    plan.overlaps = Overlaps(packages, stem, plan.destination, plan.target,
-        FileSystemProfile::Of(packages.Get()).namesAreExact);
-    plan.descriptors = SpareDescriptors(BuildDescriptors) >= BuildDescriptors;
-    plan.fits = Fits(packages, stem, profile.largestFile);
-    return plan;
+    surveyed = true;
+    if (!firstPackageExists || !packages.IsOpen() || !folder.IsOpen())
+        return;
+    // Looked at again now that no other command of the program is at work there.
+    unchanged = target.Unchanged(folder, profile.distinguishing);
+    overlaps = Overlaps(*this);
+    enoughDescriptors = SpareDescriptors(BuildDescriptors) >= BuildDescriptors;
+    fits = Fits(packages, set->stem, profile.largestFile);
+    // A file the user may not write stays as it is, as it would if it were written in place.
+    writable = !target.exists || WritesInPlace()
+        || RetryOnInterrupt([&] { return access(target.path.c_str(), W_OK); }) == 0;
+    // A new file is readable by no one more than the packages it is made from.
+    struct stat first = {};
+    firstPackageMode = packages.Stat(PackageName(set->stem, 0), first)
+        ? std::optional<mode_t>(first.st_mode & 0777)
+        : std::nullopt;
+}
+
+BuildPlan::Refusal BuildPlan::FirstRefusal(bool overwrite) const
+{
+    if (!firstPackageExists)
+        return Refusal::Source;
+    if (overlaps)
+        return Refusal::Overlap;
+    if (Replaces() && !overwrite)
+        return Refusal::Replaces;
+    if (probe == Probe::Unwritable)
+        return Refusal::Destination;
+    if (target.path.empty() || !folder.IsOpen())
+        return Refusal::Unreachable;
+    if (!packages.IsOpen())
+        return Refusal::Unseen;
+    if (!surveyed)
+        return Refusal::None;
+    if (!unchanged)
+        return Refusal::Changed;
+    if (!fits)
+        return Refusal::TooLarge;
+    if (!enoughDescriptors)
+        return Refusal::Descriptors;
+    if (!writable)
+        return Refusal::ReadOnly;
+    if (!firstPackageMode && !WritesInPlace())
+        return Refusal::Unseen;
+    return Refusal::None;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "durability/FileSystemProfile.h"
+#include "naming/PackageNames.h"
+#include "planning/Probe.h"
+#include "posix/Folder.h"
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
-
-class Folder;
-struct Distinguishing;
-struct FileSystemProfile;
 
 // Descriptors a build takes: the build file, the package being read, the link that names the
 // file, and one to spare.
@@ -30,43 +32,65 @@ struct BuildTarget
 };
 
 // What a build of a package set into a destination would do, found out before anything is
-// touched: the one answer that the engine goes by and the window asks its questions from.
+// touched: the one answer that the window asks its questions from and the engine goes by. It
+// hands on what it found: the set's names, both folders held open, and their file systems'
+// profiles.
 struct BuildPlan
 {
+    // Why the build may not go ahead, in the order the window asks: it shows each of the first
+    // four its own way, and the rest as a build that failed.
+    enum class Refusal {
+        None,
+        Source, // the package has no package's name, or package 0 of its set is missing
+        Overlap, // the build would write its own input
+        Replaces, // a file stands at the destination, and replacing it is not allowed
+        Destination, // the destination can be written neither new nor over what is there
+        Unreachable, // its folder cannot be opened, or a link there may not be followed
+        Changed, // the target is no longer what it was when looked at
+        TooLarge, // the file system holds no file as long as the set (FAT32: 4 GiB)
+        Descriptors, // the process may not open what the build needs
+        ReadOnly, // the file replaced is one the user may not write
+        Unseen, // the set's folder or package 0 could not be looked at
+    };
+
+    // Found by paths.
     std::string destination; // as given
-    bool source = false; // the package has a package's name, and package 0 of its set exists
-    int probe = 2; // the destination as VerifyFileExA finds it: 0 a file, 1 free, 2 not writable
+    std::optional<SetName> set; // none: the package has no package's name
+    bool firstPackageExists = false;
+    Probe probe = Probe::Unwritable; // what stands at the destination
     BuildTarget target;
+    Folder packages; // the set's folder
+    Distinguishing packagesBy; // what tells files apart there
+    bool packageNamesAreExact = false; // its file system's namesAreExact
+    Folder folder; // the target's
+    FileSystemProfile profile; // the target folder's file system
     // The build would write its own input: a destination named as a package of the set (in
     // letters of either case, in the set's folder or in another view of it), directly or where a
     // link leads, or one of the set's files under another name.
     bool overlaps = false;
-    // Found out only with both folders open and locked: the target is still as it was looked at,
-    // the file system holds a file as long as the set (FAT32 holds none of 4 GiB or more), and
-    // the process may open what the build needs.
-    bool unchanged = true;
-    bool fits = true;
-    bool descriptors = true;
+
+    // Found by Survey, with both folders open and locked against the program's other commands.
+    bool surveyed = false;
+    bool unchanged = false;
+    bool fits = false;
+    bool enoughDescriptors = false;
+    bool writable = false; // the user may write the file replaced
+    std::optional<mode_t> firstPackageMode; // package 0's permission bits
 
     // Whether an existing file is replaced.
-    bool Replaces() const { return probe == 0; }
+    bool Replaces() const { return probe == Probe::Exists; }
     // Whether the destination is written in place: a device or a FIFO, where there is no file to
     // replace.
     bool WritesInPlace() const { return target.exists && !S_ISREG(target.status.st_mode); }
 
-    // Whether the build may go ahead; only with `overwrite` where it replaces a file.
-    bool Allows(bool overwrite) const
-    {
-        return source && probe != 2 && (overwrite || !Replaces()) && !target.path.empty()
-            && !overlaps && unchanged && fits && descriptors;
-    }
+    // What stands at the destination and in the set's folder now.
+    void Survey();
+
+    // The first reason, in the window's order, why the build may not go ahead; None where it
+    // may. An existing file is replaced only with `overwrite`.
+    Refusal FirstRefusal(bool overwrite) const;
 };
 
-// By paths: for a window that asks before it runs the command, and the engine's first look.
+// The build of the set of `package` into `destination`, looked at by their paths: for a window
+// that asks before it runs the command, and the engine's first look.
 BuildPlan PlanBuild(const std::string& package, const std::string& destination);
-
-// The first look made again with the set's folder `packages` (its package names starting with
-// `stem`) and the target's folder `folder`, on the file system `profile` describes, both open and
-// locked against the program's other commands.
-BuildPlan PlanBuild(BuildPlan first, const Folder& packages, const std::string& stem,
-    const Folder& folder, const FileSystemProfile& profile);

@@ -1,7 +1,9 @@
 #include "planning/SplitPlan.h"
 
+#include "VerifyFileA.h"
 #include "naming/CaseFolding.h"
 #include "naming/PackageNames.h"
+#include "posix/Descriptors.h"
 #include "posix/FileIdentity.h"
 #include "posix/OpenFile.h"
 #include "posix/Paths.h"
@@ -12,7 +14,7 @@
 namespace {
 
 // The run of regular files from `index` on, as the set counts them (links followed).
-std::uint64_t RunFrom(const Folder& folder, const std::string& stem, std::uint64_t index)
+std::uint64_t RunFrom(const Folder& folder, const Stem& stem, std::uint64_t index)
 {
     std::uint64_t count = 0;
     struct stat status = {};
@@ -38,8 +40,8 @@ bool MayBeSource(const SplitSource& source, const Folder& folder, const std::str
 
 // Whether the source itself is named as a package of the set: under the path it was given by, or
 // where a link leads, in the destination folder itself or in another view of it.
-bool NamedAsPackage(const SplitSource& source, const Folder& folder, const std::string& stem,
-    const CaseFolding& folding)
+bool NamedAsPackage(
+    const SplitSource& source, const Folder& folder, const Stem& stem, const CaseFolding& folding)
 {
     const std::string resolved = ResolvedPath(source.path);
     for (const std::string& path : {source.path, resolved}) {
@@ -53,36 +55,61 @@ bool NamedAsPackage(const SplitSource& source, const Folder& folder, const std::
     return false;
 }
 
-} // namespace
-
 SplitSource OpenSplitSource(const std::string& path)
 {
     SplitSource source;
     source.path = path;
     source.file = OpenRegularForReading(path.c_str(), source.status);
+    if (source.file.IsOpen()) {
+        source.folder = Folder::Of(path);
+        source.by = FileSystemProfile::Of(source.file.Get()).distinguishing;
+    }
     return source;
 }
 
-SplitPlan PlanSplit(
-    const SplitSource& source, const Folder& folder, const std::string& stem, std::uint32_t size)
+} // namespace
+
+SplitPlan LookAtSplit(
+    const std::string& source, const std::string& base, std::optional<std::uint32_t> size)
 {
     SplitPlan plan;
-    if (!source.file.IsOpen() || !folder.IsOpen())
+    plan.sourceIsFile = VerifyFileA(source.c_str());
+    plan.source = OpenSplitSource(source);
+    plan.isBase = IsPackageBase(base);
+    plan.set = SetName::OfBase(base);
+    plan.size = size;
+    if (!plan.source.file.IsOpen() || !plan.isBase)
         return plan;
-    plan.writeCount = size == 0
+    plan.firstPackage = ProbeOf(plan.set.PathOf(0));
+    plan.folder = Folder::Of(plan.set.prefix);
+    if (plan.folder.IsOpen())
+        plan.profile = FileSystemProfile::Of(plan.folder.Get());
+    return plan;
+}
+
+void SplitPlan::Survey()
+{
+    surveyed = true;
+    seenInFull = false;
+    if (!source.file.IsOpen() || !source.folder.IsOpen() || !folder.IsOpen())
+        return;
+    const Stem& stem = set.stem;
+    writeCount = size.value_or(0) == 0
         ? 1
-        : SplitPackageCount(static_cast<std::uint64_t>(source.status.st_size), size);
+        : SplitPackageCount(static_cast<std::uint64_t>(source.status.st_size), *size);
     const std::uint64_t oldCount = RunFrom(folder, stem, 0);
     // Packages left from an earlier set (a split that was stopped, a package 0 deleted by hand)
     // that the new set would run into would be joined after it: they go too.
-    plan.touched = std::max(oldCount,
-        oldCount > plan.writeCount ? 0 : plan.writeCount + RunFrom(folder, stem, plan.writeCount));
+    removeCount = std::max(
+        oldCount, oldCount > writeCount ? 0 : writeCount + RunFrom(folder, stem, writeCount));
 
     const CaseFolding folding;
-    plan.overlaps = NamedAsPackage(source, folder, stem, folding);
-    plan.known = folder.List([&](const std::string& entry) {
+    overlaps = NamedAsPackage(source, folder, stem, folding);
+    replaces = false;
+    linkOrSpecial = false;
+    seenInFull = folder.List([&](const std::string& entry) {
         const auto index = IndexIn(entry, stem, folding);
-        if (!index || *index >= plan.touched)
+        if (!index || *index >= removeCount)
             return;
         // What the file system finds under the package's own name: on one without case, a
         // spelling in other letters; on one with case, nothing at all.
@@ -90,17 +117,48 @@ SplitPlan PlanSplit(
         struct stat status = {};
         if (!folder.StatLink(name, status))
             return;
-        plan.replaces = true;
-        if (S_ISLNK(status.st_mode) || (!IsPackageFile(status) && *index < plan.writeCount))
-            plan.safe = false;
+        replaces = true;
+        if (S_ISLNK(status.st_mode) || (!IsPackageFile(status) && *index < writeCount))
+            linkOrSpecial = true;
         else
-            plan.overlaps = plan.overlaps || MayBeSource(source, folder, name);
+            overlaps = overlaps || MayBeSource(source, folder, name);
     });
-    return plan;
+    spareDescriptors = SpareDescriptors(SplitDescriptors + MostInFlight);
 }
 
-SplitPlan PlanSplit(const std::string& source, const std::string& base, std::uint32_t size)
+SplitPlan::Refusal SplitPlan::FirstRefusal(bool overwrite) const
 {
-    const std::string prefix = PrefixFor(base);
-    return PlanSplit(OpenSplitSource(source), Folder::Of(prefix), NameIn(prefix), size);
+    if (!sourceIsFile)
+        return Refusal::Source;
+    if (!isBase)
+        return Refusal::Destination;
+    if (overlaps)
+        return Refusal::Overlap;
+    if ((replaces || firstPackage == Probe::Exists) && !overwrite)
+        return Refusal::Replaces;
+    if (!size)
+        return Refusal::Size;
+    if (*size == 0)
+        return Refusal::ZeroSize;
+    if (firstPackage == Probe::Unwritable || !folder.IsOpen())
+        return Refusal::Unwritable;
+    if (!source.file.IsOpen() || !source.folder.IsOpen())
+        return Refusal::Unseen;
+    if (!surveyed)
+        return Refusal::None;
+    if (!seenInFull)
+        return Refusal::Unseen;
+    if (linkOrSpecial)
+        return Refusal::LinkOrSpecial;
+    if (spareDescriptors < SplitDescriptors)
+        return Refusal::Descriptors;
+    return Refusal::None;
+}
+
+SplitPlan PlanSplit(
+    const std::string& source, const std::string& base, std::optional<std::uint32_t> size)
+{
+    SplitPlan plan = LookAtSplit(source, base, size);
+    plan.Survey();
+    return plan;
 }

@@ -12,6 +12,11 @@ constexpr int CommonFlags = O_CLOEXEC | O_NOCTTY;
 
 } // namespace
 
+bool IsRegularFile(const struct stat& status)
+{
+    return S_ISREG(status.st_mode);
+}
+
 FileDescriptor OpenRegularForReading(const char* path, struct stat& status)
 {
     return OpenRegularForReadingAt(AT_FDCWD, path, status);
@@ -22,7 +27,7 @@ FileDescriptor OpenRegularForReadingAt(int folder, const char* name, struct stat
     FileDescriptor file(RetryOnInterrupt(
         [&] { return openat(folder, name, O_RDONLY | O_NONBLOCK | CommonFlags); }));
     if (!file.IsOpen() || RetryOnInterrupt([&] { return fstat(file.Get(), &status); }) != 0
-        || !S_ISREG(status.st_mode))
+        || !IsRegularFile(status))
         return FileDescriptor();
     return file;
 }

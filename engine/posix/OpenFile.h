@@ -8,6 +8,10 @@
 // once instead of waiting) and never hand out a descriptor for something other than what the
 // caller asked for.
 
+// Whether a file of this status is a regular file: the whole type field is tested, since a socket
+// (0140000) carries the S_IFREG bit too but holds no bytes to read.
+bool IsRegularFile(const struct stat& status);
+
 // A regular file for reading from the start; `status` is the opened file's. Closed when the path
 // names anything else. The kernel's own read-ahead is left as the device has it: doubling it
 // (POSIX_FADV_SEQUENTIAL) made a split from and to one disk up to twice as slow, its long reads

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-bool JoinSet(const Folder& folder, const std::string& stem, const Distinguishing& by,
+bool JoinSet(const Folder& folder, const Stem& stem, const Distinguishing& by,
     OutputFile& output, const Heartbeat& heartbeat)
 {
     ByteCopier copier(heartbeat);

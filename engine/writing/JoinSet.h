@@ -5,6 +5,7 @@
 #include <string>
 
 class Folder;
+class Stem;
 struct Distinguishing;
 class OutputFile;
 
@@ -13,5 +14,5 @@ class OutputFile;
 // was when it was opened. True only when, at the end, the set is still as it was read: every
 // package unchanged and nothing after the last, so that the result is the set as it stood, never
 // a mix of two states of it. `by`: what tells files apart on the folder's file system.
-bool JoinSet(const Folder& folder, const std::string& stem, const Distinguishing& by,
+bool JoinSet(const Folder& folder, const Stem& stem, const Distinguishing& by,
     OutputFile& output, const Heartbeat& heartbeat);

@@ -4,7 +4,6 @@
 #include "naming/CaseFolding.h"
 #include "naming/PackageNames.h"
 #include "planning/SplitPlan.h"
-#include "posix/Descriptors.h"
 #include "posix/FileState.h"
 #include "posix/Folder.h"
 #include "posix/OpenFile.h"
@@ -17,17 +16,16 @@
 #include <new>
 #include <unistd.h>
 
-SplitWriter::SplitWriter(const Folder& in, const FileSystemProfile& fileSystem,
-    std::string packageStem, const SplitSource& input, std::uint32_t packageSize,
-    const SplitPlan& planned, Heartbeat beat)
-    : folder(in)
-    , profile(fileSystem)
-    , stem(std::move(packageStem))
-    , source(input)
-    , sourceBy(FileSystemProfile::Of(input.file.Get()).distinguishing)
-    , size(packageSize)
-    , plan(planned)
-    , heartbeat(std::move(beat))
+SplitWriter::SplitWriter(const SplitPlan& planned, Heartbeat beat)
+    : plan(planned)
+    , folder(planned.folder)
+    , profile(planned.profile)
+    , stem(planned.set.stem)
+    , source(planned.source)
+    , size(*planned.size)
+    , lastIndex(planned.writeCount - 1)
+    , heartbeat(beat)
+    , copier(std::move(beat))
 { }
 
 // Only names that still lead to this split's own files go: another command, through another
@@ -63,86 +61,103 @@ void SplitWriter::RemoveOwn() const
         remove(next);
     // The last package, made first, unless the split got to it.
     const std::uint64_t made = written.Count() + (writing ? 1 : 0);
-    if (reserved && made < plan.writeCount - 1 && IsOwn(plan.writeCount - 1, *reserved))
-        remove(plan.writeCount - 1);
+    if (reserved && made < lastIndex && IsOwn(lastIndex, *reserved))
+        remove(lastIndex);
 }
 
 bool SplitWriter::Run()
 {
-    // What can be known before anything is touched is found out first: whether there are
-    // descriptors enough, whether package 0 can be made, and whether the longest name the split
-    // writes is one the folder takes (the last package's, made now, empty).
-    const std::size_t spare = SpareDescriptors(SplitDescriptors + MostInFlight);
-    if (spare < SplitDescriptors)
+    TemporaryFile first(folder, profile, PackageName(stem, 0), source.status.st_mode & 0777);
+    OutputFile last(FileDescriptor(), profile.push);
+    if (!first.IsOpen() || !ReserveLast(last))
         return false;
-    const mode_t mode = source.status.st_mode & 0777;
-    TemporaryFile first(folder, profile, PackageName(stem, 0), mode);
-    if (!first.IsOpen())
-        return false;
-    const auto create = [&](std::uint64_t index) {
-        return OutputFile(
-            CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(), mode), profile.push);
-    };
-    const std::uint64_t last = plan.writeCount - 1;
-    struct stat status = {};
-    OutputFile lastFile(FileDescriptor(), profile.push);
-    if (last > 0 && !folder.StatLink(PackageName(stem, last), status)) {
-        lastFile = create(last);
-        if (!lastFile.IsOpen())
-            return false;
-        reserved = lastFile.Identity();
-    }
-
     PackagesInFlight inFlight(
-        profile, folder.Get(), std::min(spare - SplitDescriptors, MostInFlight));
-    if (!RemoveReplaced(inFlight, first.Output()))
-        return false;
-    // Where name changes are not kept in order (FAT, exFAT, NTFS), the removal must be on stable
-    // storage before the new names appear, or a power cut could leave an old package 0 beside new
-    // packages. A sync of any file there flushes the whole file system; its folder's may do
-    // nothing through FUSE.
-    if (plan.replaces && inFlight.SyncsEachFile()
-        && !(folder.Sync(profile.namesNeedSyncfs) && first.Output().Sync()))
-        return false;
+        profile, folder.Get(), std::min(plan.spareDescriptors - SplitDescriptors, MostInFlight));
+    return RemoveReplaced(inFlight, first.Output()) && RemovalDurable(inFlight, first.Output())
+        && WritePackages(first.Output(), last, inFlight) && Land(inFlight, first.Output())
+        && NameFirst(first);
+}
 
-    ByteCopier copier(heartbeat);
-    const std::uint64_t length = static_cast<std::uint64_t>(source.status.st_size);
-    // Exactly the bytes of package `index` as the source's length was at the start; for the last
-    // package one more is asked for, which must not come: the source ends where it said it would.
-    const auto fill = [&](OutputFile& package, std::uint64_t index) {
-        const std::uint64_t start = index * size;
-        const std::uint64_t want = std::min<std::uint64_t>(size, length - start);
-        off_t offset = static_cast<off_t>(start);
-        return copier.Copy(source.file.Get(), offset, static_cast<off_t>(length), package,
-                   want + (index == last ? 1 : 0))
-            == static_cast<std::int64_t>(want);
-    };
-    if (!fill(first.Output(), 0) || !first.Output().StartRest())
+// Before anything is touched, package 0 has been made, and the longest name the split writes
+// is one the folder takes: the last package's, made now, empty.
+bool SplitWriter::ReserveLast(OutputFile& last)
+{
+    struct stat status = {};
+    if (lastIndex == 0 || folder.StatLink(PackageName(stem, lastIndex), status))
+        return true;
+    last = Create(lastIndex);
+    if (!last.IsOpen())
         return false;
-    for (std::uint64_t index = 1; index < plan.writeCount; ++index) {
-        OutputFile package(index == last && reserved ? std::move(lastFile) : create(index));
-        if (!package.IsOpen())
-            return false;
-        writing = package.Identity();
-        if (!fill(package, index))
-            return false;
-        const std::optional<FileState> state = Written(package, index);
-        if (!state)
-            return false;
-        written.Add(*state);
-        writing.reset();
-        if (!inFlight.AddPackage(std::move(package)))
+    reserved = last.Identity();
+    return true;
+}
+
+// Where name changes are not kept in order (FAT, exFAT, NTFS), the removal must be on stable
+// storage before the new names appear, or a power cut could leave an old package 0 beside new
+// packages. A sync of any file there flushes the whole file system; its folder's may do nothing
+// through FUSE.
+bool SplitWriter::RemovalDurable(const PackagesInFlight& inFlight, OutputFile& first) const
+{
+    return !plan.replaces || !inFlight.SyncsEachFile()
+        || (folder.Sync(profile.namesNeedSyncfs) && first.Sync());
+}
+
+bool SplitWriter::WritePackages(OutputFile& first, OutputFile& last, PackagesInFlight& inFlight)
+{
+    if (!Fill(first, 0) || !first.StartRest())
+        return false;
+    for (std::uint64_t index = 1; index < lastIndex; ++index) {
+        if (!WritePackage(Create(index), index, inFlight))
             return false;
     }
-    // The packages' bytes are on the device; one sync of the file system adds what describes
-    // them (and package 0's bytes), where it does. Elsewhere each file has been synced by
-    // itself, and the folder's names are synced before package 0 joins them.
+    return lastIndex == 0
+        || WritePackage(reserved ? std::move(last) : Create(lastIndex), lastIndex, inFlight);
+}
+
+bool SplitWriter::WritePackage(OutputFile package, std::uint64_t index, PackagesInFlight& inFlight)
+{
+    if (!package.IsOpen())
+        return false;
+    writing = package.Identity();
+    if (!Fill(package, index))
+        return false;
+    const std::optional<FileState> state = Written(package, index);
+    if (!state)
+        return false;
+    written.Add(*state);
+    writing.reset();
+    return inFlight.AddPackage(std::move(package));
+}
+
+// The packages' bytes are on the device; one sync of the file system adds what describes them
+// (and package 0's bytes), where it does. Elsewhere each file has been synced by itself, and the
+// folder's names are synced before package 0 joins them.
+bool SplitWriter::Land(PackagesInFlight& inFlight, OutputFile& first) const
+{
     if (!inFlight.Land())
         return false;
-    const bool synced = !inFlight.SyncsEachFile()
-        ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
-        : first.Output().Sync() && folder.Sync(profile.namesNeedSyncfs);
-    return synced && NameFirst(first);
+    return !inFlight.SyncsEachFile() ? RetryOnInterrupt([&] { return syncfs(folder.Get()); }) == 0
+                                     : first.Sync() && folder.Sync(profile.namesNeedSyncfs);
+}
+
+OutputFile SplitWriter::Create(std::uint64_t index) const
+{
+    return OutputFile(CreateNewFileAt(folder.Get(), PackageName(stem, index).c_str(),
+                          source.status.st_mode & 0777),
+        profile.push);
+}
+
+// Exactly the bytes of package `index` as the source's length was at the start; for the last
+// package one more is asked for, which must not come: the source ends where it said it would.
+bool SplitWriter::Fill(OutputFile& package, std::uint64_t index)
+{
+    const auto length = static_cast<std::uint64_t>(source.status.st_size);
+    const std::uint64_t start = index * size;
+    const std::uint64_t want = std::min<std::uint64_t>(size, length - start);
+    off_t offset = static_cast<off_t>(start);
+    return copier.Copy(source.file.Get(), offset, static_cast<off_t>(length), package,
+               want + (index == lastIndex ? 1 : 0))
+        == static_cast<std::int64_t>(want);
 }
 
 // Package 0 takes its name only where the set is this split's own and whole at that very moment,
@@ -217,8 +232,8 @@ bool SplitWriter::RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) 
     bool removed = true;
     const bool listed = folder.List([&](const std::string& entry) {
         const auto index = IndexIn(entry, stem, folding);
-        if (removed && index && *index > 0 && *index < plan.touched
-            && !(reserved && *index == plan.writeCount - 1))
+        if (removed && index && *index > 0 && *index < plan.removeCount
+            && !(reserved && *index == lastIndex))
             removed = wipe(UnlinkForWiping(folder.Get(), PackageName(stem, *index).c_str(), true,
                 profile.removalWaitsForClose));
     });
@@ -255,11 +270,11 @@ bool SplitWriter::PackagesInPlace() const
 
 bool SplitWriter::SourceUnchanged() const
 {
-    const std::optional<FileState> now = StateOfOpen(source.file.Get(), sourceBy);
+    const std::optional<FileState> now = StateOfOpen(source.file.Get(), source.by);
     if (!now)
         return false;
     // The same open file all along: its handle, not taken at the start, cannot have changed.
-    FileState then = StateOf(source.status, sourceBy);
+    FileState then = StateOf(source.status, source.by);
     then.handle = now->handle;
     return then == *now;
 }

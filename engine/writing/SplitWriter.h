@@ -1,18 +1,20 @@
 #pragma once
 
-#include "durability/FileSystemProfile.h"
 #include "posix/FileIdentity.h"
 #include "posix/FileState.h"
 #include "posix/Heartbeat.h"
+#include "writing/ByteCopier.h"
 #include "writing/WrittenFiles.h"
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 class Folder;
 class OutputFile;
 class PackagesInFlight;
+class Stem;
+class TemporaryFile;
+struct FileSystemProfile;
 struct SplitPlan;
 struct SplitSource;
 
@@ -22,16 +24,11 @@ struct SplitSource;
 // the source has been found unchanged and every other package's name still leads to the file the
 // split wrote there, and checked once more once it is named: the set counts only once it is whole
 // and its own.
-class TemporaryFile;
-
 class SplitWriter
 {
 public:
-    // Writes into `in`, on the file system `fileSystem` describes, the packages whose names start
-    // with `packageStem`.
-    SplitWriter(const Folder& in, const FileSystemProfile& fileSystem, std::string packageStem,
-        const SplitSource& input, std::uint32_t packageSize, const SplitPlan& planned,
-        Heartbeat beat);
+    // `planned` has been surveyed and allows the split; it outlives the writer.
+    SplitWriter(const SplitPlan& planned, Heartbeat beat);
     ~SplitWriter();
     SplitWriter(const SplitWriter&) = delete;
     SplitWriter& operator=(const SplitWriter&) = delete;
@@ -39,10 +36,19 @@ public:
     bool Run();
 
 private:
+    // The steps of Run, in their order.
+    bool ReserveLast(OutputFile& last);
+    bool RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) const;
+    bool RemovalDurable(const PackagesInFlight& inFlight, OutputFile& first) const;
+    bool WritePackages(OutputFile& first, OutputFile& last, PackagesInFlight& inFlight);
+    bool WritePackage(OutputFile package, std::uint64_t index, PackagesInFlight& inFlight);
+    bool Land(PackagesInFlight& inFlight, OutputFile& first) const;
+    bool NameFirst(TemporaryFile& first);
+
+    OutputFile Create(std::uint64_t index) const;
+    bool Fill(OutputFile& package, std::uint64_t index);
     // Takes away what this split made, where the names still lead to it.
     void RemoveOwn() const;
-    bool RemoveReplaced(PackagesInFlight& inFlight, OutputFile& first) const;
-    bool NameFirst(TemporaryFile& first);
     // The state of package `index` as this split has written it, as the check will find it.
     std::optional<FileState> Written(const OutputFile& package, std::uint64_t index) const;
     // Whether package 0's name leads to `identity`, the file `made` was taken of before it was
@@ -55,14 +61,15 @@ private:
     bool BlockInPlace(std::uint64_t block) const;
     bool PackagesInPlace() const;
 
-    const Folder& folder;
-    const FileSystemProfile profile;
-    const std::string stem;
-    const SplitSource& source;
-    const Distinguishing sourceBy; // what tells files apart where the source is
-    const std::uint32_t size;
     const SplitPlan& plan;
+    const Folder& folder; // the set's
+    const FileSystemProfile& profile; // the set's folder's file system
+    const Stem& stem;
+    const SplitSource& source;
+    const std::uint32_t size;
+    const std::uint64_t lastIndex;
     const Heartbeat heartbeat;
+    ByteCopier copier;
     WrittenFiles written; // packages 1, 2, ... as this split wrote them in full
     std::optional<FileIdentity> writing; // the package after those, made and not yet in full
     std::optional<FileIdentity> reserved; // the last package, made before anything is touched
