@@ -71,13 +71,7 @@ private:
 class ProbeWindow : public FormMain
 {
 public:
-    using FormMain::FormMainLayout;
-    using FormMain::gboxSplitBuildLayout;
-    using FormMain::gboxSplitOptionsLayout;
     using FormMain::languageChange;
-    using FormMain::layout1;
-    using FormMain::spacer1;
-    using FormMain::spacer3;
 
     int manuals = 0;
     int abouts = 0;

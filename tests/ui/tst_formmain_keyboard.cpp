@@ -1,5 +1,5 @@
-// The window driven from the keyboard: function keys, button accelerators, label mnemonics, the
-// tab chain, and Enter in the package-size field.
+// The window driven from the keyboard: function keys, button accelerators, the menus' letters,
+// label mnemonics, the tab chain, and Enter in the package-size field.
 
 #include "formmain_fixture.h"
 
@@ -69,6 +69,37 @@ private slots:
         QTRY_COMPARE(counts(), expected);
         QTest::qWait(200);
         QCOMPARE(counts(), expected);
+    }
+
+    // The menus from the keyboard: a title's letter opens its menu, an entry's letter runs it.
+    void menuLettersRunCommands_data()
+    {
+        QTest::addColumn<QKeySequence>("menu");
+        QTest::addColumn<Qt::Key>("entry");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("Task > Split")
+            << QKeySequence("Alt+T") << Qt::Key_S << QList<int> {1, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Task > Build")
+            << QKeySequence("Alt+T") << Qt::Key_B << QList<int> {0, 1, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Help > Manual")
+            << QKeySequence("Alt+H") << Qt::Key_M << QList<int> {0, 0, 1, 0, 0, 0, 0, 0};
+        QTest::newRow("File > Exit")
+            << QKeySequence("Alt+F") << Qt::Key_X << QList<int> {0, 0, 0, 0, 0, 0, 1, 0};
+        QTest::newRow("Help > About")
+            << QKeySequence("Alt+H") << Qt::Key_A << QList<int> {0, 0, 0, 0, 0, 0, 0, 1};
+    }
+
+    void menuLettersRunCommands()
+    {
+        QFETCH(QKeySequence, menu);
+        QFETCH(Qt::Key, entry);
+        QFETCH(QList<int>, expected);
+        window->txtSource->setFocus();
+        QTest::keySequence(window.get(), menu);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), entry);
+        QTRY_COMPARE(counts(), expected);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
     }
 
     void mnemonicsMoveFocus_data()

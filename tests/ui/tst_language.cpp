@@ -55,6 +55,14 @@ void addLanguageRows()
         QTest::newRow(qPrintable(language)) << language;
 }
 
+// The columns of a size typed into the box (typeSize): the locale, the text, and the unit chosen.
+void addTypedSizeColumns()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit");
+}
+
 // Which way a label's arrow points on the screen: 1 right, -1 left, 0 where its
 // head is not the end of the text in that direction. A label lays its text out
 // in the text's own direction, and an arrowhead set right to left is drawn
@@ -487,9 +495,7 @@ void TestLanguage::arrowsPointAtTheirFields()
 
 void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("unit");
+    addTypedSizeColumns();
     QTest::addColumn<qint64>("packageBytes");
     // What the history shows: as typed where the locale reads it so, else the locale's writing
     // without groups.
@@ -544,9 +550,7 @@ void TestLanguage::sizeIsReadTheLocalWayAndKeptPlain()
 
 void TestLanguage::sizeNotReadAsWholeBytesIsRefusedAsTyped_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("unit");
+    addTypedSizeColumns();
     QTest::newRow("de: blank between digits") << "de_DE"
                                               << "1 500" << 0;
     QTest::newRow("de: hexadecimal") << "de_DE"

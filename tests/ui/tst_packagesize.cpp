@@ -9,6 +9,10 @@
 #include <QComboBox>
 #include <QLocale>
 
+#include <array>
+#include <initializer_list>
+#include <utility>
+
 class TestPackageSize : public QObject
 {
     Q_OBJECT
@@ -25,56 +29,36 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("size"); // -1: refused
-        const auto row = [](const char* locale, const char* text, double size) {
-            QTest::addRow("%s %s", locale, text) << locale << text << size;
-        };
-        row("de_DE", "1.500", 1500);
-        row("de_DE", "1.457.664", 1457664);
-        row("de_DE", "1,5", 1.5);
-        row("de_DE", "1.500,25", 1500.25);
-        row("de_DE", "1.5", 1.5);
-        row("de_DE", " 1,5e3 ", 1500);
-        row("de_DE", "1,457,664", -1);
-        row("de_DE", "1e", -1);
-        row("de_DE", "12abc", -1);
-        row("de_DE", "", -1);
-        row("en_US", "1,500", 1500);
-        row("en_US", "1.500", 1.5);
-        row("C", "1,500", -1);
-        row("C", "5e", -1);
+        // Each locale with the texts it is given and what it reads them as.
+        const auto readings
+            = [](const char* locale, std::initializer_list<std::pair<const char*, double>> cases) {
+                  for (const auto& [text, size] : cases)
+                      QTest::addRow("%s %s", locale, text) << locale << text << size;
+              };
+        readings("de_DE",
+            {{"1.500", 1500}, {"1.457.664", 1457664}, {"1,5", 1.5}, {"1.500,25", 1500.25},
+                {"1.5", 1.5}, {" 1,5e3 ", 1500}, {"1,457,664", -1}, {"1e", -1}, {"12abc", -1},
+                {"", -1}});
+        readings("en_US", {{"1,500", 1500}, {"1.500", 1.5}});
+        readings("C", {{"1,500", -1}, {"5e", -1}});
         // Spanish groups only from five digits on, but its readers write "2.000" all the same.
-        row("es_ES", "2.000", 2000);
-        row("es_ES", "1.500", 1500);
-        row("es_ES", "12.345.678", 12345678);
-        row("es_ES", "2.000,5", 2000.5);
-        row("es_ES", "1,5", 1.5);
-        row("es_ES", "1.5", 1.5);
-        row("es_ES", "2.00", 2);
-        row("es_ES", "2.000.5", -1);
+        readings("es_ES",
+            {{"2.000", 2000}, {"1.500", 1500}, {"12.345.678", 12345678}, {"2.000,5", 2000.5},
+                {"1,5", 1.5}, {"1.5", 1.5}, {"2.00", 2}, {"2.000.5", -1}});
         // Where the point is neither decimal mark nor group, "1.500" is still a group to readers.
-        row("fr_FR", "1.500", -1);
-        row("fr_FR", "1.500,5", -1);
-        row("fr_FR", "1,5", 1.5);
-        row("fr_FR", "1.5", 1.5);
-        row("fr_FR", "1 500", 1500);
-        row("fr_FR", "1\u00a0500", 1500);
-        row("ru_RU", "1.500", -1);
-        row("ru_RU", "1\u202f500", 1500);
-        row("ar_EG", "1.500", -1);
-        row("it_IT", "1.500", 1500);
-        row("pt_BR", "1.500", 1500);
+        readings("fr_FR",
+            {{"1.500", -1}, {"1.500,5", -1}, {"1,5", 1.5}, {"1.5", 1.5}, {"1 500", 1500},
+                {"1\u00a0500", 1500}});
+        readings("ru_RU", {{"1.500", -1}, {"1\u202f500", 1500}});
+        readings("it_IT", {{"1.500", 1500}});
+        readings("pt_BR", {{"1.500", 1500}});
         // The Swiss keyboard's apostrophe, and the point that is the Swiss decimal mark.
-        row("de_CH", "1'500", 1500);
-        row("de_CH", "1\u2019500", 1500);
-        row("de_CH", "1.500", 1.5);
-        row("de_CH", "1'50", -1);
-        // Digits of every script, in their own locale and in others.
-        row("ar_EG", "\u0661\u0660", 10);
-        row("ar_EG", "\u0661\u066b\u0665", 1.5);
-        row("fa_IR", "\u06f1\u06f5\u06f0\u06f0", 1500);
-        row("hi_IN", "\u0967\u096b\u0966\u0966", 1500);
-        row("hi_IN", "\u0967.\u096b", 1.5);
-        row("en_US", "\u0967\u096b\u0966\u0966", 1500);
+        readings("de_CH", {{"1'500", 1500}, {"1\u2019500", 1500}, {"1.500", 1.5}, {"1'50", -1}});
+        // Digits of every script, in their own locale and in others; Egypt's own separators only.
+        readings("ar_EG", {{"\u0661\u0660", 10}, {"\u0661\u066b\u0665", 1.5}, {"1.500", -1}});
+        readings("fa_IR", {{"\u06f1\u06f5\u06f0\u06f0", 1500}});
+        readings("hi_IN", {{"\u0967\u096b\u0966\u0966", 1500}, {"\u0967.\u096b", 1.5}});
+        readings("en_US", {{"\u0967\u096b\u0966\u0966", 1500}});
     }
 
     void readAsTheLocaleWrites()
@@ -94,23 +78,26 @@ private slots:
         QTest::addColumn<QString>("stored");
         // What the history shows for the stored size at the next start.
         QTest::addColumn<QString>("restored");
-        const auto row = [](const char* locale, const char* typed, const char* shown,
-                             const char* stored, const char* restored) {
-            QTest::addRow("%s %s", locale, typed) << locale << typed << shown << stored << restored;
-        };
-        row("de_DE", "1,5", "1,5", "1.5", "1,5");
-        row("de_DE", "1.5", "1,5", "1.5", "1,5");
-        row("de_DE", "1.500", "1500", "1500", "1500");
-        row("de_DE", "1,024", "1,024", "1.024", "1,024");
-        row("de_DE", "2,5e3", "2,5e3", "2500", "2500");
-        row("en_US", "1,500", "1500", "1500", "1500");
-        row("C", "700.500", "700.500", "700.500", "700.5");
-        row("fr_FR", "7,5", "7,5", "7.5", "7,5");
-        row("es_ES", "2.000", "2000", "2000", "2000");
-        row("de_CH", "1'500", "1500", "1500", "1500");
-        row("hi_IN", "\u0967\u096b\u0966\u0966", "1500", "1500", "1500");
-        row("ar_EG", "\u0661\u0660", "\u0661\u0660", "10", "\u0661\u0660");
-        row("ar_EG", "10", "10", "10", "\u0661\u0660");
+        // Each locale with its sizes, each as typed, shown, stored and restored.
+        const auto trips
+            = [](const char* locale, std::initializer_list<std::array<const char*, 4>> sizes) {
+                  for (const auto& [typed, shown, stored, restored] : sizes)
+                      QTest::addRow("%s %s", locale, typed)
+                          << locale << typed << shown << stored << restored;
+              };
+        trips("de_DE",
+            {{"1,5", "1,5", "1.5", "1,5"}, {"1.5", "1,5", "1.5", "1,5"},
+                {"1.500", "1500", "1500", "1500"}, {"1,024", "1,024", "1.024", "1,024"},
+                {"2,5e3", "2,5e3", "2500", "2500"}});
+        trips("en_US", {{"1,500", "1500", "1500", "1500"}});
+        trips("C", {{"700.500", "700.500", "700.500", "700.5"}});
+        trips("fr_FR", {{"7,5", "7,5", "7.5", "7,5"}});
+        trips("es_ES", {{"2.000", "2000", "2000", "2000"}});
+        trips("de_CH", {{"1'500", "1500", "1500", "1500"}});
+        trips("hi_IN", {{"\u0967\u096b\u0966\u0966", "1500", "1500", "1500"}});
+        trips("ar_EG",
+            {{"\u0661\u0660", "\u0661\u0660", "10", "\u0661\u0660"},
+                {"10", "10", "10", "\u0661\u0660"}});
     }
 
     void historyReadsBackTheSameSize()
