@@ -5,6 +5,7 @@
 #include "currentitem.h"
 #include "mimesourcefactory.h"
 #include "namedcombobox.h"
+#include "settingsplace.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,8 +26,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-const QString FormMain::WINDOWS_REGISTRY = QStringLiteral("/Ostrevan Software");
-const QString FormMain::APP_KEY = QStringLiteral("/Velkaro/");
+const QString FormMain::WINDOWS_REGISTRY = QString::fromLatin1(SettingsSearchPath);
+const QString FormMain::APP_KEY = QString::fromLatin1(SettingsKeyPrefix);
 
 namespace {
 

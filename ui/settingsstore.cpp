@@ -1,9 +1,9 @@
 #include "settingsstore.h"
 
-#include "formmain.h"
+#include "settingsplace.h"
 
 QSettings openSettingsStore()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-        FormMain::WINDOWS_REGISTRY.mid(1), QStringLiteral("Velkaro"));
+        QString::fromLatin1(SettingsSearchPath).mid(1), QStringLiteral("Velkaro"));
 }
