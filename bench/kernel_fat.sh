@@ -36,7 +36,10 @@ uml_usable
 # Runs in the guest (bash, for $EPOCHREALTIME: a date process costs the user-mode kernel tens of
 # milliseconds) with the stick mounted at $LAB/stick. One line per run to $LAB/times:
 # "COMPARISON PAIR SIDE SECONDS", SECONDS "failed" when the side did not leave the source's bytes.
-cat >"$LAB/bench.bash" <<'GUEST'
+{
+    # The guest reads a set as the lab does.
+    declare -f set_packages
+    cat <<'GUEST'
 shopt -s nullglob dotglob extglob
 pairs=$1 package=1457664
 src=$LAB/src stick=$LAB/stick
@@ -52,14 +55,6 @@ empty_stick() {
 }
 clean() {
     if [ "$1" = build ]; then empty_stick set; else empty_stick; fi
-}
-# The packages in numeric order, from f.c0 to the first gap.
-set_of() {
-    local index=0
-    while [ -f "$stick/$1$index" ]; do
-        echo "$stick/$1$index"
-        index=$((index + 1))
-    done
 }
 ours_split() { "$DRIVER" split "$src" "$stick/f" "$1"; }
 theirs_split() { split -b "$1" "$src" "$stick/f.c" && sync -f "$stick"; }
@@ -78,7 +73,7 @@ run() {
         if [ "$name" = build ]; then
             cmp -s "$stick/out" "$src"
         elif [ "$side" = ours ]; then
-            cat $(set_of f.c) | cmp -s - "$src"
+            cat $(set_packages "$stick" f) | cmp -s - "$src"
         else
             cat "$stick"/f.c* | cmp -s - "$src"
         fi
@@ -113,10 +108,11 @@ compare split-104857600 ours_split theirs_split 104857600
 empty_stick
 "$DRIVER" split "$src" "$stick/f" $package || echo "build 0 ours failed" >>"$LAB/times"
 # No /dev/fd in the user-mode kernel, so no process substitution; the lab's paths have no spaces.
-packages=($(set_of f.c))
+packages=($(set_packages "$stick" f))
 compare build ours_build theirs_build
 empty_stick
 GUEST
+} >"$LAB/bench.bash"
 
 # $1: what the machine is ("vfat", "exfat"), $2: seconds to wait for its end. Waits for the
 # guest's last run, printing each run as it ends.
@@ -170,7 +166,7 @@ make_fat32 "$LAB/stick.img" $((size_mib * 3 + 64))
 echo "bash \"\$LAB/bench.bash\" $pairs" >"$LAB/trial.sh"
 : >"$LAB/times"
 echo "vfat (user-mode kernel), ${size_mib} MiB source, $pairs pairs, engine $DRIVER:"
-if uml_boot "$LAB/stick.img" vfat utf8,shortname=mixed; then
+if uml_boot "$LAB/stick.img" vfat "$VFAT_OPTIONS"; then
     follow vfat 3600
     summarise vfat
 fi

@@ -7,22 +7,18 @@ source "$(dirname "$(readlink -f "$0")")/lib/lab.bash"
 lab_start "${1:-}"
 uml_usable
 
-options=utf8,shortname=mixed
 make_source "$LAB/source" $((30 * MIB + 12345))
 make_source "$LAB/film" $((5 * MIB + 99))
-mkdir "$LAB/set"
-"$DRIVER" split "$LAB/source" "$LAB/set/tp" $MIB || { echo "cannot make the set"; exit 1; }
-make_fat32 "$LAB/set.img" 160
-put_files "$LAB/set.img" "$LAB"/set/*
-cp --sparse=always "$LAB/set.img" "$LAB/old.img"
-put_files "$LAB/old.img" "$LAB/film"
+make_set "$LAB/source" "$LAB/set"
+make_fat32 "$LAB/set.img" 160 "$LAB"/set/*
+make_fat32 "$LAB/old.img" 160 "$LAB"/set/* "$LAB/film"
 
 # $1: trial name, $2: "old" or "", $3: moment.
 build_trial() {
     local image=$LAB/stick.img old=${2:+$LAB/film}
     cp --sparse=always "$LAB/${2:-set}.img" "$image"
     echo 'engine build "$LAB/stick/tp.c3" "$LAB/stick/film" overwrite' >"$LAB/trial.sh"
-    machine_trial "$1" "$image" vfat "$options" "$3" || return
+    machine_trial "$1" "$image" vfat "$VFAT_OPTIONS" "$3" || return
     check_build_left "$LAB/out/film" "$old" "$LAB/source" "$1" "$rc"
     set_faults "$LAB/out" tp "$LAB/source" $MIB | grep . && fail "$1: the build changed its set"
 }

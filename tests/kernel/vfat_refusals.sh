@@ -31,7 +31,7 @@ step too-big timeout -s KILL 5 "$DRIVER" build "$LAB/big/tp.c0" "$LAB/stick/big"
 free_kib >"$LAB/free-after"
 snapshot too-big
 TRIAL
-machine_trial "aliases and 4 GiB + 1 on vfat" "$LAB/stick.img" vfat utf8,shortname=mixed none || lab_finish
+machine_trial "aliases and 4 GiB + 1 on vfat" "$LAB/stick.img" vfat "$VFAT_OPTIONS" none || lab_finish
 [ -e "$LAB/mark.short-name" ] || fail "the kernel does not show longpackagename.c1 as LONGPA~1.C1"
 for alias in dots three-dots short-name; do
     [ "$(step_rc $alias)" = 1 ] || fail "build into an alias of a package ($alias) gave exit code $(step_rc $alias), not 1"
@@ -57,8 +57,7 @@ check_unchanged aliases too-big "the build of 4 GiB + 1"
 # nothing.
 make_source "$LAB/new" $((2 * MIB + 7))
 make_fat32 "$LAB/stick.img" 160
-mkdir "$LAB/old"
-"$DRIVER" split "$LAB/source" "$LAB/old/tp" $MIB
+make_set "$LAB/source" "$LAB/old"
 make_source "$LAB/old/dest" 1000
 put_files "$LAB/stick.img" "$LAB"/old/*
 rm -f "$LAB/steps"

@@ -7,22 +7,19 @@ source "$(dirname "$(readlink -f "$0")")/lib/lab.bash"
 lab_start "${1:-}"
 uml_usable
 
-options=utf8,shortname=mixed
 make_source "$LAB/new" $((30 * MIB + 12345))
 make_source "$LAB/old" $((40 * MIB + 777))
 make_fat32 "$LAB/empty.img" 160
 # The old set, 41 packages, so that a new set of 31 must also take away the 10 beyond its end.
-mkdir "$LAB/oldset"
-"$DRIVER" split "$LAB/old" "$LAB/oldset/tp" $MIB || { echo "cannot make the old set"; exit 1; }
-cp --sparse=always "$LAB/empty.img" "$LAB/old.img"
-put_files "$LAB/old.img" "$LAB"/oldset/*
+make_set "$LAB/old" "$LAB/oldset"
+make_fat32 "$LAB/old.img" 160 "$LAB"/oldset/*
 
 # $1: trial name, $2: "old" or "", $3: moment, $4: what to watch for (optional).
 split_trial() {
     local image=$LAB/stick.img old=${2:+$LAB/old}
     cp --sparse=always "$LAB/${2:-empty}.img" "$image"
     echo "${4:-} engine split \"\$LAB/new\" \"\$LAB/stick/tp\" $MIB overwrite" >"$LAB/trial.sh"
-    machine_trial "$1" "$image" vfat "$options" "$3" || return
+    machine_trial "$1" "$image" vfat "$VFAT_OPTIONS" "$3" || return
     check_split_left "$LAB/out" tp "$old" "$LAB/new" $MIB "$1" "$rc"
 }
 

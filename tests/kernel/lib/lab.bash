@@ -8,6 +8,8 @@ set -u
 LIB=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 export MTOOLS_SKIP_CHECK=1
 MIB=1048576
+# Names on a FAT stick as a desktop mounts it: UTF-8, and short names shown as they were written.
+VFAT_OPTIONS=utf8,shortname=mixed
 failures=0
 # Process groups of the servers a test started (lib/shares.bash), stopped with the lab.
 server_pids=""
@@ -60,23 +62,31 @@ make_source() {
     head -c "$2" /dev/urandom >"$1"
 }
 
+# $1: source, $2: folder. The set of $1 in packages of 1 MiB, at $2/tp, made on the host.
+make_set() {
+    mkdir -p "$2"
+    "$DRIVER" split "$1" "$2/tp" $MIB || { echo "cannot make the set of $1"; exit 1; }
+}
+
 # Sources of the trials that replace: an old set of 5 packages (in $LAB/oldset) and an old
 # destination, and a new source of 7 packages, made on the host.
 make_trial_sources() {
     make_source "$LAB/old" $((4 * MIB + 5))
     make_source "$LAB/new" $((6 * MIB + 12345))
     make_source "$LAB/dest" $((MIB + 3))
-    mkdir "$LAB/oldset"
-    "$DRIVER" split "$LAB/old" "$LAB/oldset/tp" $MIB || { echo "cannot make the old set"; exit 1; }
+    make_set "$LAB/old" "$LAB/oldset"
 }
 
 # ---- Stick images -----------------------------------------------------------------------------
 
-# $1: image, $2: size in MiB. A FAT32 stick, sparse on the host.
+# $1: image, $2: size in MiB, $3...: host files put on it. A FAT32 stick, sparse on the host.
 make_fat32() {
-    rm -f "$1"
-    truncate -s "$2M" "$1"
-    mkfs.vfat -F 32 -n STICK "$1" >/dev/null
+    local image=$1 size=$2
+    shift 2
+    rm -f "$image"
+    truncate -s "${size}M" "$image"
+    mkfs.vfat -F 32 -n STICK "$image" >/dev/null
+    [ $# -eq 0 ] || put_files "$image" "$@"
 }
 
 # $1: image, $2...: host files copied onto the stick's root under their own names.
