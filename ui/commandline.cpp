@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-CommandLine readCommandLine(int argc, const char* const argv[])
+CommandLine ReadCommandLine(int argc, const char* const argv[])
 {
     CommandLine line;
     line.toolkitCount = argc;

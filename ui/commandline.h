@@ -15,4 +15,10 @@ struct CommandLine
     std::vector<const char*> afterSeparator;
 };
 
-CommandLine readCommandLine(int argc, const char* const argv[]);
+CommandLine ReadCommandLine(int argc, const char* const argv[]);
+
+// The former name, for app/main.cpp until it calls ReadCommandLine.
+inline CommandLine readCommandLine(int argc, const char* const argv[])
+{
+    return ReadCommandLine(argc, argv);
+}

@@ -73,7 +73,7 @@ void FormMain::init()
 
 void FormMain::LoadSettings()
 {
-    const QSettings store = openSettingsStore();
+    const QSettings store = OpenSettingsStore();
 
     const int width = readInt(store, APP_KEY + "WindowWidth").value_or(this->width());
     const int height = readInt(store, APP_KEY + "WindowHeight").value_or(this->height());
@@ -97,7 +97,7 @@ void FormMain::LoadSettings()
 
 void FormMain::SaveSettings()
 {
-    QSettings store = openSettingsStore();
+    QSettings store = OpenSettingsStore();
     store.setValue(APP_KEY + "WindowWidth", width());
     store.setValue(APP_KEY + "WindowHeight", height());
     store.setValue(APP_KEY + "WindowX", pos().x());

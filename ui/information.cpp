@@ -19,12 +19,12 @@ int print(const QString& text)
 
 } // namespace
 
-QString manualLocation()
+QString ManualLocation()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Manual.html");
 }
 
-int printHelp()
+int PrintHelp()
 {
     const Translations translations;
     const QString text = QCoreApplication::translate("Usage",
@@ -46,10 +46,10 @@ int printHelp()
         "\n"
         "Manual:   %1\n"
         "Settings: %2\n");
-    return print(text.arg(manualLocation(), openSettingsStore().fileName()));
+    return print(text.arg(ManualLocation(), OpenSettingsStore().fileName()));
 }
 
-int printVersion()
+int PrintVersion()
 {
     return print(QCoreApplication::translate("FormMain", ProgramCaption) + QLatin1Char('\n'));
 }

@@ -6,8 +6,22 @@
 // manual lies. All three need an application object, of any kind.
 
 // The program's folder followed by "/Manual.html", where Help > Manual looks.
-QString manualLocation();
+QString ManualLocation();
 
 // Both return the exit code: 0, or 1 when standard output could not be written.
-int printHelp();
-int printVersion();
+int PrintHelp();
+int PrintVersion();
+
+// The former names, for app/main.cpp until it calls the ones above.
+inline QString manualLocation()
+{
+    return ManualLocation();
+}
+inline int printHelp()
+{
+    return PrintHelp();
+}
+inline int printVersion()
+{
+    return PrintVersion();
+}

@@ -2,7 +2,7 @@
 
 #include "settingsplace.h"
 
-QSettings openSettingsStore()
+QSettings OpenSettingsStore()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope,
         QString::fromLatin1(SettingsSearchPath).mid(1), QStringLiteral("Velkaro"));
