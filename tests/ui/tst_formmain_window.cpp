@@ -3,6 +3,7 @@
 // runs, and the same window again after a change of language. The keys are in
 // tst_formmain_keyboard, the words of every language in tst_language.
 
+#include "caption.h"
 #include "formmain_fixture.h"
 #include "mimesourcefactory.h"
 #include "translations.h"
@@ -99,7 +100,7 @@ private slots:
     void opensAsNew()
     {
         FormMain window;
-        QCOMPARE(window.windowTitle(), QString("Velkaro v1.0.90 Beta 2"));
+        QCOMPARE(window.windowTitle(), QString::fromLatin1(ProgramCaption));
         QCOMPARE(window.size(), QSize(428, 279).expandedTo(window.minimumSizeHint()));
         QVERIFY(window.txtSource->text().isEmpty());
         QVERIFY(window.txtDestination->text().isEmpty());

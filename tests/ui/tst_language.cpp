@@ -4,6 +4,7 @@
 // and arrows that point at their fields.
 
 #include "about.h"
+#include "caption.h"
 #include "formmain.h"
 #include "formmain_fixture.h"
 #include "packagesize.h"
@@ -251,7 +252,7 @@ void TestLanguage::windowSpeaksTheUsersLanguage()
         texts);
     // The caption and the default size are numbers and names: the same in every
     // language.
-    QCOMPARE(w.windowTitle(), QStringLiteral("Velkaro v1.0.90 Beta 2"));
+    QCOMPARE(w.windowTitle(), QString::fromLatin1(ProgramCaption));
     QCOMPARE(w.cboPackageSize->currentText(), QStringLiteral("1457664"));
 
     write("film", 10);

@@ -1,3 +1,4 @@
+#include "caption.h"
 #include "formmain_fixture.h"
 #include "testsupport.h"
 
@@ -160,7 +161,7 @@ void TestStartup::optionsAnswerWithoutADisplay_data()
     QTest::newRow("--help") << QStringList {"--help"} << help;
     QTest::newRow("-h after a toolkit option") << QStringList {"-style", "fusion", "-h"} << help;
     QTest::newRow("--version") << QStringList {"--version"}
-                               << QStringList {"Velkaro v1.0.90 Beta 2"};
+                               << QStringList {QString::fromLatin1(ProgramCaption)};
 }
 
 void TestStartup::optionsAnswerWithoutADisplay()
