@@ -1,16 +1,12 @@
 #include "Velkaro.h"
 
 #include "VerifyFileA.h"
-#include "durability/FileSystemProfile.h"
-#include "durability/OutputFile.h"
 #include "naming/PackageNames.h"
 #include "planning/BuildPlan.h"
 #include "planning/SplitPlan.h"
 #include "posix/FolderLock.h"
-#include "posix/OpenFile.h"
-#include "writing/JoinSet.h"
+#include "writing/BuildWriter.h"
 #include "writing/SplitWriter.h"
-#include "writing/TemporaryFile.h"
 
 #include <new>
 
@@ -64,8 +60,6 @@ bool Velkaro::SplitFile(const std::string& source, const std::string& destinatio
     std::uint32_t size, bool overwrite, const Heartbeat& heartbeat)
 {
     SplitPlan plan = LookAtSplit(source, destination, size);
-    if (plan.FirstRefusal(overwrite) != SplitPlan::Refusal::None)
-        return false;
     // The set's folder is surveyed, and the split carried out, with no other command of the
     // program at work on the set or on the source.
     const FolderLock lock(plan.folder, &plan.source.folder, heartbeat);
@@ -79,33 +73,13 @@ bool Velkaro::SplitFile(const std::string& source, const std::string& destinatio
 bool Velkaro::JoinFile(const std::string& package, const std::string& destination, bool overwrite,
     const Heartbeat& heartbeat)
 {
-    BuildPlan plan = PlanBuild(package, destination);
-    if (plan.FirstRefusal(overwrite) != BuildPlan::Refusal::None)
-        return false;
-    const FolderLock lock(plan.folder, &plan.packages, heartbeat);
+    BuildPlan plan = LookAtBuild(package, destination);
+    // Both folders are surveyed, and the build carried out, with no other command of the program
+    // at work on either.
+    const FolderLock lock(plan.target.folder, &plan.packages, heartbeat);
     plan.Survey();
     if (plan.FirstRefusal(overwrite) != BuildPlan::Refusal::None)
         return false;
-    return plan.WritesInPlace() ? BuildInPlace(plan, heartbeat) : BuildAnew(plan, heartbeat);
-}
-
-bool Velkaro::BuildInPlace(const BuildPlan& plan, const Heartbeat& heartbeat)
-{
-    FileDescriptor special = OpenSpecialForWriting(plan.target.path.c_str());
-    const Push push = special.IsOpen() ? FileSystemProfile::Of(special.Get()).push : Push::Started;
-    OutputFile output(std::move(special), push);
-    return output.IsOpen()
-        && JoinSet(plan.packages, plan.set->stem, plan.packagesBy, output, heartbeat)
-        && output.Sync() && output.Close();
-}
-
-bool Velkaro::BuildAnew(const BuildPlan& plan, const Heartbeat& heartbeat)
-{
-    const BuildTarget& target = plan.target;
-    TemporaryFile joined(plan.folder, plan.profile, target.name, *plan.firstPackageMode);
-    if (!joined.IsOpen() || (target.exists && !joined.TakeOwnerAndModeOf(target.status)))
-        return false;
-    return JoinSet(plan.packages, plan.set->stem, plan.packagesBy, joined.Output(), heartbeat)
-        && joined.Commit(false, target.exists,
-            [&] { return target.Unchanged(plan.folder, plan.profile.distinguishing); });
+    BuildWriter writer(plan);
+    return writer.Run(heartbeat);
 }

@@ -57,8 +57,6 @@
 #include <cstdint>
 #include <string>
 
-struct BuildPlan;
-
 class Velkaro
 {
 public:
@@ -84,7 +82,4 @@ private:
         std::uint32_t size, bool overwrite, const Heartbeat& heartbeat);
     static bool JoinFile(const std::string& package, const std::string& destination, bool overwrite,
         const Heartbeat& heartbeat);
-    // A device or a FIFO is written as it is; a file is written anew and takes the name when whole.
-    static bool BuildInPlace(const BuildPlan& plan, const Heartbeat& heartbeat);
-    static bool BuildAnew(const BuildPlan& plan, const Heartbeat& heartbeat);
 };

@@ -49,18 +49,12 @@ std::optional<std::string> PrefixOf(const std::string& path)
     return path.substr(0, dot + Suffix.size());
 }
 
-SetName OfPrefix(std::string prefix)
-{
-    std::string folder = FolderOf(prefix);
-    Stem stem(NameIn(prefix));
-    return SetName {std::move(prefix), std::move(folder), std::move(stem)};
-}
-
 } // namespace
 
 SetName SetName::OfBase(const std::string& base)
 {
-    return OfPrefix(base + std::string(Suffix));
+    std::string prefix = base + std::string(Suffix);
+    return SetName {FolderOf(prefix), Stem(NameIn(prefix)), std::move(prefix)};
 }
 
 std::optional<SetName> SetName::OfPackage(const std::string& path)
@@ -68,12 +62,7 @@ std::optional<SetName> SetName::OfPackage(const std::string& path)
     std::optional<std::string> prefix = PrefixOf(path);
     if (!prefix)
         return std::nullopt;
-    return OfPrefix(std::move(*prefix));
-}
-
-std::string SetName::PathOf(std::uint64_t index) const
-{
-    return prefix + std::to_string(index);
+    return SetName {FolderOf(*prefix), Stem(NameIn(*prefix)), std::move(*prefix)};
 }
 
 std::optional<std::string> BaseOf(const std::string& path)
@@ -110,14 +99,15 @@ bool IsPackageBase(const std::string& base)
 std::optional<std::uint64_t> IndexIn(
     const std::string& name, const Stem& stem, const CaseFolding& folding)
 {
-    // The exact spelling first: it is by far the most common, and needs no folding.
+    // A stem ends in "c": the index is the digits that end the name, and what stands before them
+    // must spell the stem.
+    const std::string::size_type digits = name.find_last_not_of("0123456789") + 1;
+    const std::optional<std::uint64_t> index = ParseIndex(name.substr(digits));
     const std::string& text = stem.Text();
-    if (name.compare(0, text.size(), text) == 0)
-        return ParseIndex(name.substr(text.size()));
-    const std::string::size_type length = folding.StemLength(name, text);
-    if (length == std::string::npos)
-        return std::nullopt;
-    return ParseIndex(name.substr(length));
+    // The exact spelling first: it is by far the most common, and needs no folding.
+    if (!index || (digits == text.size() && name.compare(0, digits, text) == 0))
+        return index;
+    return folding.StemLength(name, text) == digits ? index : std::nullopt;
 }
 
 bool FirstPackageExists(const std::string& path)

@@ -32,9 +32,9 @@ private:
 // A set's name, cut once into what its commands need.
 struct SetName
 {
-    std::string prefix;
     std::string folder; // the folder the packages stand in, "." for a bare name
     Stem stem;
+    std::string prefix;
 
     // The set that the base path `base` names.
     static SetName OfBase(const std::string& base);
@@ -44,7 +44,7 @@ struct SetName
     // such form, also where the extension only trims to one: "x. c1" holds no ".c" of its own.
     static std::optional<SetName> OfPackage(const std::string& path);
 
-    std::string PathOf(std::uint64_t index) const;
+    std::string PathOf(std::uint64_t index) const { return prefix + std::to_string(index); }
 };
 
 // Package `index`'s name in its folder.

@@ -12,6 +12,7 @@
 #include "posix/Retry.h"
 #include "posix/SameFile.h"
 
+#include <array>
 #include <cstdint>
 #include <fcntl.h>
 #include <limits>
@@ -19,29 +20,20 @@
 
 namespace {
 
-// The kernel's protected-symlinks rule, kept whether or not the kernel enforces it: in a sticky
-// folder that everyone may write (/tmp), a link is followed only by its owner or the folder's.
-bool MayFollow(const std::string& link, const struct stat& linkStatus)
-{
-    struct stat folder = {};
-    if (RetryOnInterrupt([&] { return stat(FolderOf(link).c_str(), &folder); }) != 0)
-        return false;
-    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-    return !shared || linkStatus.st_uid == geteuid() || linkStatus.st_uid == folder.st_uid;
-}
-
 // Whether `folder` is the set's folder `packages`, or another view of it: one where package 0
 // stands as the same file.
-bool SameFolder(const Folder& folder, const Folder& packages, const Stem& stem)
+bool SameFolder(const Folder& folder, const Folder& packages, const std::string& first)
 {
     if (folder.Identity() == packages.Identity())
         return true;
-    const std::string first = PackageName(stem, 0);
-    struct stat here = {};
-    struct stat there = {};
-    const FileDescriptor a = OpenRegularForReadingAt(folder.Get(), first.c_str(), here);
-    const FileDescriptor b = OpenRegularForReadingAt(packages.Get(), first.c_str(), there);
-    return a.IsOpen() && b.IsOpen() && MayBeSameFile(a.Get(), here, b.Get(), there);
+    // Package 0 as each of the two shows it.
+    std::array<struct stat, 2> status = {};
+    std::array<FileDescriptor, 2> files;
+    const std::array<const Folder*, 2> folders = {&folder, &packages};
+    for (std::size_t view = 0; view < files.size(); ++view)
+        files[view] = OpenRegularForReadingAt(folders[view]->Get(), first.c_str(), status[view]);
+    return files[0].IsOpen() && files[1].IsOpen()
+        && MayBeSameFile(files[0].Get(), status[0], files[1].Get(), status[1]);
 }
 
 // Whether one of the set's names, at any index, is the very file `identity` (a hard link).
@@ -58,19 +50,26 @@ bool IsAPackage(const Folder& packages, const Stem& stem, const FileIdentity& id
     return found || !listed;
 }
 
+// Whether `name` in `folder` is a package's name of the set: in letters of either case, in the
+// set's folder or in another view of it.
+bool NamedAsPackage(const std::string& name, const Folder& folder, const BuildPlan& plan,
+    const CaseFolding& folding)
+{
+    const Folder& packages = plan.packages;
+    return (!packages.IsOpen() || !folder.IsOpen() || SameFolder(folder, packages, plan.firstName))
+        && IndexIn(name, plan.set->stem, folding);
+}
+
 bool Overlaps(const BuildPlan& plan)
 {
     const Folder& packages = plan.packages;
     const Stem& stem = plan.set->stem;
     const BuildTarget& target = plan.target;
     const CaseFolding folding;
-    for (const std::string& path : {plan.destination, target.path}) {
-        if (path.empty() || !IndexIn(NameIn(path), stem, folding))
-            continue;
-        const Folder folder = Folder::Of(path);
-        if (!packages.IsOpen() || !folder.IsOpen() || SameFolder(folder, packages, stem))
-            return true;
-    }
+    if ((!target.path.empty() && NamedAsPackage(target.name, target.folder, plan, folding))
+        || (target.given
+            && NamedAsPackage(target.given->name, target.given->folder, plan, folding)))
+        return true;
     // A file with one name is a package only under that name, unless the file system makes up
     // others that lead to it as well (FAT's short name, its spellings with trailing dots): a
     // destination that exists on such a file system beside the set, or has several names, needs
@@ -97,23 +96,41 @@ bool Fits(const Folder& packages, const Stem& stem, std::uint64_t largest)
     return true;
 }
 
-// The target as BuildTarget::Of describes it, but for its name.
-BuildTarget Locate(const std::string& destination)
+} // namespace
+
+BuildTarget BuildTarget::Of(const std::string& destination)
 {
     BuildTarget target;
+    const std::string folder = FolderOf(destination);
+    const std::string name = NameIn(destination);
     struct stat named = {};
+    struct stat holder = {};
     if (RetryOnInterrupt([&] { return lstat(destination.c_str(), &named); }) != 0) {
-        if (errno == ENOENT)
+        if (errno == ENOENT) {
             target.path = destination;
+            target.name = name;
+            target.folder = Folder::Open(folder);
+        } else {
+            target.given = BuildTarget::Given {name, Folder::Open(folder)};
+        }
         return target;
     }
     target.exists = true;
     target.status = named;
     if (!S_ISLNK(named.st_mode)) {
         target.path = destination;
+        target.name = name;
+        target.folder = Folder::Open(folder);
         return target;
     }
-    if (!MayFollow(destination, named))
+    target.given = BuildTarget::Given {name, Folder::Open(folder)};
+    // The kernel's protected-symlinks rule, kept whether or not the kernel enforces it: in a
+    // sticky folder that everyone may write (/tmp), a link is followed only by its owner or the
+    // folder's.
+    if (RetryOnInterrupt([&] { return stat(folder.c_str(), &holder); }) != 0)
+        return target;
+    const bool shared = (holder.st_mode & S_ISVTX) != 0 && (holder.st_mode & S_IWOTH) != 0;
+    if (shared && named.st_uid != geteuid() && named.st_uid != holder.st_uid)
         return target;
     const FileDescriptor followed(
         RetryOnInterrupt([&] { return open(destination.c_str(), O_PATH | O_CLOEXEC); }));
@@ -125,19 +142,12 @@ BuildTarget Locate(const std::string& destination)
         || !(IdentityOf(reached) == IdentityOf(target.status)))
         return target;
     target.path = resolved;
+    target.name = NameIn(resolved);
+    target.folder = Folder::Of(resolved);
     return target;
 }
 
-} // namespace
-
-BuildTarget BuildTarget::Of(const std::string& destination)
-{
-    BuildTarget target = Locate(destination);
-    target.name = NameIn(target.path);
-    return target;
-}
-
-bool BuildTarget::Unchanged(const Folder& folder, const Distinguishing& by) const
+bool BuildTarget::Unchanged(const Distinguishing& by) const
 {
     struct stat now = {};
     if (!folder.StatLink(name, now))
@@ -148,38 +158,34 @@ bool BuildTarget::Unchanged(const Folder& folder, const Distinguishing& by) cons
                       : StateOf(now, by) == StateOf(status, by));
 }
 
-BuildPlan PlanBuild(const std::string& package, const std::string& destination)
+BuildPlan LookAtBuild(const std::string& package, const std::string& destination)
 {
     BuildPlan plan;
     plan.destination = destination;
     plan.set = SetName::OfPackage(package);
     plan.firstPackageExists = plan.set && VerifyFileA(plan.set->PathOf(0).c_str());
-    plan.probe = ProbeOf(destination);
     plan.target = BuildTarget::Of(destination);
+    plan.probe = ProbeOf(destination);
     if (!plan.firstPackageExists)
         return plan;
-    plan.packages = Folder::Of(plan.set->prefix);
+    plan.firstName = PackageName(plan.set->stem, 0);
+    plan.packages = Folder::Open(plan.set->folder);
     if (plan.packages.IsOpen()) {
         const FileSystemProfile packagesProfile = FileSystemProfile::Of(plan.packages.Get());
         plan.packagesBy = packagesProfile.distinguishing;
         plan.packageNamesAreExact = packagesProfile.namesAreExact;
     }
-    if (!plan.target.path.empty()) {
-        plan.folder = Folder::Of(plan.target.path);
-        if (plan.folder.IsOpen())
-            plan.profile = FileSystemProfile::Of(plan.folder.Get());
-    }
-    plan.overlaps = Overlaps(plan);
+    if (plan.target.folder.IsOpen())
+        plan.profile = FileSystemProfile::Of(plan.target.folder.Get());
     return plan;
 }
 
 void BuildPlan::Survey()
 {
-    surveyed = true;
-    if (!firstPackageExists || !packages.IsOpen() || !folder.IsOpen())
+    if (!firstPackageExists || !packages.IsOpen() || !target.folder.IsOpen())
         return;
     // Looked at again now that no other command of the program is at work there.
-    unchanged = target.Unchanged(folder, profile.distinguishing);
+    unchanged = target.Unchanged(profile.distinguishing);
     overlaps = Overlaps(*this);
     enoughDescriptors = SpareDescriptors(BuildDescriptors) >= BuildDescriptors;
     fits = Fits(packages, set->stem, profile.largestFile);
@@ -188,9 +194,8 @@ void BuildPlan::Survey()
         || RetryOnInterrupt([&] { return access(target.path.c_str(), W_OK); }) == 0;
     // A new file is readable by no one more than the packages it is made from.
     struct stat first = {};
-    firstPackageMode = packages.Stat(PackageName(set->stem, 0), first)
-        ? std::optional<mode_t>(first.st_mode & 0777)
-        : std::nullopt;
+    firstPackageMode = packages.Stat(firstName, first) ? std::optional<mode_t>(first.st_mode & 0777)
+                                                       : std::nullopt;
 }
 
 BuildPlan::Refusal BuildPlan::FirstRefusal(bool overwrite) const
@@ -203,12 +208,10 @@ BuildPlan::Refusal BuildPlan::FirstRefusal(bool overwrite) const
         return Refusal::Replaces;
     if (probe == Probe::Unwritable)
         return Refusal::Destination;
-    if (target.path.empty() || !folder.IsOpen())
+    if (target.path.empty() || !target.folder.IsOpen())
         return Refusal::Unreachable;
     if (!packages.IsOpen())
         return Refusal::Unseen;
-    if (!surveyed)
-        return Refusal::None;
     if (!unchanged)
         return Refusal::Changed;
     if (!fits)
@@ -220,4 +223,11 @@ BuildPlan::Refusal BuildPlan::FirstRefusal(bool overwrite) const
     if (!firstPackageMode && !WritesInPlace())
         return Refusal::Unseen;
     return Refusal::None;
+}
+
+BuildPlan PlanBuild(const std::string& package, const std::string& destination)
+{
+    BuildPlan plan = LookAtBuild(package, destination);
+    plan.Survey();
+    return plan;
 }

@@ -21,14 +21,23 @@ struct BuildTarget
 {
     std::string path; // empty: the destination cannot be written
     std::string name; // the path's last component: its name in its folder
+    Folder folder; // the folder that holds it, held open
     bool exists = false;
     struct stat status = {};
+    // The destination as given, where that is not the target itself: a link, or a name that could
+    // not be looked at. It is named as a package as much as the target is.
+    struct Given
+    {
+        std::string name;
+        Folder folder;
+    };
+    std::optional<Given> given;
 
     static BuildTarget Of(const std::string& destination);
 
-    // Whether the target's name in `folder` still shows what it showed when it was looked at, as
-    // `by` tells files apart there.
-    bool Unchanged(const Folder& folder, const Distinguishing& by) const;
+    // Whether the target's name still shows what it showed when it was looked at, as `by` tells
+    // files apart in its folder.
+    bool Unchanged(const Distinguishing& by) const;
 };
 
 // What a build of a package set into a destination would do, found out before anything is
@@ -59,18 +68,18 @@ struct BuildPlan
     bool firstPackageExists = false;
     Probe probe = Probe::Unwritable; // what stands at the destination
     BuildTarget target;
+    std::string firstName; // package 0's name in the set's folder
     Folder packages; // the set's folder
     Distinguishing packagesBy; // what tells files apart there
     bool packageNamesAreExact = false; // its file system's namesAreExact
-    Folder folder; // the target's
     FileSystemProfile profile; // the target folder's file system
+
+    // Found by Survey, with both folders open; by the engine once they are locked against the
+    // program's other commands.
     // The build would write its own input: a destination named as a package of the set (in
     // letters of either case, in the set's folder or in another view of it), directly or where a
     // link leads, or one of the set's files under another name.
     bool overlaps = false;
-
-    // Found by Survey, with both folders open and locked against the program's other commands.
-    bool surveyed = false;
     bool unchanged = false;
     bool fits = false;
     bool enoughDescriptors = false;
@@ -87,10 +96,14 @@ struct BuildPlan
     void Survey();
 
     // The first reason, in the window's order, why the build may not go ahead; None where it
-    // may. An existing file is replaced only with `overwrite`.
+    // may. Asked once the plan is surveyed. An existing file is replaced only with `overwrite`.
     Refusal FirstRefusal(bool overwrite) const;
 };
 
-// The build of the set of `package` into `destination`, looked at by their paths: for a window
-// that asks before it runs the command, and the engine's first look.
+// The build of the set of `package` into `destination`, looked at by their paths alone: the
+// set's names cut, the destination probed and followed, and both folders opened. Nothing is
+// surveyed yet.
+BuildPlan LookAtBuild(const std::string& package, const std::string& destination);
+
+// Looked at in full, for a window that asks before it runs the command.
 BuildPlan PlanBuild(const std::string& package, const std::string& destination);

@@ -81,7 +81,7 @@ SplitPlan LookAtSplit(
     if (!plan.source.file.IsOpen() || !plan.isBase)
         return plan;
     plan.firstPackage = ProbeOf(plan.set.PathOf(0));
-    plan.folder = Folder::Of(plan.set.prefix);
+    plan.folder = Folder::Open(plan.set.folder);
     if (plan.folder.IsOpen())
         plan.profile = FileSystemProfile::Of(plan.folder.Get());
     return plan;
@@ -89,7 +89,6 @@ SplitPlan LookAtSplit(
 
 void SplitPlan::Survey()
 {
-    surveyed = true;
     seenInFull = false;
     if (!source.file.IsOpen() || !source.folder.IsOpen() || !folder.IsOpen())
         return;
@@ -144,8 +143,6 @@ SplitPlan::Refusal SplitPlan::FirstRefusal(bool overwrite) const
         return Refusal::Unwritable;
     if (!source.file.IsOpen() || !source.folder.IsOpen())
         return Refusal::Unseen;
-    if (!surveyed)
-        return Refusal::None;
     if (!seenInFull)
         return Refusal::Unseen;
     if (linkOrSpecial)

@@ -63,8 +63,7 @@ struct SplitPlan
     Probe firstPackage = Probe::Unwritable; // what stands at package 0's name
     bool isBase = false; // the destination may name a set
 
-    // Found by Survey, in the set's folder; what a split is sure of only once it holds the locks.
-    bool surveyed = false;
+    // Found by Survey, in the set's folder; by the engine once it holds the locks.
     bool seenInFull = false; // the source and the set's folder could be looked at in full
     bool overlaps = false;
     bool replaces = false; // a file stands at a name that the split removes or writes
@@ -77,7 +76,7 @@ struct SplitPlan
     void Survey();
 
     // The first reason, in the window's order, why the split may not go ahead; None where it
-    // may. Files are replaced only with `overwrite`.
+    // may. Asked once the plan is surveyed. Files are replaced only with `overwrite`.
     Refusal FirstRefusal(bool overwrite) const;
 };
 

@@ -20,8 +20,12 @@ struct CloseDir
 
 Folder Folder::Of(const std::string& path)
 {
+    return Open(FolderOf(path));
+}
+
+Folder Folder::Open(const std::string& holder)
+{
     Folder folder;
-    const std::string holder = FolderOf(path);
     folder.fd = FileDescriptor(RetryOnInterrupt(
         [&] { return open(holder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY); }));
     // A folder that may be passed through but not read still takes names looked up in it; it

@@ -16,6 +16,8 @@ public:
     Folder() = default;
     // The folder that holds `path` ("." for a bare name).
     static Folder Of(const std::string& path);
+    // The folder at `path` itself.
+    static Folder Open(const std::string& path);
 
     bool IsOpen() const { return fd.IsOpen(); }
     int Get() const { return fd.Get(); }
