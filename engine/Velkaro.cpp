@@ -42,7 +42,7 @@ bool Velkaro::Build(
     std::string package, std::string destination, bool overwrite, const Heartbeat& heartbeat)
 {
     return OrOnNoMemory(
-        false, [&] { return JoinFile(package, destination, overwrite, heartbeat); });
+        false, [&] { return BuildFile(package, destination, overwrite, heartbeat); });
 }
 
 unsigned long Velkaro::CountPackages(const std::string& path)
@@ -70,7 +70,7 @@ bool Velkaro::SplitFile(const std::string& source, const std::string& destinatio
     return writer.Run();
 }
 
-bool Velkaro::JoinFile(const std::string& package, const std::string& destination, bool overwrite,
+bool Velkaro::BuildFile(const std::string& package, const std::string& destination, bool overwrite,
     const Heartbeat& heartbeat)
 {
     BuildPlan plan = LookAtBuild(package, destination);

@@ -8,14 +8,10 @@
 class CaseFolding;
 class Folder;
 
-// The one place that says which names belong to a package set. The house's words, for the set
-// of "dir/film.avi":
-//   base    "dir/film.avi"    the path a set is named by, as a split's destination
-//   prefix  "dir/film.avi.c"  the base and ".c": package i's path is the prefix and i in decimal,
-//                             without leading zeros
-//   stem    "film.avi.c"      the prefix's last component: package i's name in the set's folder
-// A package is a regular file (links followed); the set is the run of packages from index 0 up to
-// the first gap. White space is TrimA's.
+// The one place that says which names belong to a package set, in the house's words of Velkaro.h:
+// base "dir/film.avi", prefix "dir/film.avi.c", stem "film.avi.c", and package i at the prefix
+// and i in decimal, without leading zeros. A package is a regular file (links followed); the set
+// is the run of packages from index 0 up to the first gap. White space is TrimA's.
 
 // The start of every package name of a set in its folder: a name, never a path.
 class Stem

@@ -29,43 +29,14 @@ bool MeansKernelRefused(int error)
 std::int64_t ByteCopier::Copy(
     int in, off_t& offset, off_t inputSize, OutputFile& out, std::uint64_t length)
 {
-    // A FUSE daemon on a block device hands each write on to the device's cache as it comes, and
-    // one that ends inside a block makes the kernel read that block from the device first,
-    // queued behind what the device is writing, while the daemon answers no one. The kernel's
-    // copy cuts its writes where the source's pages end; through the buffer, every write but
-    // the first and last of a package covers whole blocks.
-    const bool wholeBlocks = out.PushesWait();
     if (!Flush(out))
         return -1;
     std::uint64_t copied = 0;
     while (copied < length) {
-        std::uint64_t want = std::min(length - copied, Block);
-        if (wholeBlocks && out.Length() % DeviceBlock != 0)
-            want = std::min(want, DeviceBlock - out.Length() % DeviceBlock);
-        std::int64_t moved = -1;
-        if (!kernelRefused && !wholeBlocks) {
-            const ssize_t result = copy_file_range(in, &offset, out.Get(), nullptr, want, 0);
-            if (result < 0 && errno == EINTR)
-                continue;
-            if (result < 0 && !MeansKernelRefused(errno))
-                return -1;
-            if (result < 0)
-                kernelRefused = true;
-            else if (result > 0 || (offset >= inputSize && inputSize > 0))
-                moved = result;
-            // Otherwise some file system (procfs and the like) reports a size of 0 and lets the
-            // kernel copy nothing from a file that does have bytes: a plain read tells that from
-            // the end.
-        }
-        if (moved < 0) {
-            moved = CopyThroughBuffer(in, offset, out.Get(), want);
-            if (moved < 0)
-                return -1;
-            if (moved > 0)
-                kernelRefused = true;
-        }
-        if (moved == 0)
-            break;
+        const std::uint64_t want = NextBlock(out, length - copied);
+        const std::int64_t moved = CopyBlock(in, offset, inputSize, out, want);
+        if (moved <= 0)
+            return moved < 0 ? -1 : static_cast<std::int64_t>(copied);
         copied += static_cast<std::uint64_t>(moved);
         if (!out.Wrote(static_cast<std::uint64_t>(moved)))
             return -1;
@@ -73,6 +44,54 @@ std::int64_t ByteCopier::Copy(
             heartbeat();
     }
     return static_cast<std::int64_t>(copied);
+}
+
+// A FUSE daemon on a block device hands each write on to the device's cache as it comes, and one
+// that ends inside a block makes the kernel read that block from the device first, queued behind
+// what the device is writing, while the daemon answers no one. The kernel's copy cuts its writes
+// where the source's pages end; through the buffer, every write but the first and last of a
+// package covers whole blocks.
+std::uint64_t ByteCopier::NextBlock(const OutputFile& out, std::uint64_t left)
+{
+    const std::uint64_t want = std::min(left, Block);
+    if (!out.PushesWait() || out.Length() % DeviceBlock == 0)
+        return want;
+    return std::min(want, DeviceBlock - out.Length() % DeviceBlock);
+}
+
+std::int64_t ByteCopier::CopyBlock(
+    int in, off_t& offset, off_t inputSize, const OutputFile& out, std::uint64_t want)
+{
+    if (!kernelRefused && !out.PushesWait()) {
+        const std::optional<std::int64_t> moved = CopyByKernel(in, offset, inputSize, out, want);
+        if (moved)
+            return *moved;
+    }
+    const std::int64_t moved = CopyThroughBuffer(in, offset, out.Get(), want);
+    if (moved > 0)
+        kernelRefused = true;
+    return moved;
+}
+
+std::optional<std::int64_t> ByteCopier::CopyByKernel(
+    int in, off_t& offset, off_t inputSize, const OutputFile& out, std::uint64_t want)
+{
+    for (;;) {
+        const ssize_t result = copy_file_range(in, &offset, out.Get(), nullptr, want, 0);
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result < 0 && !MeansKernelRefused(errno))
+            return -1;
+        if (result < 0) {
+            kernelRefused = true;
+            return std::nullopt;
+        }
+        // Some file system (procfs and the like) reports a size of 0 and lets the kernel copy
+        // nothing from a file that does have bytes: a plain read tells that from the end.
+        if (result == 0 && !(offset >= inputSize && inputSize > 0))
+            return std::nullopt;
+        return result;
+    }
 }
 
 std::int64_t ByteCopier::CopyThroughBuffer(int in, off_t& offset, int out, std::uint64_t length)

@@ -40,6 +40,16 @@ public:
     bool Flush(OutputFile& out);
 
 private:
+    // How much the next round copies, of `left` bytes still wanted.
+    static std::uint64_t NextBlock(const OutputFile& out, std::uint64_t left);
+    // One round, by the kernel where it copies between the two, else through the buffer: bytes
+    // moved, 0 at the end of the input, -1 on error.
+    std::int64_t CopyBlock(
+        int in, off_t& offset, off_t inputSize, const OutputFile& out, std::uint64_t want);
+    // The kernel's copy: bytes moved, 0 at the end of the input, -1 on error; none where the
+    // kernel will not copy between the two files, or copies nothing from one that may hold bytes.
+    std::optional<std::int64_t> CopyByKernel(
+        int in, off_t& offset, off_t inputSize, const OutputFile& out, std::uint64_t want);
     // One read/write round of at most BufferSize bytes: bytes moved, 0 at the end of the input,
     // -1 on error.
     std::int64_t CopyThroughBuffer(int in, off_t& offset, int out, std::uint64_t length);
