@@ -98,7 +98,7 @@ void SplitPlan::Survey()
         : SplitPackageCount(static_cast<std::uint64_t>(source.status.st_size), *size);
     const std::uint64_t oldCount = RunFrom(folder, stem, 0);
     // Packages left from an earlier set (a split that was stopped, a package 0 deleted by hand)
-    // that the new set would run into would be joined after it: they go too.
+    // that the new set would run into would be read after it by a build: they go too.
     removeCount = std::max(
         oldCount, oldCount > writeCount ? 0 : writeCount + RunFrom(folder, stem, writeCount));
 

@@ -25,7 +25,8 @@ TEST(OwnInput, IsSeenThroughASecondViewOfItsFolder)
     WriteBytes(dir / "l.c3", source);
     const std::string set = WritePackages(dir / "y", {"ab", "cd", "ef"});
 
-    EXPECT_TRUE(PlanSplit(dir / "x.c0", alias / "x", 4000).overlaps);
+    EXPECT_EQ(
+        PlanSplit(dir / "x.c0", alias / "x", 4000).FirstRefusal(true), SplitPlan::Refusal::Overlap);
     EXPECT_FALSE(Velkaro::Split(dir / "x.c0", alias / "x", 4000, true));
     EXPECT_FALSE(Velkaro::Split(dir / "s.c1", alias / "s", 2, true));
     for (const bool overwrite : {false, true})
@@ -35,7 +36,9 @@ TEST(OwnInput, IsSeenThroughASecondViewOfItsFolder)
     EXPECT_EQ(ReadBytes(dir / "s.c1"), "efgh");
 
     for (const char* name : {"y.c2", "Y.C7"}) {
-        EXPECT_TRUE(PlanBuild(dir / "y.c0", alias / name).overlaps) << name;
+        EXPECT_EQ(
+            PlanBuild(dir / "y.c0", alias / name).FirstRefusal(true), BuildPlan::Refusal::Overlap)
+            << name;
         EXPECT_FALSE(Velkaro::Build(dir / "y.c0", alias / name, true)) << name;
     }
     EXPECT_EQ(ReadBytes(dir / "y.c2"), "ef");
@@ -50,7 +53,8 @@ TEST(OwnInput, NamesInOtherLettersBeyondAsciiAreTheSetsOwn)
 {
     const TempDir dir;
     WriteBytes(dir / "ärger.C1", "source bytes");
-    EXPECT_TRUE(PlanSplit(dir / "ärger.C1", dir / "ÄRGER", 4).overlaps);
+    EXPECT_EQ(PlanSplit(dir / "ärger.C1", dir / "ÄRGER", 4).FirstRefusal(true),
+        SplitPlan::Refusal::Overlap);
     EXPECT_FALSE(Velkaro::Split(dir / "ärger.C1", dir / "ÄRGER", 4, true));
 
     const MountedImage stick(MountedImage::Type::ExfatFuse, 16);
@@ -68,7 +72,9 @@ TEST(OwnInput, AFileInTheNewSetsRangeIsReplacedOnlyWithOverwrite)
     const TempDir dir;
     WriteBytes(dir / "src", "0123456789");
     WriteBytes(dir / "f.c1", "user's data");
-    EXPECT_TRUE(PlanSplit(dir / "src", dir / "f", 4).replaces);
+    const SplitPlan plan = PlanSplit(dir / "src", dir / "f", 4);
+    EXPECT_EQ(plan.FirstRefusal(false), SplitPlan::Refusal::Replaces);
+    EXPECT_EQ(plan.FirstRefusal(true), SplitPlan::Refusal::None);
 
     EXPECT_FALSE(Velkaro::Split(dir / "src", dir / "f", 4, false));
     EXPECT_EQ(ReadBytes(dir / "f.c1"), "user's data");
