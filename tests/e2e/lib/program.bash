@@ -48,12 +48,8 @@ skip() {
     exit 77
 }
 
-require_tools() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || abort "$tool is not installed (scripts/install-deps)"
-    done
-}
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../../kernel/lib/tools.bash"
+require_tools() { need_commands abort "$@"; }
 
 # What a run with $bus_session needs: D-Bus and the accessibility bus.
 require_bus_session() {

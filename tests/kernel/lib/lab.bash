@@ -50,12 +50,8 @@ lab_start() {
     mkdir "$LAB/stick"
 }
 
-need_tools() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps test)"
-    done
-}
+source "$LIB/tools.bash"
+need_tools() { need_commands skip "$@"; }
 
 # $1: path, $2: length in bytes. Random bytes, so that a package in the wrong place or zeros show.
 make_source() {
