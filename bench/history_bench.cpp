@@ -45,7 +45,7 @@ QStringList history(int count)
 // in memory, which it takes for current while the file's time is unchanged.
 void forgetCachedSettings(int run)
 {
-    QFile file(openSettingsStore().fileName());
+    QFile file(OpenSettingsStore().fileName());
     if (!file.open(QIODevice::ReadWrite)
         || !file.setFileTime(
             QDateTime::currentDateTime().addSecs(-3600 - run), QFileDevice::FileModificationTime)) {
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
     });
     const QApplication app(argc, argv);
     {
-        QSettings store = openSettingsStore();
+        QSettings store = OpenSettingsStore();
         store.setValue(FormMain::APP_KEY + "PackageSize", history(count));
     }
 
