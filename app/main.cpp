@@ -29,11 +29,11 @@ bool survivesAsText(const char* path)
 
 int main(int argc, char* argv[])
 {
-    const CommandLine line = readCommandLine(argc, argv);
+    const CommandLine line = ReadCommandLine(argc, argv);
     if (line.request != CommandLine::Request::Window) {
         // Needs no display: it only tells where the program and its settings are.
         const QCoreApplication app(argc, argv);
-        return line.request == CommandLine::Request::Help ? printHelp() : printVersion();
+        return line.request == CommandLine::Request::Help ? PrintHelp() : PrintVersion();
     }
 
     // The application object takes its own options (-style, -platform, ...) out of the arguments
@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
         window.SetFields(QFile::decodeName(path));
     }
 
-    window.manualPath = manualLocation();
+    window.manualPath = ManualLocation();
     window.show();
     return QApplication::exec();
 }

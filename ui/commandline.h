@@ -16,9 +16,3 @@ struct CommandLine
 };
 
 CommandLine ReadCommandLine(int argc, const char* const argv[]);
-
-// The former name, for app/main.cpp until it calls ReadCommandLine.
-inline CommandLine readCommandLine(int argc, const char* const argv[])
-{
-    return ReadCommandLine(argc, argv);
-}

@@ -118,8 +118,14 @@ private:
     void init();
     bool takesDrag(const QMimeData* mime) const;
     void addUniqueItem(QComboBox* box, const QString& item, int index);
+    // Whether the command goes on: asks `question` where its plan would replace files.
+    bool mayReplace(bool replaces, const QString& question);
+    // Shows `text` as a warning where there is one; true where the command stops there.
+    bool warned(const QString& text);
     // Runs an engine command under the wait cursor; returns what the command returns.
     bool runCommand(const std::function<bool()>& command);
+    // Rings the bell for a command done, or shows `failed`; then closes if asked meanwhile.
+    void finish(bool done, const QString& failed);
     void closeIfAsked();
     void browserNotFound(const QString& path);
 };

@@ -95,39 +95,22 @@ void FormMain::split()
         = packageBytes(cboPackageSize->currentText(), cboUnits->currentIndex());
     const SplitPlan plan = PlanSplit(source, destination, bytes);
     using Refusal = SplitPlan::Refusal;
-    Refusal refusal = plan.FirstRefusal(false);
     // Asked for an old set, and for any other file at a name the new set takes or runs into.
     // Without a yes, the engine replaces nothing, also not what appears in the meantime.
-    const bool overwrite = refusal == Refusal::Replaces;
-    if (overwrite) {
-        if (QMessageBox::warning(this, tr("Warning"),
-                tr("Destination package exists.\nOverwrite it?"),
-                QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::No)
-            return;
-        refusal = plan.FirstRefusal(true);
-    }
-    switch (refusal) {
-    case Refusal::Source:
-        QMessageBox::warning(this, tr("Warning"), tr("Invalid source!"), QMessageBox::Ok);
+    const bool overwrite = plan.FirstRefusal(false) == Refusal::Replaces;
+    if (!mayReplace(overwrite, tr("Destination package exists.\nOverwrite it?")))
         return;
-    case Refusal::Destination:
-        QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
+    const Refusal refusal = plan.FirstRefusal(overwrite);
+    // An overlap: the split would remove or rewrite the source before it has been read.
+    const QString warning = refusal == Refusal::Source ? tr("Invalid source!")
+        : refusal == Refusal::Destination              ? tr("Invalid destination!")
+        : refusal == Refusal::Overlap                  ? tr("Source and destination overlap!")
+        : refusal == Refusal::Size                     ? tr("Invalid package size!")
+                                                       : QString();
+    if (warned(warning))
         return;
-    // The split would remove or rewrite the source before it has been read.
-    case Refusal::Overlap:
-        QMessageBox::warning(
-            this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
-        return;
-    case Refusal::Size:
-        QMessageBox::warning(this, tr("Warning"), tr("Invalid package size!"), QMessageBox::Ok);
-        return;
-    default:
-        break;
-    }
-
     // What the engine alone refuses is shown as a split that failed.
-    const bool done = refusal == Refusal::None && runCommand([&] {
+    finish(refusal == Refusal::None && runCommand([&] {
         const bool split
             = Velkaro::Split(source, destination, *bytes, overwrite, keepWindowAlive());
         // The history keeps plain numbers, so that the settings read the same in every locale.
@@ -138,12 +121,8 @@ void FormMain::split()
             AddUniqueComboListItem(cboPackageSize, 0);
         }
         return split;
-    });
-    if (done)
-        bell->ring();
-    else
-        QMessageBox::critical(this, tr("Error"), tr("Unable to split!"), QMessageBox::Ok);
-    closeIfAsked();
+    }),
+        tr("Unable to split!"));
 }
 
 void FormMain::build()
@@ -152,41 +131,46 @@ void FormMain::build()
     const std::string destination = QFile::encodeName(txtDestination->text()).toStdString();
     const BuildPlan plan = PlanBuild(source, destination);
     using Refusal = BuildPlan::Refusal;
-    Refusal refusal = plan.FirstRefusal(false);
-    const bool overwrite = refusal == Refusal::Replaces;
-    if (overwrite) {
-        if (QMessageBox::warning(this, tr("Warning"), tr("Destination file exists.\nOverwrite it?"),
-                QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::No)
-            return;
-        refusal = plan.FirstRefusal(true);
-    }
-    switch (refusal) {
-    case Refusal::Source:
-        QMessageBox::warning(this, tr("Warning"),
-            tr("Invalid source, please select a valid package with a (*.c*) extension."),
-            QMessageBox::Ok);
+    const bool overwrite = plan.FirstRefusal(false) == Refusal::Replaces;
+    if (!mayReplace(overwrite, tr("Destination file exists.\nOverwrite it?")))
         return;
-    // The build would read the destination, or leave it under a package's name.
-    case Refusal::Overlap:
-        QMessageBox::warning(
-            this, tr("Warning"), tr("Source and destination overlap!"), QMessageBox::Ok);
+    const Refusal refusal = plan.FirstRefusal(overwrite);
+    // An overlap: the build would read the destination, or leave it under a package's name.
+    const QString warning = refusal == Refusal::Source
+        ? tr("Invalid source, please select a valid package with a (*.c*) extension.")
+        : refusal == Refusal::Overlap     ? tr("Source and destination overlap!")
+        : refusal == Refusal::Destination ? tr("Invalid destination!")
+                                          : QString();
+    if (warned(warning))
         return;
-    case Refusal::Destination:
-        QMessageBox::warning(this, tr("Warning"), tr("Invalid destination!"), QMessageBox::Ok);
-        return;
-    default:
-        break;
-    }
-
     // What the engine alone refuses is shown as a build that failed.
-    const bool done = refusal == Refusal::None && runCommand([&] {
+    finish(refusal == Refusal::None && runCommand([&] {
         return Velkaro::Build(source, destination, overwrite, keepWindowAlive());
-    });
+    }),
+        tr("Unable to build!"));
+}
+
+bool FormMain::mayReplace(bool replaces, const QString& question)
+{
+    return !replaces
+        || QMessageBox::warning(this, tr("Warning"), question, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::No;
+}
+
+bool FormMain::warned(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    QMessageBox::warning(this, tr("Warning"), text, QMessageBox::Ok);
+    return true;
+}
+
+void FormMain::finish(bool done, const QString& failed)
+{
     if (done)
         bell->ring();
     else
-        QMessageBox::critical(this, tr("Error"), tr("Unable to build!"), QMessageBox::Ok);
+        QMessageBox::critical(this, tr("Error"), failed, QMessageBox::Ok);
     closeIfAsked();
 }
 

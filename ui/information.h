@@ -11,17 +11,3 @@ QString ManualLocation();
 // Both return the exit code: 0, or 1 when standard output could not be written.
 int PrintHelp();
 int PrintVersion();
-
-// The former names, for app/main.cpp until it calls the ones above.
-inline QString manualLocation()
-{
-    return ManualLocation();
-}
-inline int printHelp()
-{
-    return PrintHelp();
-}
-inline int printVersion()
-{
-    return PrintVersion();
-}

@@ -6,9 +6,3 @@
 // slash), so the entries sit where that path put them on Windows. On Linux the file is
 // $XDG_CONFIG_HOME/Ostrevan Software/Velkaro.conf.
 QSettings OpenSettingsStore();
-
-// The former name, for the benchmark until it calls OpenSettingsStore.
-inline QSettings openSettingsStore()
-{
-    return OpenSettingsStore();
-}
