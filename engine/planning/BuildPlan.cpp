@@ -182,11 +182,14 @@ BuildPlan LookAtBuild(const std::string& package, const std::string& destination
 
 void BuildPlan::Survey()
 {
-    if (!firstPackageExists || !packages.IsOpen() || !target.folder.IsOpen())
+    if (!firstPackageExists)
+        return;
+    // A name that cannot be looked at in a folder that cannot be opened may be the set's own.
+    overlaps = Overlaps(*this);
+    if (!packages.IsOpen() || !target.folder.IsOpen())
         return;
     // Looked at again now that no other command of the program is at work there.
     unchanged = target.Unchanged(profile.distinguishing);
-    overlaps = Overlaps(*this);
     enoughDescriptors = SpareDescriptors(BuildDescriptors) >= BuildDescriptors;
     fits = Fits(packages, set->stem, profile.largestFile);
     // A file the user may not write stays as it is, as it would if it were written in place.

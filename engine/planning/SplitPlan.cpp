@@ -90,7 +90,7 @@ SplitPlan LookAtSplit(
 void SplitPlan::Survey()
 {
     seenInFull = false;
-    if (!source.file.IsOpen() || !source.folder.IsOpen() || !folder.IsOpen())
+    if (!source.file.IsOpen() || !folder.IsOpen())
         return;
     const Stem& stem = set.stem;
     writeCount = size.value_or(0) == 0
