@@ -43,6 +43,7 @@ build=$(dirname "$(readlink -f "$velkaro")")
 require_tools cmake desktop-file-validate appstreamcli xvfb-run xdotool timeout update-mime-database \
     update-desktop-database xdg-mime mimetype gio groff man
 [ -f "$build/CMakeCache.txt" ] || abort "$build is not a build folder"
+caption=$(caption_of "$velkaro")
 
 open_sandbox
 prefix="$work/prefix with blanks"

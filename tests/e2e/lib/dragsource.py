@@ -1,6 +1,6 @@
 # A file manager's drag, for the end-to-end tests: a small GTK window at (600, 500) whose label
 # can be dragged, offering the URIs given on the command line as a file manager does, as a URI
-# list and as plain text. It prints "ready" once shown and quits once the drag has ended, or
+# list and as plain text. It prints "ready" once mapped and quits once the drag has ended, or
 # after a minute.
 import sys
 
@@ -35,6 +35,7 @@ source.connect("drag-data-get", hand_over)
 source.connect("drag-end", lambda *args: GLib.timeout_add(300, Gtk.main_quit))
 window.connect("destroy", Gtk.main_quit)
 GLib.timeout_add_seconds(60, Gtk.main_quit)
+# Ready once the server has mapped the window: a press before that would land on nothing.
+window.connect("map-event", lambda *args: print("ready", flush=True) and False)
 window.show_all()
-GLib.idle_add(lambda: print("ready", flush=True) and False)
 Gtk.main()

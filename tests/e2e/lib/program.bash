@@ -9,7 +9,7 @@
 
 script=$(readlink -f "$0")
 test_name=${script##*/}
-caption="Velkaro v1.0.90 Beta 2"
+caption=""
 
 passed=0
 failed=0
@@ -100,12 +100,19 @@ run_in_display() {
     return "$status"
 }
 
+# The caption of the program $1's window, which `start` looks for: the one it prints for
+# --version, which the build writes from the version it is given.
+caption_of() {
+    env -u DISPLAY timeout 20 "$1" --version
+}
+
 # Called with the script's arguments before anything else runs: inside the display it hands the
 # rest to in_display and ends the script with its status.
 enter_display() {
     [ "${1:-}" = "--in-display" ] || return 0
     velkaro=$2
     work=$3
+    caption=$(caption_of "$velkaro")
     shift 3
     trap stop EXIT
     [ -n "${DISPLAY:-}" ] || abort "no DISPLAY inside xvfb-run"
@@ -141,6 +148,7 @@ launch() {
 start() {
     local seconds=$1
     shift
+    [ -n "$caption" ] || caption=$(caption_of "$velkaro")
     launch "$@"
     window=$(await_box "$caption" "$seconds")
     if [ -z "$window" ]; then
