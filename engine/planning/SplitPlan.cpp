@@ -141,9 +141,7 @@ SplitPlan::Refusal SplitPlan::FirstRefusal(bool overwrite) const
         return Refusal::ZeroSize;
     if (firstPackage == Probe::Unwritable || !folder.IsOpen())
         return Refusal::Unwritable;
-    if (!source.file.IsOpen() || !source.folder.IsOpen())
-        return Refusal::Unseen;
-    if (!seenInFull)
+    if (!source.file.IsOpen() || !source.folder.IsOpen() || !seenInFull)
         return Refusal::Unseen;
     if (linkOrSpecial)
         return Refusal::LinkOrSpecial;
