@@ -76,7 +76,8 @@ bool Overlaps(const BuildPlan& plan)
     // the set's folder searched.
     return target.exists && S_ISREG(target.status.st_mode)
         && (target.status.st_nlink > 1
-            || (target.status.st_dev == packages.Identity().device && !plan.packageNamesAreExact))
+            || (target.status.st_dev == packages.Identity().device
+                && !plan.packagesProfile.namesAreExact))
         && IsAPackage(packages, stem, IdentityOf(target.status), folding);
 }
 
@@ -161,7 +162,6 @@ bool BuildTarget::Unchanged(const Distinguishing& by) const
 BuildPlan LookAtBuild(const std::string& package, const std::string& destination)
 {
     BuildPlan plan;
-    plan.destination = destination;
     plan.set = SetName::OfPackage(package);
     plan.firstPackageExists = plan.set && VerifyFileA(plan.set->PathOf(0).c_str());
     plan.target = BuildTarget::Of(destination);
@@ -170,11 +170,8 @@ BuildPlan LookAtBuild(const std::string& package, const std::string& destination
         return plan;
     plan.firstName = PackageName(plan.set->stem, 0);
     plan.packages = Folder::Open(plan.set->folder);
-    if (plan.packages.IsOpen()) {
-        const FileSystemProfile packagesProfile = FileSystemProfile::Of(plan.packages.Get());
-        plan.packagesBy = packagesProfile.distinguishing;
-        plan.packageNamesAreExact = packagesProfile.namesAreExact;
-    }
+    if (plan.packages.IsOpen())
+        plan.packagesProfile = FileSystemProfile::Of(plan.packages.Get());
     if (plan.target.folder.IsOpen())
         plan.profile = FileSystemProfile::Of(plan.target.folder.Get());
     return plan;

@@ -63,15 +63,13 @@ struct BuildPlan
     };
 
     // Found by paths.
-    std::string destination; // as given
     std::optional<SetName> set; // none: the package has no package's name
     bool firstPackageExists = false;
     Probe probe = Probe::Unwritable; // what stands at the destination
     BuildTarget target;
     std::string firstName; // package 0's name in the set's folder
     Folder packages; // the set's folder
-    Distinguishing packagesBy; // what tells files apart there
-    bool packageNamesAreExact = false; // its file system's namesAreExact
+    FileSystemProfile packagesProfile; // the set's folder's file system
     FileSystemProfile profile; // the target folder's file system
 
     // Found by Survey, with both folders open; by the engine once they are locked against the

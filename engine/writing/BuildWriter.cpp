@@ -47,7 +47,7 @@ bool BuildWriter::AppendSet(const Heartbeat& heartbeat)
 {
     const Folder& folder = plan.packages;
     const Stem& stem = plan.set->stem;
-    const Distinguishing& by = plan.packagesBy;
+    const Distinguishing& by = plan.packagesProfile.distinguishing;
     OutputFile& output = Output();
     ByteCopier copier(heartbeat);
     std::uint64_t read = 0; // the states of the packages as they were read
