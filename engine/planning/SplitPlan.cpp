@@ -73,8 +73,9 @@ SplitPlan LookAtSplit(
     const std::string& source, const std::string& base, std::optional<std::uint32_t> size)
 {
     SplitPlan plan;
-    plan.sourceIsFile = VerifyFileA(source.c_str());
     plan.source = OpenSplitSource(source);
+    // Opened, it is a regular file; one that may not be read is asked for by its name.
+    plan.sourceIsFile = plan.source.file.IsOpen() || VerifyFileA(source.c_str());
     plan.isBase = IsPackageBase(base);
     plan.set = SetName::OfBase(base);
     plan.size = size;
